@@ -1,0 +1,106 @@
+// Dora indicators and the winning tile.
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+bool validSource(int source) { return source >= 0 && source < kTileKinds; }
+
+}  // namespace
+
+bool TENHO::riichiTypeBoxOn() const
+{
+    return C_OPTION[0].value == 1 || C_OPTION[1].value == 1 || C_OPTION[2].value == 1;
+}
+
+void TENHO::redrawDora()
+{
+    for (int i = 0; i < List2.count() && i < static_cast<int>(DORA.size()); ++i) {
+        List2.index = i;
+        PAI_CODE = List2.item(i);
+        PAI_CTL = &DORA[static_cast<std::size_t>(i)];
+        HAI_GAZOU();
+    }
+}
+
+Entry TENHO::addIndicator(Code c)
+{
+    // Four indicators, eight while a riichi-type box is on; silently.
+    if (riichiTypeBoxOn() ? DORA[7].visible : DORA[3].visible) return Entry::Ignored;
+    DRAG_KEY = ":" + c.str() + ":";
+    HAI_OVER();
+    if (OVER_FLAG == 1) {
+        host().beep();
+        return Entry::Refused;
+    }
+    List2.add(c);
+    redrawDora();
+    return Entry::Accepted;
+}
+
+Entry TENHO::Frame6_DragDrop(int source)
+{
+    if (!validSource(source)) return Entry::Ignored;
+    return addIndicator(kHaiCodes[static_cast<std::size_t>(source)]);
+}
+
+Entry TENHO::DORA_DragDrop(int index, int source)
+{
+    (void)index;  // a drop on an indicator adds one, like the frame
+    return Frame6_DragDrop(source);
+}
+
+Entry TENHO::DORA_Click(int index)
+{
+    if (index < 0 || index >= static_cast<int>(DORA.size()) ||
+        !DORA[static_cast<std::size_t>(index)].visible)
+        return Entry::Ignored;
+    List2.index = index;
+    List2.removeAt(List2.index);
+    redrawDora();
+    PAI_ARRAY = DORA;
+    if (DORA[7].visible) {
+        DORA[7].clear();
+    } else {
+        for (LOOP_I = 0; LOOP_I <= 6; ++LOOP_I) HAI_KESU();
+    }
+    return Entry::Accepted;
+}
+
+void TENHO::URADORA_KESU()
+{
+    // The selection is on the last indicator after any add or remove.
+    for (int n = List2.index; n > 3; --n) {
+        if (n < static_cast<int>(DORA.size())) DORA[static_cast<std::size_t>(n)].visible = false;
+        List2.removeAt(n);
+    }
+}
+
+Entry TENHO::Frame7_DragDrop(int source)
+{
+    if (!validSource(source)) return Entry::Ignored;
+    if (ENDPAI.visible) return Entry::Ignored;  // clear the winning tile first
+    const Code c = kHaiCodes[static_cast<std::size_t>(source)];
+    DRAG_KEY = ":" + c.str() + ":";
+    HAI_OVER();
+    if (OVER_FLAG == 1) {
+        host().beep();
+        return Entry::Refused;
+    }
+    Text1 = c;
+    PAI_CODE = Text1;
+    PAI_CTL = &ENDPAI;
+    HAI_GAZOU();
+    return Entry::Accepted;
+}
+
+Entry TENHO::ENDPAI_Click()
+{
+    if (!ENDPAI.visible) return Entry::Ignored;
+    Text1 = Code();
+    ENDPAI.clear();
+    return Entry::Accepted;
+}
+
+}  // namespace tenho

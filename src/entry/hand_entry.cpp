@@ -1,0 +1,171 @@
+// The palette, the concealed hand and the four-of-a-kind checks that every
+// entry path uses.
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+std::string keyOf(Code c)
+{
+    std::string key = ":";
+    key += c.view();
+    key += ':';
+    return key;
+}
+
+bool validSource(int source) { return source >= 0 && source < kTileKinds; }
+
+}  // namespace
+
+void TENHO::HAI_SHUUKEI()
+{
+    OVER_FLAG = 0;
+    USED_KEYS.clear();
+    const auto append = [this](Code c) {
+        USED_CODE = keyOf(c);
+        USED_KEYS += USED_CODE;
+    };
+    for (const TileList& list : List)
+        for (int i = 0; i < list.count(); ++i) append(list.item(i));
+    append(Text1);  // "::" when no winning tile is set
+    for (int i = 0; i < List2.count(); ++i) append(List2.item(i));
+}
+
+void TENHO::YONMAI_KENSA()
+{
+    // Three copies may be on the table; a fourth occurrence refuses the tile.
+    for (int n = 0; n < 3; ++n) {
+        const auto at = USED_KEYS.find(DRAG_KEY);
+        if (at == std::string::npos) break;
+        USED_KEYS.erase(at, DRAG_KEY.size());
+    }
+    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+}
+
+void TENHO::HAI_OVER()
+{
+    HAI_SHUUKEI();
+    YONMAI_KENSA();
+}
+
+void TENHO::HAI_OVER2()
+{
+    HAI_SHUUKEI();
+    const auto at = USED_KEYS.find(DRAG_KEY);
+    if (at == std::string::npos) {
+        OVER_FLAG = 0;
+        return;
+    }
+    USED_KEYS.erase(at, DRAG_KEY.size());
+    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+}
+
+void TENHO::HAI_OVER3()
+{
+    HAI_SHUUKEI();
+    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+}
+
+void TENHO::HAI_OVER4()
+{
+    // DRAG_KEY is ":" + suit + rank + ":"; the sequence's three tiles in turn.
+    const char suit = DRAG_KEY.size() == 4 ? DRAG_KEY[1] : '\0';
+    const char rank = DRAG_KEY.size() == 4 ? DRAG_KEY[2] : '\0';
+    for (int b = 0; b < 3; ++b) {
+        DRAG_KEY = keyOf(Code(suit, static_cast<char>(rank + b)));
+        HAI_SHUUKEI();
+        YONMAI_KENSA();
+        if (OVER_FLAG == 1) return;
+    }
+}
+
+void TENHO::HAI_KESU()
+{
+    const auto i = static_cast<std::size_t>(LOOP_I);
+    if (i + 1 >= PAI_ARRAY.size()) return;
+    if (PAI_ARRAY[i].visible && !PAI_ARRAY[i + 1].visible) PAI_ARRAY[i].clear();
+}
+
+void TENHO::redrawHand()
+{
+    TileList& hand = List[0];
+    for (int i = 0; i < hand.count() && i < static_cast<int>(T_HAI.size()); ++i) {
+        LOOP_I = static_cast<Integer>(i);
+        hand.index = i;
+        PAI_CODE = hand.item(i);
+        PAI_CTL = &T_HAI[static_cast<std::size_t>(i)];
+        HAI_GAZOU();
+    }
+}
+
+Entry TENHO::addToHand(Code c)
+{
+    // The hand is full at 13 tiles, or 13 - 3m with m melds; silently.
+    if (T_HAI[12].visible) return Entry::Ignored;
+    if (NAKI[4][1].visible && T_HAI[0].visible) return Entry::Ignored;
+    if (NAKI[3][1].visible && T_HAI[3].visible) return Entry::Ignored;
+    if (NAKI[2][1].visible && T_HAI[6].visible) return Entry::Ignored;
+    if (NAKI[1][1].visible && T_HAI[9].visible) return Entry::Ignored;
+
+    DRAG_KEY = keyOf(c);
+    HAI_OVER();
+    if (OVER_FLAG == 1) {
+        host().beep();
+        return Entry::Refused;
+    }
+    List[0].add(c);
+    redrawHand();
+    return Entry::Accepted;
+}
+
+Entry TENHO::TEHAI_TSUIKA()
+{
+    if (!validSource(HAI_INDEX)) return Entry::Ignored;
+    return addToHand(kHaiCodes[static_cast<std::size_t>(HAI_INDEX)]);
+}
+
+// A drag that ends on a palette picture adds the tile under the pointer,
+// not the dragged one: a press and release on one tile adds that tile.
+Entry TENHO::HAI_DragDrop(int index, int source)
+{
+    if (!validSource(index) || !validSource(source)) return Entry::Ignored;
+    HAI_INDEX = static_cast<Integer>(index);
+    return TEHAI_TSUIKA();
+}
+
+Entry TENHO::Frame1_DragDrop(int source)
+{
+    if (!validSource(source)) return Entry::Ignored;
+    return addToHand(kHaiCodes[static_cast<std::size_t>(source)]);
+}
+
+Entry TENHO::Frame8_DragDrop(int source)
+{
+    return Frame1_DragDrop(source);
+}
+
+Entry TENHO::T_HAI_DragDrop(int index, int source)
+{
+    (void)index;  // every hand tile takes the dragged tile, like the frame
+    return Frame1_DragDrop(source);
+}
+
+Entry TENHO::T_HAI_Click(int index)
+{
+    if (index < 0 || index >= static_cast<int>(T_HAI.size()) ||
+        !T_HAI[static_cast<std::size_t>(index)].visible)
+        return Entry::Ignored;
+    List[0].index = index;
+    List[0].removeAt(List[0].index);
+    redrawHand();
+    PAI_ARRAY = T_HAI;
+    if (T_HAI[12].visible) {
+        T_HAI[12].clear();
+    } else {
+        for (LOOP_I = 0; LOOP_I <= 11; ++LOOP_I) HAI_KESU();
+    }
+    return Entry::Accepted;
+}
+
+}  // namespace tenho

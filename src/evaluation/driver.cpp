@@ -1,0 +1,205 @@
+// The calculation driver: validation, the fixed order of detectors, the
+// reporting conventions and the finishing of the result dialog.
+#include <string_view>
+
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+bool contains(const std::string& label, std::string_view text)
+{
+    return label.find(text) != std::string::npos;
+}
+
+}  // namespace
+
+void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
+{
+    HAN_number& h = HAN();
+    h.Label1.insert(0, "\r\n").insert(0, name);
+    h.Label2.insert(0, "\r\n").insert(0, hanText);
+    h.Label3 = std::to_string(textValue(h.Label3) + han);
+}
+
+void TENHO::reportYakuman(std::string_view name)
+{
+    HAN_number& h = HAN();
+    h.Label1 = name;
+    h.Label2 = "１３翻";
+    h.Label3 = "１３翻";
+    HANTEI = 1;
+    YAKUMAN_TENSUU();
+    showHAN_number();
+}
+
+void TENHO::showHAN_number()
+{
+    HAN();
+    switch (host().showHanNumber(*hanNumber)) {
+    case HanNumberButton::Command1:
+        Command1_Click();
+        break;
+    case HanNumberButton::Command2:
+        Command2_Click();
+        break;
+    case HanNumberButton::Closed:
+        hanNumber.reset();
+        break;
+    }
+}
+
+void TENHO::NAKI_HANTEI()
+{
+    NAKI_FLAG = 0;
+    const auto kan = [this](int k) { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; };
+    const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
+    if (kan(1) && !used(2)) return;
+    if (kan(1) && kan(2) && !used(3)) return;
+    if (kan(1) && kan(2) && kan(3) && !used(4)) return;
+    if (kan(1) && kan(2) && kan(3) && kan(4)) return;
+    if (used(1)) NAKI_FLAG = 1;
+}
+
+void TENHO::cmdKEISAN_Click()
+{
+    if (I_list == -1) {
+        host().messageBox("自風が選択されていません");
+        return;
+    }
+    if (B_list == -1) {
+        host().messageBox("場風が選択されていません");
+        return;
+    }
+    HAN().Label3 = "0";
+    for (auto& list : ListEND) list.clear();
+    ListTEMP.clear();
+
+    if (Text1.empty()) {
+        host().messageBox("和了牌がありません");
+        return;
+    }
+    // A kan's fourth tile is not a tile of the fourteen: count each called
+    // meld as three, so that a hand short of a tile never reaches the split.
+    if (List[0].count() + 3 * meldCount() < 13) {
+        host().messageBox("牌の数がたりません");
+        return;
+    }
+
+    const auto stopped = [this] { return HANTEI == 1; };
+
+    KOKUSI();
+    if (stopped()) return;
+    SU_KAN();
+    if (stopped()) return;
+    TENPAI();
+    if (HANTEI == 1) {
+        // No standard split: seven pairs, or not a complete hand at all.
+        TITOITU();
+        if (HANTEI == 1) {
+            HAN().Label1 = "聴牌していません";
+            HAN().Label3 = "";
+            showHAN_number();
+            return;
+        }
+        bool allHonours = true;
+        for (int i = 0; i < ListTEMP.count(); ++i)
+            if (!isHonour(ListTEMP.item(i))) allHonours = false;
+        if (allHonours) {
+            HAN_number& h = HAN();
+            h.Label1 = "字一色";
+            h.Label2 = "１３翻";
+            h.Label3 = "１３翻";
+            HANTEI = 1;
+            YAKUMAN_TENSUU();
+            showHAN_number();
+            return;
+        }
+        NAKI_HANTEI();
+    } else {
+        TENHO_TIIHO();
+        if (stopped()) return;
+        RYU_IISOU();  // no stop of its own: the next stop ends the driver
+        if (!NAKI[1][2].visible) RYANPEI();
+        TU_I_SO();
+        if (stopped()) return;
+        DAISU_SI();
+        if (stopped()) return;
+        SYOSU_SI();
+        if (stopped()) return;
+        NAKI_HANTEI();
+        SU_ANKO();
+        if (stopped()) return;
+        DAISANGEN();
+        if (stopped()) return;
+        DORADORA();
+        SYOSANGEN();
+        SANGEN();
+        HU_PON();
+        if (NAKI_FLAG == 0 && !contains(HAN().Label1, "二盃口")) IIPEI();
+        SAN_KAN();
+        SAN_KOKU();
+        SAN_JUN();
+        TOITOI();
+        if (!contains(HAN().Label1, "三暗刻")) SANAN();
+        ITUU();
+        TINROU();
+        if (stopped()) return;
+        HONROU();
+    }
+
+    // Seven-pairs additions.
+    if (contains(HAN().Label1, "七対子")) {
+        DORADORA2();
+        bool allTerminals = true;
+        for (int i = 0; i < ListTEMP.count(); ++i)
+            if (!isTerminalOrHonour(ListTEMP.item(i))) allTerminals = false;
+        if (allTerminals) reportYaku("混老頭", "２翻", 2);
+    }
+
+    JUN_CHAN();
+    if (!contains(HAN().Label1, "純チャン") && !contains(HAN().Label1, "混老頭")) TIYANTA();
+    TINITU();
+    if (contains(HAN().Label1, "清一色")) {
+        TYUREN();
+        if (stopped()) return;
+    }
+    PINHU();
+    TANYAO();
+    HAITEI();
+    TUMO();
+    ITUPATU();
+    RITI();
+    DABUL_RITI();
+    if (contains(HAN().Label1, "七対子") && textValue(HAN().Label3) < 5)
+        TENSUU2();
+    else
+        TENSUU();
+
+    // Finishing.
+    HAN_number& h = HAN();
+    if (textValue(h.Label3) != DORA_COUNT) {
+        h.Label3 += "翻";
+        if (h.Label1.empty()) {
+            h.Label1 = "役がありません";
+            h.Label3.clear();
+            h.Label4.clear();
+            h.Label5.clear();
+        }
+    } else {
+        // Dora alone never make a hand.
+        h.Label1 = "役がありません";
+        h.Label2.clear();
+        h.Label3.clear();
+        h.Label4.clear();
+        h.Label5.clear();
+    }
+    if (RULE_KUITAN == 1 && NAKI_FLAG == 1 && contains(h.Label1, "断公九") && h.Label5 == "20符") {
+        h.Label5 = "30符";
+        FU30_TENSUU();
+    }
+    showHAN_number();
+}
+
+}  // namespace tenho

@@ -1,0 +1,51 @@
+// The data of the dialogs the calculator writes to or reads from.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tenho {
+
+// Result dialog "役数".
+struct HAN_number {
+    static constexpr double kDefaultPaymentPointSize = 12.75;
+
+    std::string Label1;  // yaku names, newest on top, each line ending in CR LF
+    std::string Label2;  // han per yaku, aligned with Label1
+    std::string Label3;  // running han total; "翻" appended at the end
+    std::string Label4;  // payment
+    std::string Label5;  // fu, such as "30符"
+    double Label4FontSize = kDefaultPaymentPointSize;
+    bool Label5Visible = true;
+
+    bool operator==(const HAN_number&) const = default;
+};
+
+// Rule options dialog "オプション設定": the selected button of each group,
+// 0 = "あり", 1 = "なし".
+struct form_OPTION {
+    int Option1 = 1;  // 食いタン
+    int Option2 = 0;  // あとづけ (the user cannot change it)
+    int Option3 = 1;  // 連和
+    static constexpr bool kFrame2Enabled = false;
+};
+
+// One credits row of the version dialog.
+struct CreditRow {
+    std::string name;      // Label2(i): name followed by the role, "（制作）" / "（画）"
+    std::string mail;      // Label3(i)
+    std::string homePage;  // Label4(i), shown in blue and clickable
+};
+
+// Version dialog "バージョン情報".
+struct VER_info {
+    std::string caption;
+    std::string title;        // Label1
+    std::string version;      // Label6
+    std::string date;         // Label7
+    std::string description;  // lblDescription
+    std::string author;       // Label5
+    std::array<CreditRow, 2> credits;
+};
+
+}  // namespace tenho

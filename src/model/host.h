@@ -1,0 +1,59 @@
+// Everything modal or outside the window goes through the host: the real
+// dialogs in the window program, a headless answerer in tenho-score, a
+// scripted one in the tests.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tenho {
+
+struct HAN_number;
+struct form_OPTION;
+struct VER_info;
+
+// How the result dialog was closed.
+enum class HanNumberButton {
+    Command1,  // "やり直す": keep the hand
+    Command2,  // "OK": reset the calculator
+    Closed,    // closed through the window frame: like "やり直す", nothing is reset
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Message box with an OK button and an empty title.
+    virtual void messageBox(std::string_view text) = 0;
+
+    // Shows the result dialog modally; returns the button that closed it.
+    virtual HanNumberButton showHanNumber(const HAN_number& dialog) = 0;
+
+    // NAKI_check "鳴きの種類": returns the index of cmd_NAKI pressed
+    // (0 チー, 1 ポン, 2 カン, 3 Cancel) or -1 when closed through the frame.
+    // "チー" is offered only when chiVisible.
+    virtual int showNakiCheck(bool chiVisible) = 0;
+
+    // KAN_check "カンの種類": index of cmd_KAN (0 アンカン, 1 ミンカン,
+    // 2 Cancel) or -1 when closed through the frame.
+    virtual int showKanCheck() = 0;
+
+    // form_OPTION "オプション設定", modal. The host lets the user change the
+    // selections in `dialog`; returns true when "ＯＫ" was pressed, false when
+    // the dialog was closed through its frame.
+    virtual bool showFormOption(form_OPTION& dialog) = 0;
+
+    // VER_info "バージョン情報", modal.
+    virtual void showVerInfo(const VER_info& dialog) = 0;
+
+    // The system alert sound: the only signal of a refused entry.
+    virtual void beep() = 0;
+
+    // The desktop's "open" action on a file or an address; the result is not
+    // examined. ownerIsDesktop: web addresses are opened with the desktop as
+    // owner, the help file with the main window.
+    virtual void shellOpen(std::string_view target, std::string_view workingFolder,
+                           bool ownerIsDesktop) = 0;
+};
+
+}  // namespace tenho

@@ -1,0 +1,308 @@
+// The main window TENHO as a model: every container, control and window-level
+// variable the calculator works on, and every routine and event handler of the
+// window. There is no model apart from the window: hidden sorted lists hold the
+// tiles, and which pictures are shown tells which melds exist and which of them
+// are closed kans. The Qt window draws this state and forwards its events here.
+//
+// Routines take no arguments and return nothing; they pass arguments and
+// verdicts through the variables below, as the calculator always has. Event
+// handlers of the entry controls return what became of the entry, so that
+// tenho-score can tell a refused or ignored tile from an accepted one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/dialogs.h"
+#include "model/host.h"
+#include "model/picture.h"
+#include "model/tile.h"
+#include "model/tile_list.h"
+
+namespace tenho {
+
+using Integer = std::int16_t;  // the window-level integers are 16-bit
+
+// What a drop or click on an entry control did.
+enum class Entry {
+    Accepted,  // the hand changed
+    Refused,   // refused with a beep
+    Ignored,   // nothing happened (capacity stop, cancel, nothing there)
+};
+
+inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
+
+class TENHO {
+public:
+    explicit TENHO(Host& host);
+    TENHO(const TENHO&) = delete;
+    TENHO& operator=(const TENHO&) = delete;
+
+    Host& host() { return *host_; }
+
+    // ---------------------------------------------------------------- controls
+    std::string caption;
+
+    std::array<Picture, kTileKinds> HAI;  // the palette; never changes
+    std::array<Picture, 13> T_HAI;        // concealed hand
+    std::array<Picture, 12> JUMP;         // placeholders; JUMP(j) lies over T_HAI(12 - j)
+    // Meld frames 1..4 (index 0 unused, so NAKI[1][2] is NAKI1(2)). Picture 0
+    // is the rightmost; KAN_KAN[k][0] lies over NAKI[k][3], [1] over NAKI[k][0].
+    std::array<std::array<Picture, 4>, 5> NAKI;
+    std::array<std::array<Picture, 2>, 5> KAN_KAN;
+    std::array<Picture, 8> DORA;
+    Picture ENDPAI;
+
+    // List(0) concealed tiles, List(1)..List(4) melds 1..4; all sorted.
+    std::array<TileList, 5> List;
+    TileList List2{false};  // dora indicators in order of entry
+    TileList ListTEMP{true};
+    TileList ListTemp2{true};
+    TileList List3{true};
+    std::array<TileList, 5> ListEND;  // unsorted: four groups and the pair
+    Code Text1;                       // the winning tile, or empty
+
+    // Win kind: exactly one of the two option buttons is selected.
+    bool TUMO_END = false;
+    bool RON_END = true;
+    // Selected index of the wind lists: 0 東, 1 南, 2 西, 3 北, -1 none.
+    Integer B_list = -1;  // prevailing wind
+    Integer I_list = -1;  // seat wind; 0 is the dealer
+    std::array<CheckBox, 6> C_OPTION;
+
+    static const std::array<std::string_view, 4> kB_listItems;
+    static const std::array<std::string_view, 4> kI_listItems;
+    static const std::array<std::string_view, 6> kC_OPTIONCaptions;
+    static const std::array<std::string_view, 6> kC_OPTIONToolTips;
+
+    // Result dialog: created by the first write to a label, destroyed by
+    // either of its buttons.
+    std::optional<HAN_number> hanNumber;
+    HAN_number& HAN();
+
+    // ------------------------------------------------------ rule flags (5.1)
+    Integer RULE_KUITAN = 0;
+    Integer RULE_ATODUKE = 1;
+    Integer RULE_RENHOU = 0;
+
+    // ------------------------------------------------- window-level variables
+    Integer MENTSU_NO = 0;
+    Integer COPY_NO = 0;
+    Integer MENTSU_SLOT = 0;
+    Integer JANTOU_POS = 0;
+    Code PAI_CODE;
+    Picture* PAI_CTL = nullptr;
+    const TileList* PAI_CTL_LIST = nullptr;  // the list handed to IRO_COPY/SUUJI_COPY
+    std::span<Picture> PAI_ARRAY;
+    std::string WORK_CODE;
+    std::string WORK_CODES;
+    char BUNKAI_NG = '\0';  // '0' the split holds, '1' it failed
+    Integer HANTEI = 0;
+    char DRAG_SUIT = '\0';
+    char DRAG_RANK = '\0';
+    Code NAKI_PAI;
+    Integer NAKI_NO = 0;
+    std::string MENTSU_KEYS;
+    std::string MENTSU_KEY;
+    std::string DRAG_KEY;
+    Integer OVER_FLAG = 0;
+    std::string USED_CODE;
+    std::string USED_KEYS;
+    Code DORA_WORK;
+    Integer DORA_COUNT = 0;
+    Integer NAKI_FLAG = 0;
+    Integer HAI_INDEX = 0;
+    Integer LOOP_I = 0;
+    Integer LOOP_J = 0;
+    Integer FU_SUU = 0;
+    std::string NAKI_SENTAKU;
+    Integer ANKAN_FLAG = 0;
+
+    // The application's own folder (for the help file).
+    std::string appPath;
+
+    // ------------------------------------------------------------ Part 1.1
+    void HAI_GAZOU();
+    // Number of meld frames in use (highest k whose NAKIk(2) is shown).
+    int meldCount() const;
+    bool meldPresent(int k) const { return NAKI[static_cast<std::size_t>(k)][2].visible; }
+    bool meldIsClosedKan(int k) const { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; }
+
+    // ------------------------------------------------------------ Part 2.1
+    void cmdKEISAN_Click();
+    void NAKI_HANTEI();
+    // Reporting conventions.
+    void reportYaku(std::string_view name, std::string_view hanText, int han);
+    void reportYakuman(std::string_view name);
+    void showHAN_number();
+
+    // ------------------------------------------------------------ Part 2.2
+    void TENPAI();
+    void JANTOU_TRY();
+    void TEHAI_SET();
+    void NAKI_COPY();
+    void SHUNTSU_GET();
+    void KOUTSU_GET();
+    void BUNKAI_RESET();
+    void NAKI_KENSA();
+    void NAKI_SHOUGOU();
+
+    // ------------------------------------------------------------ Part 2.3
+    void KOKUSI();
+    void TITOITU();
+    void TYUREN();
+
+    // ------------------------------------------------------------ Part 2.4
+    void SU_KAN();
+    void SU_ANKO();
+    void TOITOI();
+    void SAN_KAN();
+    void SANAN();
+    void SANAN_KAKUTEI();
+
+    // ------------------------------------------------------------ Part 2.5
+    void SAN_JUN();
+    void ITUU();
+    void IIPEI();
+    void RYANPEI();
+
+    // ------------------------------------------------------------ Part 2.6
+    void TINROU();
+    void HONROU();
+    void JUN_CHAN();
+    void TIYANTA();
+    void TANYAO();
+
+    // ------------------------------------------------------------ Part 2.7
+    void TINITU();
+    void HONITU();
+    void TU_I_SO();
+    void RYU_IISOU();
+    void IRO_COPY();
+    void SUUJI_COPY();
+
+    // ------------------------------------------------------------ Part 2.8
+    void HU_PON();
+    void SANGEN();
+    void SYOSANGEN();
+    void DAISANGEN();
+    void DAISU_SI();
+    void SYOSU_SI();
+    void SYOSU_SI_KAKUTEI();
+
+    // ------------------------------------------------------------ Part 2.9
+    void SAN_KOKU();
+
+    // ----------------------------------------------------------- Part 2.10
+    void TUMO();
+    void RITI();
+    void DABUL_RITI();
+    void ITUPATU();
+    void HAITEI();
+    void TENHO_TIIHO();
+
+    // ----------------------------------------------------------- Part 2.11
+    void PINHU();
+    void PINHU_KAKUTEI();
+
+    // ------------------------------------------------------------ Part 3.1
+    void DORA_NUMBER();
+    void DORADORA();
+    void DORADORA2();
+
+    // ------------------------------------------------------------ Part 3.2
+    void FU_KEISAN();
+
+    // ------------------------------------------------------------ Part 3.3
+    void TENSUU();
+    void HAN_KEISAN();
+    void FU_TENSUU();
+    void TENSUU2();
+    void YAKUMAN_TENSUU();
+    void FU30_TENSUU();
+
+    // ------------------------------------------------------------ Part 3.4
+    void Command1_Click();  // "やり直す"
+    void Command2_Click();  // "OK"
+    void ALL_RESET();
+
+    // ------------------------------------------------------------ Part 4.1
+    void Form_Load();  // rule defaults and caption (the splash is the window's)
+    void cmdRESET_Click();
+    void selectTUMO_END();
+    void selectRON_END();
+
+    // ------------------------------------------------------------ Part 4.2
+    // `source` is the palette index of the dragged picture.
+    Entry HAI_DragDrop(int index, int source);
+    Entry Frame1_DragDrop(int source);
+    Entry Frame8_DragDrop(int source);
+    Entry T_HAI_DragDrop(int index, int source);
+    Entry T_HAI_Click(int index);
+    Entry TEHAI_TSUIKA();
+    void HAI_KESU();
+    void HAI_OVER();
+    void HAI_OVER2();
+    void HAI_OVER3();
+    void HAI_OVER4();
+    void HAI_SHUUKEI();
+    void YONMAI_KENSA();
+
+    // ------------------------------------------------------------ Part 4.3
+    // FrameN_DragDrop for meld k = N - 1.
+    Entry Frame2_DragDrop(int source) { return formMeld(1, source); }
+    Entry Frame3_DragDrop(int source) { return formMeld(2, source); }
+    Entry Frame4_DragDrop(int source) { return formMeld(3, source); }
+    Entry Frame5_DragDrop(int source) { return formMeld(4, source); }
+    Entry formMeld(int k, int source);
+    // A click on any picture of meld k (NAKIk or KAN_KANk).
+    Entry NAKI_Click(int k);
+    void NAKI_TORIKESHI(int k);  // NAKI1_TORIKESHI .. NAKI4_TORIKESHI
+    void cmd_NAKI_Click(int index);
+    void cmd_KAN_Click(int index);
+
+    // ------------------------------------------------------------ Part 4.4
+    Entry Frame6_DragDrop(int source);
+    Entry DORA_DragDrop(int index, int source);
+    Entry DORA_Click(int index);
+    Entry Frame7_DragDrop(int source);
+    Entry ENDPAI_Click();
+    void URADORA_KESU();
+    bool riichiTypeBoxOn() const;
+
+    // ------------------------------------------------------------ Part 4.5
+    // A click on C_OPTION(i): toggles an enabled box and applies the
+    // interlocks; a disabled box ignores the click.
+    Entry clickC_OPTION(int index);
+    void C_OPTION_Click(int index);
+    void RIICHI_KINSHI();
+    void applyAvailabilityRule();
+
+    // ------------------------------------------------------------ Part 5.1
+    void SYSTEM_Click();
+    void form_OPTION_Load(form_OPTION& dialog) const;
+    void CMD_Click(const form_OPTION& dialog);
+
+    // ------------------------------------------------------------ Part 5.2
+    void HELP_Click();
+    void HP_URL_Click();
+    void VER_Click();
+    std::string helpFilePath() const;
+    static VER_info makeVER_info();
+    void VER_info_Label4_Click(int index);
+
+private:
+    Entry addToHand(Code c);
+    Entry addIndicator(Code c);
+    void redrawHand();
+    void redrawDora();
+    void removeHandItem(int b);
+
+    Host* host_;
+};
+
+}  // namespace tenho

@@ -1,0 +1,84 @@
+// Tile codes: two decimal digits, suit (or honour) digit first, rank second.
+#pragma once
+
+#include <array>
+#include <compare>
+#include <string>
+#include <string_view>
+
+namespace tenho {
+
+// One tile code, or the empty text that a list yields past its end.
+// Held as two characters so that text order (sorting, equality) is the
+// plain comparison of the characters; the empty code sorts first.
+class Code {
+public:
+    constexpr Code() = default;
+    constexpr Code(char suit, char rank) : d_{suit, rank} {}
+
+    // "" or two characters; anything else yields the empty code.
+    static constexpr Code fromText(std::string_view text)
+    {
+        if (text.size() != 2) return {};
+        return {text[0], text[1]};
+    }
+
+    constexpr bool empty() const { return d_[0] == '\0'; }
+    // First and second character; '\0' for the empty code.
+    constexpr char suit() const { return d_[0]; }
+    constexpr char rank() const { return d_[1]; }
+
+    // Numeric value of the text ("09" is 9); the empty text reads as 0.
+    constexpr int value() const { return empty() ? 0 : (d_[0] - '0') * 10 + (d_[1] - '0'); }
+    // Numeric value of one character ("" reads as 0).
+    constexpr int suitValue() const { return empty() ? 0 : d_[0] - '0'; }
+    constexpr int rankValue() const { return empty() ? 0 : d_[1] - '0'; }
+
+    std::string str() const { return empty() ? std::string() : std::string(d_, 2); }
+    std::string_view view() const { return empty() ? std::string_view() : std::string_view(d_, 2); }
+
+    constexpr auto operator<=>(const Code&) const = default;
+    constexpr bool operator==(const Code&) const = default;
+
+private:
+    char d_[2] = {'\0', '\0'};
+};
+
+inline constexpr int kTileKinds = 34;
+
+// The 34 codes in palette order: HAI(i).Tag == kHaiCodes[i].
+inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
+    Code('0', '1'), Code('0', '2'), Code('0', '3'), Code('0', '4'), Code('0', '5'), Code('0', '6'),
+    Code('0', '7'), Code('0', '8'), Code('0', '9'), Code('1', '1'), Code('1', '2'), Code('1', '3'),
+    Code('1', '4'), Code('1', '5'), Code('1', '6'), Code('1', '7'), Code('1', '8'), Code('1', '9'),
+    Code('2', '1'), Code('2', '2'), Code('2', '3'), Code('2', '4'), Code('2', '5'), Code('2', '6'),
+    Code('2', '7'), Code('2', '8'), Code('2', '9'), Code('3', '1'), Code('4', '1'), Code('5', '1'),
+    Code('6', '1'), Code('7', '1'), Code('8', '1'), Code('9', '1'),
+};
+
+// Palette index of a code, or -1 for anything that is not one of the 34 codes.
+constexpr int paletteIndex(Code c)
+{
+    for (int i = 0; i < kTileKinds; ++i)
+        if (kHaiCodes[static_cast<std::size_t>(i)] == c) return i;
+    return -1;
+}
+
+// Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
+constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
+constexpr bool isNumberTile(Code c) { return c.suit() == '0' || c.suit() == '1' || c.suit() == '2'; }
+// Terminal or honour: second digit "1" or "9" (every honour ends in "1").
+constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
+
+// Japanese name of a tile, for people reading tool output ("一萬", "東", ...).
+std::string tileName(Code c);
+
+// Full-width decimal digits ("１３").
+std::string fullWidthNumber(int n);
+
+// Numeric value of a text the way the calculator reads labels: leading blanks,
+// an optional sign and the ASCII digits that follow; anything else stops the
+// reading, so "" and "１３翻" read as 0 and "3翻" as 3.
+int textValue(std::string_view text);
+
+}  // namespace tenho

@@ -1,0 +1,84 @@
+// A host that answers the calculator's dialogs from a script and records
+// everything the calculator showed.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/dialogs.h"
+#include "model/host.h"
+
+namespace tenho::testing {
+
+class ScriptedHost : public Host {
+public:
+    void messageBox(std::string_view text) override { messages.emplace_back(text); }
+
+    HanNumberButton showHanNumber(const HAN_number& dialog) override
+    {
+        shownDialogs.push_back(dialog);
+        if (hanButtons.empty()) return HanNumberButton::Command1;
+        const auto b = hanButtons.front();
+        hanButtons.pop_front();
+        return b;
+    }
+
+    int showNakiCheck(bool chiVisible) override
+    {
+        nakiChiVisible.push_back(chiVisible);
+        if (nakiAnswers.empty()) return -1;
+        const int a = nakiAnswers.front();
+        nakiAnswers.pop_front();
+        return a;
+    }
+
+    int showKanCheck() override
+    {
+        ++kanShown;
+        if (kanAnswers.empty()) return -1;
+        const int a = kanAnswers.front();
+        kanAnswers.pop_front();
+        return a;
+    }
+
+    bool showFormOption(form_OPTION& dialog) override
+    {
+        formOptionSeen.push_back(dialog);
+        if (formOptionAnswer) dialog = *formOptionAnswer;
+        return formOptionConfirm;
+    }
+
+    void showVerInfo(const VER_info& dialog) override { verShown.push_back(dialog.title); }
+    void beep() override { ++beeps; }
+    void shellOpen(std::string_view target, std::string_view folder, bool desktop) override
+    {
+        opened.push_back({std::string(target), std::string(folder), desktop});
+    }
+
+    const HAN_number& lastDialog() const { return shownDialogs.back(); }
+
+    struct Opened {
+        std::string target;
+        std::string folder;
+        bool desktopOwner;
+    };
+
+    std::vector<std::string> messages;
+    std::vector<HAN_number> shownDialogs;
+    std::deque<HanNumberButton> hanButtons;
+    std::deque<int> nakiAnswers;
+    std::deque<int> kanAnswers;
+    std::vector<bool> nakiChiVisible;
+    int kanShown = 0;
+    std::optional<form_OPTION> formOptionAnswer;
+    bool formOptionConfirm = true;
+    std::vector<form_OPTION> formOptionSeen;
+    std::vector<std::string> verShown;
+    int beeps = 0;
+    std::vector<Opened> opened;
+};
+
+}  // namespace tenho::testing

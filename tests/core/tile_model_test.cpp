@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "core/test_support.h"
+
+namespace tenho::testing {
+namespace {
+
+TEST(TileCode, TextOrderEqualsNumericOrder)
+{
+    TileList list(true);
+    for (const char* text : {"91", "01", "19", "11"}) list.add(Code::fromText(text));
+    EXPECT_EQ(codes(list), "01 11 19 91");
+    EXPECT_EQ(Code::fromText("09").value(), 9);
+    EXPECT_EQ(Code().value(), 0);
+}
+
+TEST(TileCode, NoSequenceAcrossSuitsOrHonours)
+{
+    // "09" then "11": the value jumps by two, so no sequence can form.
+    EXPECT_NE(Code::fromText("11").value(), Code::fromText("09").value() + 1);
+    EXPECT_NE(Code::fromText("41").value(), Code::fromText("31").value() + 1);
+    for (Code c : kHaiCodes) EXPECT_NE(c.value() % 10, 0) << c.str();
+}
+
+TEST(TileCode, ClassTests)
+{
+    struct Row {
+        const char* code;
+        bool honour;
+        bool number;
+        bool terminalOrHonour;
+    };
+    const Row rows[] = {{"01", false, true, true},  {"05", false, true, false},
+                        {"19", false, true, true},  {"28", false, true, false},
+                        {"31", true, false, true},  {"91", true, false, true},
+                        {"", false, false, false}};
+    for (const Row& r : rows) {
+        const Code c = Code::fromText(r.code);
+        EXPECT_EQ(isHonour(c), r.honour) << r.code;
+        EXPECT_EQ(isNumberTile(c), r.number) << r.code;
+        EXPECT_EQ(isTerminalOrHonour(c), r.terminalOrHonour) << r.code;
+    }
+}
+
+TEST(TileCode, PaletteIndexFollowsCodeOrder)
+{
+    EXPECT_EQ(paletteIndex(Code::fromText("01")), 0);
+    EXPECT_EQ(paletteIndex(Code::fromText("11")), 9);
+    EXPECT_EQ(paletteIndex(Code::fromText("29")), 26);
+    EXPECT_EQ(paletteIndex(Code::fromText("31")), 27);
+    EXPECT_EQ(paletteIndex(Code::fromText("91")), 33);
+    EXPECT_EQ(paletteIndex(Code::fromText("00")), -1);
+    EXPECT_EQ(paletteIndex(Code::fromText("10")), -1);
+    EXPECT_EQ(paletteIndex(Code()), -1);
+}
+
+TEST(TileList, ReadsEmptyPastTheEnd)
+{
+    TileList pair;
+    pair.add(Code::fromText("05"));
+    pair.add(Code::fromText("05"));
+    EXPECT_EQ(pair.item(2), Code());
+    EXPECT_EQ(pair.item(-1), Code());
+    EXPECT_TRUE(pair.item(2).str().empty());
+}
+
+TEST(TileList, UnsortedKeepsInsertionOrder)
+{
+    TileList list(false);
+    for (const char* text : {"91", "05", "23"}) list.add(Code::fromText(text));
+    EXPECT_EQ(codes(list), "91 05 23");
+}
+
+TEST(TileList, RemovingTheSelectedItemLeavesNoSelection)
+{
+    TileList list(false);
+    for (const char* text : {"01", "02", "03", "04"}) list.add(Code::fromText(text));
+    list.index = 3;
+    list.removeAt(1);
+    EXPECT_EQ(list.index, 2);  // the selected item moved up
+    list.removeAt(2);
+    EXPECT_EQ(list.index, -1);
+    EXPECT_EQ(codes(list), "01 03");
+    list.removeAt(5);  // nothing there
+    EXPECT_EQ(list.count(), 2);
+}
+
+TEST(HaiGazou, CopiesThePaletteFaceAndShows)
+{
+    Calculator c;
+    Picture target;
+    c.t.PAI_CODE = Code::fromText("81");
+    c.t.PAI_CTL = &target;
+    c.t.HAI_GAZOU();
+    EXPECT_EQ(target, (Picture{paletteIndex(Code::fromText("81")), true}));
+}
+
+TEST(HaiGazou, LeavesThePictureAloneForCodesOutsideThePalette)
+{
+    Calculator c;
+    for (const char* text : {"", "00"}) {
+        Picture target{image::kPlaceholder, false};
+        c.t.PAI_CODE = Code::fromText(text);
+        c.t.PAI_CTL = &target;
+        c.t.HAI_GAZOU();
+        EXPECT_EQ(target, (Picture{image::kPlaceholder, false})) << "'" << text << "'";
+    }
+}
+
+TEST(TextValue, ReadsLeadingAsciiDigitsOnly)
+{
+    EXPECT_EQ(textValue("12"), 12);
+    EXPECT_EQ(textValue("3翻"), 3);
+    EXPECT_EQ(textValue(""), 0);
+    EXPECT_EQ(textValue("１３翻"), 0);
+    EXPECT_EQ(fullWidthNumber(13), "１３");
+}
+
+}  // namespace
+}  // namespace tenho::testing
