@@ -4,15 +4,6 @@
 
 namespace tenho {
 
-void TENHO::TENPAI() { HANTEI = 0; }
-void TENHO::JANTOU_TRY() {}
-void TENHO::TEHAI_SET() {}
-void TENHO::NAKI_COPY() {}
-void TENHO::SHUNTSU_GET() {}
-void TENHO::KOUTSU_GET() {}
-void TENHO::BUNKAI_RESET() {}
-void TENHO::NAKI_KENSA() {}
-void TENHO::NAKI_SHOUGOU() {}
 void TENHO::KOKUSI() { HANTEI = 0; }
 void TENHO::TITOITU() { HANTEI = 1; }
 void TENHO::TYUREN() { HANTEI = 0; }
@@ -56,12 +47,5 @@ void TENHO::PINHU_KAKUTEI() {}
 void TENHO::DORA_NUMBER() {}
 void TENHO::DORADORA() { DORA_COUNT = 0; }
 void TENHO::DORADORA2() { DORA_COUNT = 0; }
-void TENHO::FU_KEISAN() {}
-void TENHO::TENSUU() {}
-void TENHO::HAN_KEISAN() {}
-void TENHO::FU_TENSUU() {}
-void TENHO::TENSUU2() {}
-void TENHO::YAKUMAN_TENSUU() {}
-void TENHO::FU30_TENSUU() {}
 
 }  // namespace tenho

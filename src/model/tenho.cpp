@@ -38,6 +38,7 @@ HAN_number& TENHO::HAN()
 
 int TENHO::meldCount() const
 {
+    if (!meldPresent(1)) return 0;
     for (int k = 4; k >= 1; --k)
         if (meldPresent(k)) return k;
     return 0;

@@ -96,3 +96,33 @@ inline void expectEntryInvariants(const TENHO& t)
 }
 
 }  // namespace tenho::testing
+
+namespace tenho::testing {
+
+// Puts meld k on the table as the meld frame shows it: the codes in List(k),
+// pictures 0..count-1 shown, the face-down pictures for a closed kan.
+inline void putMeld(TENHO& t, int k, std::string_view text, bool closedKan = false)
+{
+    const auto kk = static_cast<std::size_t>(k);
+    t.List[kk].clear();
+    for (Code c : tiles(text)) t.List[kk].add(c);
+    for (int i = 0; i < t.List[kk].count(); ++i)
+        t.NAKI[kk][static_cast<std::size_t>(i)] = Picture{paletteIndex(t.List[kk].item(i)), true};
+    t.KAN_KAN[kk][0].visible = t.KAN_KAN[kk][1].visible = closedKan;
+}
+
+// Groups and pair of the split in ListEND: "010101 020202 030303 040506 | 0707".
+inline std::string split(const TENHO& t)
+{
+    std::string out;
+    for (int k = 0; k < 4; ++k) {
+        if (k) out += ' ';
+        for (int i = 0; i < t.ListEND[static_cast<std::size_t>(k)].count(); ++i)
+            out += t.ListEND[static_cast<std::size_t>(k)].item(i).str();
+    }
+    out += " | ";
+    for (int i = 0; i < t.ListEND[4].count(); ++i) out += t.ListEND[4].item(i).str();
+    return out;
+}
+
+}  // namespace tenho::testing

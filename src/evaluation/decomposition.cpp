@@ -1,0 +1,205 @@
+// The split search: one pair and four groups out of the fourteen tiles.
+//
+// The search is a fixed procedure, not a best-split search: pair positions
+// from the first pair onward, and for each the sixteen patterns in a fixed
+// order, both extractors always starting from the lowest remaining tile. The
+// first split that holds every called meld is the one every later yaku and
+// the fu are judged on, so the order below decides results.
+#include <array>
+
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+// T = triplet, S = sequence, for groups 0..3.
+constexpr std::array<std::array<char, 4>, 16> kPatterns = {{
+    {'T', 'T', 'T', 'T'},
+    {'T', 'T', 'T', 'S'},
+    {'S', 'S', 'T', 'S'},
+    {'S', 'S', 'T', 'T'},
+    {'S', 'T', 'S', 'S'},
+    {'S', 'T', 'S', 'T'},
+    {'S', 'T', 'T', 'S'},
+    {'S', 'T', 'T', 'T'},
+    {'T', 'S', 'S', 'S'},
+    {'T', 'S', 'S', 'T'},
+    {'T', 'S', 'T', 'S'},
+    {'T', 'S', 'T', 'T'},
+    {'T', 'T', 'S', 'S'},
+    {'T', 'T', 'S', 'T'},
+    {'S', 'S', 'S', 'T'},
+    {'S', 'S', 'S', 'S'},
+}};
+
+void appendKey(std::string& to, const TileList& list)
+{
+    to += ':';
+    for (int i = 0; i < 3; ++i) to += list.item(i).view();
+    to += ':';
+}
+
+}  // namespace
+
+void TENHO::NAKI_COPY()
+{
+    const TileList& meld = List[static_cast<std::size_t>(NAKI_NO)];
+    // A kan's fourth tile stays out: a kan counts as three tiles, like a triplet.
+    for (int i = 0; i < 3; ++i) ListTEMP.add(meld.item(i));
+}
+
+void TENHO::TEHAI_SET()
+{
+    const int m = meldCount();
+    for (int k = 1; k <= m; ++k) {
+        NAKI_NO = static_cast<Integer>(k);
+        NAKI_COPY();
+    }
+    for (int i = 0; i <= 12 - 3 * m; ++i) ListTEMP.add(List[0].item(i));
+}
+
+void TENHO::TENPAI()
+{
+    HANTEI = 0;
+    ListTEMP.add(Text1);
+    TEHAI_SET();
+
+    int first = -1;
+    for (int i = 0; i <= 13; ++i) {
+        if (ListTEMP.item(i) == ListTEMP.item(i + 1)) {
+            first = i;
+            break;
+        }
+    }
+    if (first < 0) {
+        HANTEI = 1;
+        return;
+    }
+    // Every position from the first pair onward is tried, pair or not: a
+    // position that holds no pair fails at once. The last one (13) never
+    // holds a pair, which leaves ListTEMP full and ListEND empty for the
+    // seven-pairs path.
+    for (int p = first; p <= 13; ++p) {
+        JANTOU_POS = static_cast<Integer>(p);
+        JANTOU_TRY();
+        if (BUNKAI_NG != '1') {
+            NAKI_KENSA();
+            if (BUNKAI_NG != '1') return;
+        }
+    }
+    HANTEI = 1;
+}
+
+void TENHO::JANTOU_TRY()
+{
+    BUNKAI_NG = '0';
+    for (auto& list : ListEND) list.clear();
+    ListTEMP.clear();
+    ListTemp2.clear();
+
+    ListTEMP.add(Text1);
+    TEHAI_SET();
+
+    const int p = JANTOU_POS;
+    if (ListTEMP.item(p) != ListTEMP.item(p + 1)) {
+        BUNKAI_NG = '1';
+        return;
+    }
+    ListEND[4].add(ListTEMP.item(p));
+    ListEND[4].add(ListTEMP.item(p + 1));
+    ListTEMP.removeAt(p + 1);
+    ListTEMP.removeAt(p);
+
+    for (COPY_NO = 0; COPY_NO < ListTEMP.count(); ++COPY_NO) ListTemp2.add(ListTEMP.item(COPY_NO));
+
+    for (std::size_t n = 0; n < kPatterns.size(); ++n) {
+        for (MENTSU_NO = 0; MENTSU_NO < 4; ++MENTSU_NO) {
+            if (BUNKAI_NG != '0') break;
+            MENTSU_SLOT = MENTSU_NO;
+            if (kPatterns[n][static_cast<std::size_t>(MENTSU_NO)] == 'T')
+                KOUTSU_GET();
+            else
+                SHUNTSU_GET();
+        }
+        if (BUNKAI_NG == '0') return;
+        if (n + 1 < kPatterns.size()) BUNKAI_RESET();
+    }
+}
+
+void TENHO::SHUNTSU_GET()
+{
+    TileList& group = ListEND[static_cast<std::size_t>(MENTSU_SLOT)];
+    const Code a = ListTEMP.item(0);
+    bool found = false;
+    for (int j = 0; j < ListTEMP.count(); ++j) {
+        if (ListTEMP.item(j).value() == a.value() + 1) {
+            group.add(a);
+            group.add(ListTEMP.item(j));
+            ListTEMP.removeAt(j);
+            ListTEMP.removeAt(0);
+            found = true;
+            break;
+        }
+    }
+    if (!found) {
+        BUNKAI_NG = '1';
+        return;
+    }
+    for (LOOP_J = 0; LOOP_J < ListTEMP.count(); ++LOOP_J) {
+        if (ListTEMP.item(LOOP_J).value() == group.item(0).value() + 2) {
+            group.add(ListTEMP.item(LOOP_J));
+            ListTEMP.removeAt(LOOP_J);
+            return;
+        }
+    }
+    BUNKAI_NG = '1';
+}
+
+void TENHO::KOUTSU_GET()
+{
+    TileList& group = ListEND[static_cast<std::size_t>(MENTSU_SLOT)];
+    const Code a = ListTEMP.item(0);
+    if (ListTEMP.item(1) == a && ListTEMP.item(2) == a) {
+        for (int i = 0; i < 3; ++i) group.add(a);
+        for (int i = 0; i < 3; ++i) ListTEMP.removeAt(0);
+    } else {
+        BUNKAI_NG = '1';
+    }
+}
+
+void TENHO::BUNKAI_RESET()
+{
+    BUNKAI_NG = '0';
+    for (int k = 0; k < 4; ++k) ListEND[static_cast<std::size_t>(k)].clear();
+    ListTEMP.clear();
+    for (COPY_NO = 0; COPY_NO < ListTemp2.count(); ++COPY_NO) ListTEMP.add(ListTemp2.item(COPY_NO));
+}
+
+void TENHO::NAKI_KENSA()
+{
+    BUNKAI_NG = '0';
+    MENTSU_KEY.clear();
+    MENTSU_KEYS.clear();
+    if (meldCount() >= 1) NAKI_SHOUGOU();
+}
+
+void TENHO::NAKI_SHOUGOU()
+{
+    for (const TileList& group : ListEND) appendKey(MENTSU_KEYS, group);
+    const int m = meldCount();
+    for (int k = 1; k <= m; ++k) {
+        MENTSU_KEY.clear();
+        appendKey(MENTSU_KEY, List[static_cast<std::size_t>(k)]);
+        const auto at = MENTSU_KEYS.find(MENTSU_KEY);
+        if (at == std::string::npos) {
+            BUNKAI_NG = '1';
+            return;
+        }
+        // Two equal melds need two equal groups.
+        MENTSU_KEYS.erase(at, MENTSU_KEY.size());
+    }
+    BUNKAI_NG = '0';
+}
+
+}  // namespace tenho
