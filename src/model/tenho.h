@@ -296,6 +296,14 @@ public:
     void VER_info_Label4_Click(int index);
 
 private:
+    // Three concealed triplets: a triplet group counts unless it is an open
+    // pon or open kan (concealedOnly, for the open-hand branch).
+    bool isOpenCalledTriplet(int group) const;
+    bool concealedTriplet(int group) const;
+    void sananKakutei(bool concealedOnly);
+    void collectSuits();
+    bool hasGroupOf(Code c) const;
+
     Entry addToHand(Code c);
     Entry addIndicator(Code c);
     void redrawHand();

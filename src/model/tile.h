@@ -8,9 +8,11 @@
 
 namespace tenho {
 
-// One tile code, or the empty text that a list yields past its end.
-// Held as two characters so that text order (sorting, equality) is the
-// plain comparison of the characters; the empty code sorts first.
+// One tile code, or the empty text that a list yields past its end. The
+// scratch list of the suit and rank tests also holds one-character texts
+// (a suit or rank digit). Held as two characters so that text order
+// (sorting, equality) is the plain comparison of the characters; the empty
+// text sorts first.
 class Code {
 public:
     constexpr Code() = default;
@@ -19,23 +21,34 @@ public:
     // "" or two characters; anything else yields the empty code.
     static constexpr Code fromText(std::string_view text)
     {
+        if (text.size() == 1) return {text[0], '\0'};
         if (text.size() != 2) return {};
         return {text[0], text[1]};
     }
 
+    // A one-character text such as the rank digit "7".
+    static constexpr Code digit(char ch) { return {ch, '\0'}; }
+
     constexpr bool empty() const { return d_[0] == '\0'; }
+    constexpr int length() const { return d_[0] == '\0' ? 0 : d_[1] == '\0' ? 1 : 2; }
     // First and second character; '\0' for the empty code.
     constexpr char suit() const { return d_[0]; }
     constexpr char rank() const { return d_[1]; }
 
     // Numeric value of the text ("09" is 9); the empty text reads as 0.
-    constexpr int value() const { return empty() ? 0 : (d_[0] - '0') * 10 + (d_[1] - '0'); }
+    constexpr int value() const
+    {
+        return length() == 0 ? 0 : length() == 1 ? d_[0] - '0' : (d_[0] - '0') * 10 + (d_[1] - '0');
+    }
     // Numeric value of one character ("" reads as 0).
     constexpr int suitValue() const { return empty() ? 0 : d_[0] - '0'; }
-    constexpr int rankValue() const { return empty() ? 0 : d_[1] - '0'; }
+    constexpr int rankValue() const { return length() < 2 ? 0 : d_[1] - '0'; }
 
-    std::string str() const { return empty() ? std::string() : std::string(d_, 2); }
-    std::string_view view() const { return empty() ? std::string_view() : std::string_view(d_, 2); }
+    std::string str() const { return std::string(view()); }
+    std::string_view view() const
+    {
+        return std::string_view(d_, static_cast<std::size_t>(length()));
+    }
 
     constexpr auto operator<=>(const Code&) const = default;
     constexpr bool operator==(const Code&) const = default;

@@ -1,0 +1,127 @@
+// Winds and dragons. A group is known by its first tile: a group that starts
+// with an honour is always a triplet or kan.
+#include <array>
+#include <string_view>
+
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+constexpr Code kEast('3', '1'), kSouth('4', '1'), kWest('5', '1'), kNorth('6', '1');
+constexpr Code kWhite('7', '1'), kGreen('8', '1'), kRed('9', '1');
+constexpr std::array<Code, 4> kWinds = {kEast, kSouth, kWest, kNorth};
+
+}  // namespace
+
+bool TENHO::hasGroupOf(Code c) const
+{
+    for (std::size_t k = 0; k < 4; ++k)
+        if (ListEND[k].item(0) == c) return true;
+    return false;
+}
+
+void TENHO::HU_PON()
+{
+    constexpr std::array<std::string_view, 4> kRound = {"東（場風）", "南（場風）", "西（場風）",
+                                                        "北（場風）"};
+    constexpr std::array<std::string_view, 4> kSeat = {"東（自風）", "南（自風）", "西（自風）",
+                                                       "北（自風）"};
+    for (std::size_t k = 0; k < 4; ++k)
+        for (std::size_t w = 0; w < 4; ++w)
+            if (ListEND[k].item(0) == kWinds[w] && B_list == static_cast<int>(w))
+                reportYaku(kRound[w], "１翻", 1);
+    for (std::size_t k = 0; k < 4; ++k)
+        for (std::size_t w = 0; w < 4; ++w)
+            if (ListEND[k].item(0) == kWinds[w] && I_list == static_cast<int>(w))
+                reportYaku(kSeat[w], "１翻", 1);
+}
+
+void TENHO::SANGEN()
+{
+    // From the last group down, so that the lowest group's dragon ends on top.
+    for (int k = 3; k >= 0; --k) {
+        const Code first = ListEND[static_cast<std::size_t>(k)].item(0);
+        if (first == kRed)
+            reportYaku("三元牌（中）", "１翻", 1);
+        else if (first == kGreen)
+            reportYaku("三元牌（發）", "１翻", 1);
+        else if (first == kWhite)
+            reportYaku("三元牌（白）", "１翻", 1);
+    }
+}
+
+void TENHO::SYOSANGEN()
+{
+    const Code pair = ListEND[4].item(0);
+    if ((hasGroupOf(kRed) && hasGroupOf(kGreen) && pair == kWhite) ||
+        (hasGroupOf(kRed) && hasGroupOf(kWhite) && pair == kGreen) ||
+        (hasGroupOf(kWhite) && hasGroupOf(kGreen) && pair == kRed))
+        reportYaku("小三元", "２翻", 2);
+}
+
+void TENHO::DAISANGEN()
+{
+    if (hasGroupOf(kRed) && hasGroupOf(kGreen) && hasGroupOf(kWhite)) reportYakuman("大三元");
+}
+
+void TENHO::DAISU_SI()
+{
+    for (std::size_t k = 0; k < 4; ++k)
+        if (ListEND[k].item(0).value() != kWinds[k].value()) return;
+    reportYakuman("大四喜");
+}
+
+void TENHO::SYOSU_SI()
+{
+    const Code pair = ListEND[4].item(0);
+    std::array<Code, 3> others{};
+    std::size_t n = 0;
+    bool pairIsWind = false;
+    for (Code w : kWinds) {
+        if (w == pair)
+            pairIsWind = true;
+        else if (n < others.size())
+            others[n++] = w;
+    }
+    if (!pairIsWind) return;
+    constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+        {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
+    for (const auto& t : kTriples) {
+        if (ListEND[t[0]].item(0) == others[0] && ListEND[t[1]].item(0) == others[1] &&
+            ListEND[t[2]].item(0) == others[2]) {
+            SYOSU_SI_KAKUTEI();
+            return;
+        }
+    }
+}
+
+void TENHO::SYOSU_SI_KAKUTEI()
+{
+    reportYakuman("小四喜");
+}
+
+void TENHO::SAN_KOKU()
+{
+    constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+        {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
+    for (const auto& t : kTriples) {
+        const TileList& a = ListEND[t[0]];
+        const TileList& b = ListEND[t[1]];
+        const TileList& c = ListEND[t[2]];
+        bool same = true;
+        for (int p = 0; p < 3; ++p)
+            if (a.item(p).rank() != b.item(p).rank() || a.item(p).rank() != c.item(p).rank())
+                same = false;
+        if (!same || a.item(0) != a.item(2) || b.item(0) != b.item(2) || c.item(0) != c.item(2))
+            continue;
+        const int sa = a.item(0).suitValue(), sb = b.item(0).suitValue(), sc = c.item(0).suitValue();
+        if (sa >= 3 || sb >= 3 || sc >= 3) continue;
+        if (sa == sb || sb == sc || sa == sc) continue;
+        reportYaku("三色同刻", "２翻", 2);
+        return;
+    }
+}
+
+}  // namespace tenho

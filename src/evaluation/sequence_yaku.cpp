@@ -1,0 +1,125 @@
+// Sequence patterns: three colour straight, pure straight, one and two
+// identical sequences.
+#include <array>
+
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+bool isSequence(const TileList& g) { return g.item(2) != g.item(0); }
+bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
+
+// The order in which triples of groups are tried (the three colour triplets
+// use the same order).
+constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {{{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
+
+}  // namespace
+
+void TENHO::SAN_JUN()
+{
+    for (const auto& t : kTriples) {
+        const TileList& a = ListEND[t[0]];
+        const TileList& b = ListEND[t[1]];
+        const TileList& c = ListEND[t[2]];
+        bool sameNumbers = true;
+        for (int p = 0; p < 3; ++p)
+            if (b.item(p).rank() != a.item(p).rank() || c.item(p).rank() != a.item(p).rank())
+                sameNumbers = false;
+        if (!sameNumbers || !isSequence(a) || !isSequence(b) || !isSequence(c)) continue;
+        const char sa = a.item(0).suit(), sb = b.item(0).suit(), sc = c.item(0).suit();
+        if (!isSuitDigit(sa) || !isSuitDigit(sb) || !isSuitDigit(sc)) continue;
+        if (sa == sb || sb == sc || sa == sc) continue;
+        if (NAKI_FLAG == 0)
+            reportYaku("三色同順", "２翻", 2);
+        else
+            reportYaku("三色同順", "１翻", 1);
+        return;
+    }
+}
+
+void TENHO::ITUU()
+{
+    const auto straight = [this](std::size_t a, std::size_t b, std::size_t c) {
+        const auto ends = [this](std::size_t g, int first, int last) {
+            return ListEND[g].item(0).rankValue() == first && ListEND[g].item(2).rankValue() == last;
+        };
+        return ends(a, 1, 3) && ends(b, 4, 6) && ends(c, 7, 9);
+    };
+
+    bool found = false;
+    std::array<char, 4> suits{};
+    for (std::size_t g = 0; g < 4; ++g) suits[g] = ListEND[g].item(0).suit();
+    if (suits[0] == suits[1] && suits[1] == suits[2] && suits[2] == suits[3]) {
+        for (const auto& t : kTriples) {
+            if (straight(t[0], t[1], t[2])) {
+                found = true;
+                break;
+            }
+        }
+    } else {
+        // Three groups of one suit and the fourth elsewhere; the groups stand
+        // in ascending order, so the three are adjacent.
+        for (std::size_t odd = 0; odd < 4 && !found; ++odd) {
+            std::array<std::size_t, 3> same{};
+            for (std::size_t g = 0, n = 0; g < 4; ++g)
+                if (g != odd) same[n++] = g;
+            if (suits[same[0]] == suits[same[1]] && suits[same[1]] == suits[same[2]] &&
+                suits[odd] != suits[same[0]])
+                found = straight(same[0], same[1], same[2]);
+        }
+    }
+    if (!found) return;
+    if (NAKI_FLAG == 0)
+        reportYaku("一気通貫", "２翻", 2);
+    else
+        reportYaku("一気通貫", "１翻", 1);
+}
+
+void TENHO::IIPEI()
+{
+    constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
+        {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
+    for (const auto& p : kPairs) {
+        const TileList& x = ListEND[p[0]];
+        const TileList& y = ListEND[p[1]];
+        if (x.item(0) == y.item(0) && x.item(1) == y.item(1) && x.item(2) == y.item(2) &&
+            isSequence(x)) {
+            reportYaku("一盃口", "１翻", 1);
+            return;
+        }
+    }
+}
+
+void TENHO::RYANPEI()
+{
+    // On a hand that also splits into a pair and four groups, seven pairs of
+    // different tiles can only be two pairs of identical sequences and a pair.
+    List3.clear();
+    for (int i = 0; i < List[0].count(); ++i) {
+        List[0].index = i;
+        List3.add(List[0].item(i));
+    }
+    List3.add(Text1);
+    WORK_CODE.clear();
+    WORK_CODES.clear();
+    const int last = List3.count() - 1;
+    for (int j = 0; j <= last; j += 2) {
+        WORK_CODE = List3.item(j) == List3.item(j + 1) ? "1" : "0";
+        WORK_CODES += WORK_CODE;
+    }
+    for (int k = 0; k <= last; k += 2) {
+        WORK_CODE = List3.item(k) != List3.item(k + 2) ? "1" : "0";
+        WORK_CODES += WORK_CODE;
+    }
+    if (WORK_CODES.find('0') == std::string::npos) {
+        HAN_number& h = HAN();
+        h.Label1 = "二盃口";
+        h.Label2 = "３翻";
+        h.Label3 = std::to_string(textValue(h.Label3) + 3);
+    }
+    List3.clear();
+}
+
+}  // namespace tenho

@@ -1,0 +1,100 @@
+// Terminals and honours: 清老頭, 混老頭, 純チャン, チャンタ, and 断公九.
+// Every honour code ends in "1", so the tests for the number 1 admit honours
+// too; only the suit tests tell them apart.
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
+
+bool pairOfTerminals(const TileList& pair)
+{
+    const int n = pair.item(0).rankValue();
+    return pair.item(0) == pair.item(1) && (n == 1 || n == 9);
+}
+
+// 111, 999 or an honour triplet.
+bool terminalTriplet(const TileList& g)
+{
+    const int first = g.item(0).rankValue();
+    const int last = g.item(2).rankValue();
+    if (first == 1) return last == 1;
+    if (last == 9) return first == 9;
+    return false;
+}
+
+// 111, 123, 789, 999 or an honour triplet.
+bool terminalGroup(const TileList& g)
+{
+    const int first = g.item(0).rankValue();
+    const int last = g.item(2).rankValue();
+    return (first == 1 && (last == 1 || last == 3)) || (last == 9 && (first == 9 || first == 7));
+}
+
+}  // namespace
+
+void TENHO::TINROU()
+{
+    HANTEI = 0;
+    for (const TileList& g : ListEND)
+        if (!isSuitDigit(g.item(0).suit())) return;
+    if (!pairOfTerminals(ListEND[4])) return;
+    for (std::size_t b = 0; b < 4; ++b)
+        if (!terminalTriplet(ListEND[b])) return;
+    reportYakuman("清老頭");
+}
+
+void TENHO::HONROU()
+{
+    if (!pairOfTerminals(ListEND[4])) return;
+    for (std::size_t b = 0; b < 4; ++b)
+        if (!terminalTriplet(ListEND[b])) return;
+    reportYaku("混老頭", "２翻", 2);
+}
+
+void TENHO::JUN_CHAN()
+{
+    for (const TileList& g : ListEND)
+        if (!isSuitDigit(g.item(0).suit())) return;
+    if (!pairOfTerminals(ListEND[4])) return;
+    for (std::size_t b = 0; b < 4; ++b)
+        if (!terminalGroup(ListEND[b])) return;
+    if (NAKI_FLAG == 0)
+        reportYaku("純チャン", "３翻", 3);
+    else
+        reportYaku("純チャン", "２翻", 2);
+}
+
+void TENHO::TIYANTA()
+{
+    if (!pairOfTerminals(ListEND[4])) return;
+    for (std::size_t b = 0; b < 4; ++b)
+        if (!terminalGroup(ListEND[b])) return;
+    if (NAKI_FLAG == 0)
+        reportYaku("チャンタ", "２翻", 2);
+    else
+        reportYaku("チャンタ", "１翻", 1);
+}
+
+void TENHO::TANYAO()
+{
+    // From the tiles, so that seven pairs are judged too; a kan's fourth
+    // tile and the winning tile count.
+    List3.clear();
+    for (std::size_t k : {1u, 2u, 3u, 4u, 0u}) {
+        PAI_CTL_LIST = &List[k];
+        SUUJI_COPY();
+    }
+    List3.add(Code::digit(Text1.rank()));
+    bool simples = true;
+    for (int i = 0; i < List3.count(); ++i) {
+        const Code n = List3.item(i);
+        if (n == Code::digit('1') || n == Code::digit('9')) simples = false;
+    }
+    if (simples && !(NAKI_FLAG == 1 && RULE_KUITAN != 1)) reportYaku("断公九", "１翻", 1);
+    List3.clear();
+}
+
+}  // namespace tenho
