@@ -28,7 +28,7 @@ Entry TENHO::addIndicator(Code c)
 {
     // Four indicators, eight while a riichi-type box is on; silently.
     if (riichiTypeBoxOn() ? DORA[7].visible : DORA[3].visible) return Entry::Ignored;
-    DRAG_KEY = ":" + c.str() + ":";
+    DRAG_KEY = tileKey(c);
     HAI_OVER();
     if (OVER_FLAG == 1) {
         host().beep();
@@ -82,7 +82,7 @@ Entry TENHO::Frame7_DragDrop(int source)
     if (!validSource(source)) return Entry::Ignored;
     if (ENDPAI.visible) return Entry::Ignored;  // clear the winning tile first
     const Code c = kHaiCodes[static_cast<std::size_t>(source)];
-    DRAG_KEY = ":" + c.str() + ":";
+    DRAG_KEY = tileKey(c);
     HAI_OVER();
     if (OVER_FLAG == 1) {
         host().beep();

@@ -6,14 +6,6 @@ namespace tenho {
 
 namespace {
 
-std::string keyOf(Code c)
-{
-    std::string key = ":";
-    key += c.view();
-    key += ':';
-    return key;
-}
-
 bool validSource(int source) { return source >= 0 && source < kTileKinds; }
 
 }  // namespace
@@ -23,7 +15,7 @@ void TENHO::HAI_SHUUKEI()
     OVER_FLAG = 0;
     USED_KEYS.clear();
     const auto append = [this](Code c) {
-        USED_CODE = keyOf(c);
+        USED_CODE = tileKey(c);
         USED_KEYS += USED_CODE;
     };
     for (const TileList& list : List)
@@ -73,7 +65,7 @@ void TENHO::HAI_OVER4()
     const char suit = DRAG_KEY.size() == 4 ? DRAG_KEY[1] : '\0';
     const char rank = DRAG_KEY.size() == 4 ? DRAG_KEY[2] : '\0';
     for (int b = 0; b < 3; ++b) {
-        DRAG_KEY = keyOf(Code(suit, static_cast<char>(rank + b)));
+        DRAG_KEY = tileKey(Code(suit, static_cast<char>(rank + b)));
         HAI_SHUUKEI();
         YONMAI_KENSA();
         if (OVER_FLAG == 1) return;
@@ -108,7 +100,7 @@ Entry TENHO::addToHand(Code c)
     if (NAKI[2][1].visible && T_HAI[6].visible) return Entry::Ignored;
     if (NAKI[1][1].visible && T_HAI[9].visible) return Entry::Ignored;
 
-    DRAG_KEY = keyOf(c);
+    DRAG_KEY = tileKey(c);
     HAI_OVER();
     if (OVER_FLAG == 1) {
         host().beep();

@@ -111,7 +111,8 @@ void TENHO::JANTOU_TRY()
     ListTEMP.removeAt(p + 1);
     ListTEMP.removeAt(p);
 
-    for (COPY_NO = 0; COPY_NO < ListTEMP.count(); ++COPY_NO) ListTemp2.add(ListTEMP.item(COPY_NO));
+    ListTemp2.copyFrom(ListTEMP);
+    COPY_NO = static_cast<Integer>(ListTEMP.count());
 
     for (std::size_t n = 0; n < kPatterns.size(); ++n) {
         for (MENTSU_NO = 0; MENTSU_NO < 4; ++MENTSU_NO) {
@@ -131,29 +132,30 @@ void TENHO::SHUNTSU_GET()
 {
     TileList& group = ListEND[static_cast<std::size_t>(MENTSU_SLOT)];
     const Code a = ListTEMP.item(0);
-    bool found = false;
-    for (int j = 0; j < ListTEMP.count(); ++j) {
-        if (ListTEMP.item(j).value() == a.value() + 1) {
-            group.add(a);
-            group.add(ListTEMP.item(j));
-            ListTEMP.removeAt(j);
-            ListTEMP.removeAt(0);
-            found = true;
-            break;
+    const auto at = [this](int want) {
+        int j = 0;
+        for (Code c : ListTEMP) {
+            if (c.value() == want) return j;
+            ++j;
         }
-    }
-    if (!found) {
+        return -1;
+    };
+    const int second = at(a.value() + 1);
+    if (second < 0) {
         BUNKAI_NG = '1';
         return;
     }
-    for (LOOP_J = 0; LOOP_J < ListTEMP.count(); ++LOOP_J) {
-        if (ListTEMP.item(LOOP_J).value() == group.item(0).value() + 2) {
-            group.add(ListTEMP.item(LOOP_J));
-            ListTEMP.removeAt(LOOP_J);
-            return;
-        }
+    group.add(a);
+    group.add(ListTEMP.item(second));
+    ListTEMP.removeAt(second);
+    ListTEMP.removeAt(0);
+    LOOP_J = static_cast<Integer>(at(group.item(0).value() + 2));
+    if (LOOP_J < 0) {
+        BUNKAI_NG = '1';
+        return;
     }
-    BUNKAI_NG = '1';
+    group.add(ListTEMP.item(LOOP_J));
+    ListTEMP.removeAt(LOOP_J);
 }
 
 void TENHO::KOUTSU_GET()
@@ -172,8 +174,8 @@ void TENHO::BUNKAI_RESET()
 {
     BUNKAI_NG = '0';
     for (int k = 0; k < 4; ++k) ListEND[static_cast<std::size_t>(k)].clear();
-    ListTEMP.clear();
-    for (COPY_NO = 0; COPY_NO < ListTemp2.count(); ++COPY_NO) ListTEMP.add(ListTemp2.item(COPY_NO));
+    ListTEMP.copyFrom(ListTemp2);
+    COPY_NO = static_cast<Integer>(ListTemp2.count());
 }
 
 void TENHO::NAKI_KENSA()

@@ -38,7 +38,8 @@ public:
     // Numeric value of the text ("09" is 9); the empty text reads as 0.
     constexpr int value() const
     {
-        return length() == 0 ? 0 : length() == 1 ? d_[0] - '0' : (d_[0] - '0') * 10 + (d_[1] - '0');
+        if (d_[1] != '\0') return (d_[0] - '0') * 10 + (d_[1] - '0');
+        return d_[0] != '\0' ? d_[0] - '0' : 0;
     }
     // Numeric value of one character ("" reads as 0).
     constexpr int suitValue() const { return empty() ? 0 : d_[0] - '0'; }
@@ -82,6 +83,18 @@ constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
 constexpr bool isNumberTile(Code c) { return c.suit() == '0' || c.suit() == '1' || c.suit() == '2'; }
 // Terminal or honour: second digit "1" or "9" (every honour ends in "1").
 constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
+
+// Key of one tile on the table, ":" + code + ":": every key carries its own
+// colons, so a text search for a key can only match a whole key.
+inline std::string tileKey(Code c)
+{
+    std::string key;
+    key.reserve(4);
+    key += ':';
+    key += c.view();
+    key += ':';
+    return key;
+}
 
 // Japanese name of a tile, for people reading tool output ("一萬", "東", ...).
 std::string tileName(Code c);

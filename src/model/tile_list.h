@@ -31,6 +31,10 @@ public:
         return (i >= 0 && i < count_) ? items_[static_cast<std::size_t>(i)] : Code();
     }
 
+    // The items 0 .. count() - 1, for scans that run many times a calculation.
+    constexpr const Code* begin() const { return items_.data(); }
+    constexpr const Code* end() const { return items_.data() + count_; }
+
     // Sorted lists place the code after any equal ones; a full list ignores it.
     constexpr void add(Code c)
     {
@@ -56,6 +60,15 @@ public:
             index = -1;
         else if (index > i)
             --index;
+    }
+
+    // Clear, then add every item of `other` in order: a plain copy, since
+    // adding sorted items to a sorted list keeps their order.
+    constexpr void copyFrom(const TileList& other)
+    {
+        items_ = other.items_;
+        count_ = other.count_;
+        index = -1;
     }
 
     constexpr void clear()
