@@ -141,8 +141,9 @@ std::string meldRefusal(const TENHO& t, const MeldSpec& m)
     for (Code c : m.tiles) {
         const int n = copiesOnTable(t, c);
         if (n + adds > 4)
-            return "refused with a beep: " + tileLabel(c) + " is on the table " + std::to_string(n) +
-                   (n == 1 ? " time" : " times") + " already and " + call + " (four at most)";
+            return "refused with a beep: " + tileLabel(c) + " is on the table " +
+                   std::to_string(n) + (n == 1 ? " time" : " times") + " already and " + call +
+                   " (four at most)";
     }
     return "refused with a beep (four of a kind at most)";
 }
@@ -154,8 +155,8 @@ std::string boxRefusal(const TENHO& t, const HandSpec& spec, int box)
         for (int k = 1; k <= t.meldCount(); ++k) {
             if (t.meldIsClosedKan(k)) continue;
             const MeldSpec& m = spec.melds[static_cast<std::size_t>(k - 1)];
-            return "not available after an open meld (" + meldOption(m.kind) + " " + quoted(m.text) +
-                   ")";
+            return "not available after an open meld (" + meldOption(m.kind) + " " +
+                   quoted(m.text) + ")";
         }
     }
     if (box == 2 && t.C_OPTION[0].value == 0 && t.C_OPTION[1].value == 0)

@@ -27,8 +27,16 @@ constexpr int kKanCancel = 2;
 
 // Meld k gives up the hand slots T_HAI(15 - 3k) .. T_HAI(13 - 3k) and covers
 // them with JUMP(3(k - 1)) .. JUMP(3(k - 1) + 2).
-constexpr int firstSlotGivenUp(int k) { return 15 - 3 * k; }
+constexpr int highestSlotGivenUp(int k) { return 15 - 3 * k; }
 constexpr int firstPlaceholder(int k) { return 3 * (k - 1); }
+
+// Melds 1 .. last are all closed kans (true when last is 0).
+bool closedKansOnly(const TENHO& t, int last)
+{
+    for (int j = 1; j <= last; ++j)
+        if (!t.meldIsClosedKan(j)) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -145,7 +153,7 @@ Entry TENHO::formMeld(int k, int source)
 
     // The hand shrinks by three slots. List(0) is sorted, so the tiles that
     // go are the highest-coded ones; the user puts the hand right afterwards.
-    const int t = firstSlotGivenUp(k);
+    const int t = highestSlotGivenUp(k);
     if (T_HAI[at(t)].visible) {
         removeHandItem(t);
         removeHandItem(t - 1);
@@ -161,11 +169,7 @@ Entry TENHO::formMeld(int k, int source)
 
     // The first open call ends every riichi-type yaku; closed kans before it
     // did not.
-    if (!meldIsClosedKan(k)) {
-        bool earlierAllClosedKans = true;
-        for (int j = 1; j < k; ++j) earlierAllClosedKans = earlierAllClosedKans && meldIsClosedKan(j);
-        if (earlierAllClosedKans) RIICHI_KINSHI();
-    }
+    if (!meldIsClosedKan(k) && closedKansOnly(*this, k - 1)) RIICHI_KINSHI();
     return Entry::Accepted;
 }
 
@@ -189,9 +193,10 @@ void TENHO::NAKI_TORIKESHI(int k)
 
     // What the removed melds were, read before their pictures go.
     bool anyOpenRemoved = false;
-    for (int j = k; j <= 4; ++j) anyOpenRemoved = anyOpenRemoved || (meldPresent(j) && !meldIsClosedKan(j));
+    for (int j = k; j <= 4; ++j)
+        if (meldPresent(j) && !meldIsClosedKan(j)) anyOpenRemoved = true;
 
-    for (int j = firstPlaceholder(k); j < static_cast<int>(JUMP.size()); ++j) JUMP[at(j)].visible = false;
+    for (std::size_t j = at(firstPlaceholder(k)); j < JUMP.size(); ++j) JUMP[j].visible = false;
     for (int j = k; j <= 4; ++j) List[at(j)].clear();
     for (int j = k; j <= 4; ++j)
         for (Picture& p : NAKI[at(j)]) p.clear();
@@ -205,14 +210,10 @@ void TENHO::NAKI_TORIKESHI(int k)
                 C_OPTION[2].enabled = false;
             }
         }
-    } else {
-        bool remainingAllClosedKans = true;
-        for (int j = 1; j < k; ++j) remainingAllClosedKans = remainingAllClosedKans && meldIsClosedKan(j);
-        if (remainingAllClosedKans) {
-            for (int i = 0; i <= 3; ++i) C_OPTION[at(i)].enabled = true;
-            C_OPTION[2].enabled = false;
-            applyAvailabilityRule();
-        }
+    } else if (closedKansOnly(*this, k - 1)) {
+        for (int i = 0; i <= 3; ++i) C_OPTION[at(i)].enabled = true;
+        C_OPTION[2].enabled = false;
+        applyAvailabilityRule();
     }
 
     for (int j = k; j <= 4; ++j)
