@@ -105,14 +105,6 @@ private:
     const HandSpec& spec_;
 };
 
-Outcome errorOutcome(std::string text)
-{
-    Outcome o;
-    o.kind = Outcome::Kind::Error;
-    o.message = std::move(text);
-    return o;
-}
-
 std::string meldOption(MeldKind kind)
 {
     switch (kind) {
@@ -126,6 +118,65 @@ std::string meldOption(MeldKind kind)
         return "--ankan";
     }
     return {};
+}
+
+// Copies of c on the table: hand, melds, winning tile and indicators.
+int copiesOnTable(const TENHO& t, Code c)
+{
+    int n = t.Text1 == c ? 1 : 0;
+    for (const TileList& list : t.List)
+        for (int i = 0; i < list.count(); ++i) n += list.item(i) == c ? 1 : 0;
+    for (int i = 0; i < t.List2.count(); ++i) n += t.List2.item(i) == c ? 1 : 0;
+    return n;
+}
+
+// Why the call dialog's choice was refused with a beep: the tile that would
+// be on the table a fifth time.
+std::string meldRefusal(const TENHO& t, const MeldSpec& m)
+{
+    const int adds = m.kind == MeldKind::Chi ? 1 : m.kind == MeldKind::Pon ? 3 : 4;
+    const char* call = m.kind == MeldKind::Chi   ? "the chi adds one"
+                       : m.kind == MeldKind::Pon ? "the pon adds three"
+                                                 : "the kan adds four";
+    for (Code c : m.tiles) {
+        const int n = copiesOnTable(t, c);
+        if (n + adds > 4)
+            return "refused with a beep: " + tileLabel(c) + " is on the table " +
+                   std::to_string(n) + (n == 1 ? " time" : " times") + " already and " + call +
+                   " (four at most)";
+    }
+    return "refused with a beep (four of a kind at most)";
+}
+
+// Why a situation box was disabled when the hand's option clicked it.
+std::string boxRefusal(const TENHO& t, const HandSpec& spec, int box)
+{
+    if (box <= 3) {
+        for (int k = 1; k <= t.meldCount(); ++k) {
+            if (t.meldIsClosedKan(k)) continue;
+            const MeldSpec& m = spec.melds[static_cast<std::size_t>(k - 1)];
+            return "not available after an open meld (" + meldOption(m.kind) + " " +
+                   quoted(m.text) + ")";
+        }
+    }
+    if (box == 2 && t.C_OPTION[0].value == 0 && t.C_OPTION[1].value == 0)
+        return "only available with --riichi or --double-riichi";
+    std::string with;
+    for (int b = 0; b < box; ++b) {
+        if (!spec.boxes[b] || t.C_OPTION[static_cast<std::size_t>(b)].value == 0) continue;
+        if (!with.empty()) with += ", ";
+        with += kBoxOptions[b];
+    }
+    if (!with.empty()) return "not available together with " + with;
+    return "not available in this situation";
+}
+
+Outcome errorOutcome(std::string text)
+{
+    Outcome o;
+    o.kind = Outcome::Kind::Error;
+    o.message = std::move(text);
+    return o;
 }
 
 void appendJsonString(std::string& out, std::string_view text)
@@ -367,8 +418,7 @@ Outcome score(const HandSpec& spec)
         const Entry e = t.formMeld(static_cast<int>(k), paletteIndex(m.tiles[0]));
         if (e != Entry::Accepted) {
             if (host.chiWasHidden) return errorOutcome(where + "チー is not offered for this tile");
-            if (host.beeps > beeps)
-                return errorOutcome(where + "refused: a kind would be on the table more than four times");
+            if (host.beeps > beeps) return errorOutcome(where + meldRefusal(t, m));
             return errorOutcome(where + "the meld was not formed");
         }
     }
@@ -382,7 +432,8 @@ Outcome score(const HandSpec& spec)
         if (e == Entry::Ignored)
             return errorOutcome("--hand " + quoted(spec.handText) + ": too many concealed tiles (" +
                                 std::to_string(concealedLimit) + " at most with " +
-                                std::to_string(spec.melds.size()) + " melds)");
+                                std::to_string(spec.melds.size()) +
+                                (spec.melds.size() == 1 ? " meld)" : " melds)"));
     }
 
     if (spec.win) {
@@ -396,7 +447,7 @@ Outcome score(const HandSpec& spec)
         if (t.clickC_OPTION(b) != Entry::Accepted)
             return errorOutcome(std::string(kBoxOptions[b]) + ": the box " +
                                 std::string(TENHO::kC_OPTIONCaptions[static_cast<std::size_t>(b)]) +
-                                " is not available in this situation");
+                                " is disabled: " + boxRefusal(t, spec, b));
     }
 
     for (Code c : spec.dora) {

@@ -156,6 +156,90 @@ TEST(CliScore, RefusedEntriesAreErrors)
     }
 }
 
+TEST(CliScore, RefusedMeldsAndBoxesAreErrors)
+{
+    struct Row {
+        std::vector<std::string> args;
+        const char* expected;
+    };
+    const std::vector<Row> rows = {
+        {{"--pon", "111m", "--hand", "1234567899m1p"},
+         "--hand '1234567899m1p': too many concealed tiles (10 at most with 1 meld)"},
+        {{"--chi", "123m", "--pon", "1z1z1z", "--hand", "4567899m1p"},
+         "--hand '4567899m1p': too many concealed tiles (7 at most with 2 melds)"},
+        {{"--pon", "111m", "--kan", "1111m"},
+         "--kan '1111m': refused with a beep: 1m (一萬) is on the table 3 times already and the "
+         "kan adds four (four at most)"},
+        {{"--pon", "555z", "--pon", "555z"},
+         "--pon '555z': refused with a beep: 5z (白) is on the table 3 times already and the pon "
+         "adds three"},
+        {{"--ankan", "3333p", "--chi", "345p"},
+         "--chi '345p': refused with a beep: 3p (三筒) is on the table 4 times already and the chi "
+         "adds one"},
+        {{"--kan", "1111m", "--hand", "1m"}, "--hand '1m': a fifth 1m (一萬) is refused"},
+        {{"--ankan", "7777z", "--win", "7z"}, "--win 7z (中): refused"},
+        {{"--chi", "789m", "--chi", "789m", "--chi", "789m", "--chi", "789m", "--dora", "9m"},
+         "--dora '9m': a fifth 9m (九萬) is refused"},
+        {{"--pon", "111m", "--riichi"},
+         "--riichi: the box リーチ is disabled: not available after an open meld (--pon '111m')"},
+        {{"--ankan", "1111m", "--chi", "123p", "--first-turn"},
+         "--first-turn: the box 一巡目 is disabled: not available after an open meld (--chi "
+         "'123p')"},
+        {{"--kan", "1111m", "--double-riichi"},
+         "--double-riichi: the box ダブリー is disabled: not available after an open meld"},
+        {{"--riichi", "--double-riichi"},
+         "--double-riichi: the box ダブリー is disabled: not available together with --riichi"},
+        {{"--ippatsu"},
+         "--ippatsu: the box 一発 is disabled: only available with --riichi or --double-riichi"},
+        {{"--first-turn", "--haitei"},
+         "--haitei: the box ハイテイ is disabled: not available together with --first-turn"},
+        {{"--double-riichi", "--haitei"},
+         "--haitei: the box ハイテイ is disabled: not available together with --double-riichi"},
+        {{"--riichi", "--first-turn"},
+         "--first-turn: the box 一巡目 is disabled: not available together with --riichi"},
+        {{"--pon", "111m", "--dora", "23456m"}, "--dora '23456m': too many indicators"},
+    };
+    for (const Row& r : rows) {
+        const auto o = scoreArgs(r.args);
+        ASSERT_EQ(o.kind, cli::Outcome::Kind::Error) << r.expected;
+        EXPECT_NE(o.message.find(r.expected), std::string::npos)
+            << "got: " << o.message << "; wanted: " << r.expected;
+    }
+}
+
+TEST(CliScore, MeldsAndBoxesTheWindowAccepts)
+{
+    const std::vector<std::vector<std::string>> hands = {
+        {"--ankan", "1111m", "--riichi", "--ippatsu", "--dora", "12345678p"},
+        {"--ankan", "1111m", "--ankan", "2222m", "--double-riichi", "--ippatsu"},
+        {"--pon", "111m", "--haitei"},
+        {"--chi", "123m", "--chi", "123m", "--chi", "123m", "--chi", "123m", "--hand", "4m"},
+        {"--ankan", "1111m", "--first-turn"},
+        {"--riichi", "--haitei", "--ippatsu"},
+        {"--kan", "5555z", "--pon", "666z", "--hand", "1234567m"},
+    };
+    for (const auto& args : hands) {
+        const auto o = scoreArgs(args);
+        EXPECT_NE(o.kind, cli::Outcome::Kind::Error)
+            << args[0] << " " << args[1] << ": " << o.message;
+    }
+}
+
+TEST(CliRun, ARefusedMeldExitsWithStatusTwo)
+{
+    auto r = runCli({"--json", "--pon", "1z1z1z", "--pon", "111z"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out,
+              "{\"error\": \"--pon '111z': refused with a beep: 1z (東) is on the table 3 times "
+              "already and the pon adds three (four at most)\"}\n");
+    r = runCli({"--chi", "234s", "--riichi"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.err,
+              "tenho-score: --riichi: the box リーチ is disabled: not available after an open meld "
+              "(--chi '234s')\n");
+}
+
 TEST(CliJson, EscapesAndLayout)
 {
     cli::Outcome o;

@@ -89,6 +89,30 @@ inline void expectEntryInvariants(const TENHO& t)
         EXPECT_EQ(t.NAKI[k][1].visible, present) << "meld " << k;
         EXPECT_EQ(present, !t.List[k].isEmpty()) << "meld " << k;
     }
+    for (std::size_t k = 1; k <= 4; ++k) {
+        const bool present = t.NAKI[k][2].visible;
+        const TileList& meld = t.List[k];
+        if (k > 1 && present) {
+            EXPECT_TRUE(t.NAKI[k - 1][2].visible) << "meld " << k << " out of order";
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            const Picture& p = t.NAKI[k][i];
+            EXPECT_EQ(p.visible, static_cast<int>(i) < meld.count())
+                << "NAKI" << k << "(" << i << ")";
+            if (p.visible) {
+                EXPECT_EQ(p.image, paletteIndex(meld.item(static_cast<int>(i))))
+                    << "NAKI" << k << "(" << i << ")";
+            }
+        }
+        // Face-down pictures only on a kan, both or neither.
+        EXPECT_EQ(t.KAN_KAN[k][0].visible, t.KAN_KAN[k][1].visible) << "meld " << k;
+        if (t.KAN_KAN[k][0].visible) {
+            EXPECT_EQ(meld.count(), 4) << "meld " << k;
+        }
+        for (std::size_t j = 3 * (k - 1); j < 3 * k; ++j)
+            EXPECT_EQ(t.JUMP[j].visible, present) << "JUMP(" << j << ")";
+    }
+    EXPECT_LE(t.List[0].count(), 13 - 3 * t.meldCount());
     for (int i = 0; i < kTileKinds; ++i) {
         EXPECT_TRUE(t.HAI[static_cast<std::size_t>(i)].visible);
         EXPECT_EQ(t.HAI[static_cast<std::size_t>(i)].image, i);

@@ -1,0 +1,225 @@
+// Called melds: forming one from a tile dropped on a meld frame, the two call
+// dialogs, and removing a meld together with every later one.
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+std::string keyOf(Code c)
+{
+    std::string key = ":";
+    key += c.view();
+    key += ':';
+    return key;
+}
+
+// NAKI_check buttons and KAN_check buttons.
+constexpr int kNakiChi = 0;
+constexpr int kNakiPon = 1;
+constexpr int kNakiKan = 2;
+constexpr int kNakiCancel = 3;
+constexpr int kKanAnkan = 0;
+constexpr int kKanMinkan = 1;
+constexpr int kKanCancel = 2;
+
+// Meld k gives up the hand slots T_HAI(15 - 3k) .. T_HAI(13 - 3k) and covers
+// them with JUMP(3(k - 1)) .. JUMP(3(k - 1) + 2).
+constexpr int highestSlotGivenUp(int k) { return 15 - 3 * k; }
+constexpr int firstPlaceholder(int k) { return 3 * (k - 1); }
+
+// Melds 1 .. last are all closed kans (true when last is 0).
+bool closedKansOnly(const TENHO& t, int last)
+{
+    for (int j = 1; j <= last; ++j)
+        if (!t.meldIsClosedKan(j)) return false;
+    return true;
+}
+
+}  // namespace
+
+void TENHO::cmd_NAKI_Click(int index)
+{
+    ANKAN_FLAG = 0;
+    switch (index) {
+    case kNakiChi:
+        NAKI_SENTAKU = "0";
+        break;
+    case kNakiPon:
+        NAKI_SENTAKU = "1";
+        break;
+    case kNakiKan: {
+        // NAKI_check gives way to KAN_check; closing that one by its frame
+        // cancels the whole call.
+        const int kan = host().showKanCheck();
+        if (kan == kKanAnkan || kan == kKanMinkan || kan == kKanCancel)
+            cmd_KAN_Click(kan);
+        else
+            NAKI_SENTAKU = "3";
+        break;
+    }
+    case kNakiCancel:
+        NAKI_SENTAKU = "3";
+        break;
+    default:
+        break;
+    }
+}
+
+void TENHO::cmd_KAN_Click(int index)
+{
+    switch (index) {
+    case kKanAnkan:
+        NAKI_SENTAKU = "2";
+        ANKAN_FLAG = 1;
+        break;
+    case kKanMinkan:
+        NAKI_SENTAKU = "2";
+        break;
+    case kKanCancel:
+        NAKI_SENTAKU = "3";
+        break;
+    default:
+        break;
+    }
+}
+
+Entry TENHO::formMeld(int k, int source)
+{
+    if (k < 1 || k > 4 || source < 0 || source >= kTileKinds) return Entry::Ignored;
+    if (meldPresent(k)) return Entry::Ignored;
+    if (k > 1 && !NAKI[at(k - 1)][0].visible) return Entry::Ignored;
+
+    const Code c = kHaiCodes[at(source)];
+    const char s = c.suit();
+    const char n = c.rank();
+    // A sequence can start only at a suited tile numbered 1 to 7; the dropped
+    // tile is always the lowest of the three.
+    const bool chiOffered = !(s > '2' || n > '7');
+
+    // Whatever the dialog answers, NAKI_SENTAKU must not keep the choice of
+    // an earlier showing: closing the dialog by its frame is a cancel, and
+    // so is an answer naming a button that was not there.
+    const int answer = host().showNakiCheck(chiOffered);
+    if (answer == kNakiPon || answer == kNakiKan || answer == kNakiCancel ||
+        (answer == kNakiChi && chiOffered))
+        cmd_NAKI_Click(answer);
+    else
+        NAKI_SENTAKU = "3";
+
+    TileList& meld = List[at(k)];
+    DRAG_KEY = keyOf(c);
+    if (NAKI_SENTAKU == "0") {
+        HAI_OVER4();
+        if (OVER_FLAG == 1) {
+            host().beep();
+            return Entry::Refused;
+        }
+        DRAG_SUIT = s;
+        DRAG_RANK = n;
+        for (int b = 0; b < 3; ++b) {
+            NAKI_PAI = Code(s, static_cast<char>(n + b));
+            meld.add(NAKI_PAI);
+        }
+    } else if (NAKI_SENTAKU == "1") {
+        HAI_OVER2();
+        if (OVER_FLAG == 1) {
+            host().beep();
+            return Entry::Refused;
+        }
+        for (int b = 0; b < 3; ++b) meld.add(c);
+    } else if (NAKI_SENTAKU == "2") {
+        HAI_OVER3();
+        if (OVER_FLAG == 1) {
+            host().beep();
+            return Entry::Refused;
+        }
+        for (int b = 0; b < 4; ++b) meld.add(c);
+        if (ANKAN_FLAG == 1) {
+            KAN_KAN[at(k)][0].visible = true;
+            KAN_KAN[at(k)][1].visible = true;
+        }
+    } else {
+        return Entry::Ignored;
+    }
+
+    for (int i = 0; i < meld.count(); ++i) {
+        PAI_CODE = meld.item(i);
+        PAI_CTL = &NAKI[at(k)][at(i)];
+        HAI_GAZOU();
+    }
+
+    // The hand shrinks by three slots. List(0) is sorted, so the tiles that
+    // go are the highest-coded ones; the user puts the hand right afterwards.
+    const int t = highestSlotGivenUp(k);
+    if (T_HAI[at(t)].visible) {
+        removeHandItem(t);
+        removeHandItem(t - 1);
+        removeHandItem(t - 2);
+    } else if (T_HAI[at(t - 1)].visible) {
+        removeHandItem(t - 1);
+        removeHandItem(t - 2);
+    } else if (T_HAI[at(t - 2)].visible) {
+        removeHandItem(t - 2);
+    }
+
+    for (int j = firstPlaceholder(k); j < firstPlaceholder(k) + 3; ++j) JUMP[at(j)].visible = true;
+
+    // The first open call ends every riichi-type yaku; closed kans before it
+    // did not.
+    if (!meldIsClosedKan(k) && closedKansOnly(*this, k - 1)) RIICHI_KINSHI();
+    return Entry::Accepted;
+}
+
+void TENHO::removeHandItem(int b)
+{
+    List[0].index = b;
+    List[0].removeAt(List[0].index);
+    T_HAI[at(b)].clear();
+}
+
+Entry TENHO::NAKI_Click(int k)
+{
+    if (k < 1 || k > 4 || !meldPresent(k)) return Entry::Ignored;
+    NAKI_TORIKESHI(k);
+    return Entry::Accepted;
+}
+
+void TENHO::NAKI_TORIKESHI(int k)
+{
+    if (k < 1 || k > 4) return;
+
+    // What the removed melds were, read before their pictures go.
+    bool anyOpenRemoved = false;
+    for (int j = k; j <= 4; ++j)
+        if (meldPresent(j) && !meldIsClosedKan(j)) anyOpenRemoved = true;
+
+    for (std::size_t j = at(firstPlaceholder(k)); j < JUMP.size(); ++j) JUMP[j].visible = false;
+    for (int j = k; j <= 4; ++j) List[at(j)].clear();
+    for (int j = k; j <= 4; ++j)
+        for (Picture& p : NAKI[at(j)]) p.clear();
+
+    if (k == 1) {
+        if (anyOpenRemoved) {
+            if (C_OPTION[4].value == 1) {
+                C_OPTION[0] = CheckBox{0, true};
+            } else {
+                for (int i = 0; i <= 3; ++i) C_OPTION[at(i)] = CheckBox{0, true};
+                C_OPTION[2].enabled = false;
+            }
+        }
+    } else if (closedKansOnly(*this, k - 1)) {
+        for (int i = 0; i <= 3; ++i) C_OPTION[at(i)].enabled = true;
+        C_OPTION[2].enabled = false;
+        applyAvailabilityRule();
+    }
+
+    for (int j = k; j <= 4; ++j)
+        for (Picture& p : KAN_KAN[at(j)]) p.visible = false;
+
+    if (k == 1 && C_OPTION[4].value == 1) C_OPTION[0].enabled = true;
+}
+
+}  // namespace tenho

@@ -1,0 +1,182 @@
+// The situation check boxes and the interlocks that keep impossible
+// combinations of them out.
+#include <array>
+
+#include "model/tenho.h"
+
+namespace tenho {
+
+namespace {
+
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// Boxes by index.
+constexpr int kRiichi = 0;
+constexpr int kDouble = 1;
+constexpr int kIppatsu = 2;
+constexpr int kFirstTurn = 3;
+constexpr int kHaitei = 4;
+constexpr int kKanChokugo = 5;
+
+// What a row does to one box: its value (unchanged or off) and its
+// availability (unchanged, enabled or disabled).
+enum class Change : unsigned char { Keep, Off, OffEn, OffDis, En, Dis };
+
+enum class When : unsigned char {
+    Always,
+    HaiteiOn,
+    HaiteiOnOrRiichiOn,
+    RiichiOn,
+    DoubleOn,
+    RiichiOnOrIppatsuOn,
+    NoMeld,
+    EveryMeldAClosedKan,
+};
+
+struct Interlock {
+    int box;
+    int now;  // the clicked box's value after the click; -1 either
+    When when;
+    std::array<Change, 6> change;
+    bool uradoraKesu;  // trim the indicators to four afterwards
+};
+
+using enum Change;
+
+// Read top to bottom; the first row that matches the click applies.
+constexpr std::array<Interlock, 19> kInterlocks = {{
+    {kRiichi, 1, When::Always, {Keep, OffDis, OffEn, OffDis, Keep, Keep}, false},
+    {kRiichi, 0, When::HaiteiOn, {Keep, Keep, OffDis, Keep, Keep, Keep}, true},
+    {kRiichi, 0, When::Always, {Keep, OffEn, OffDis, OffEn, Keep, Keep}, true},
+    {kDouble, 1, When::Always, {OffDis, Keep, OffEn, OffDis, OffDis, Off}, false},
+    {kDouble, 0, When::Always, {OffEn, Keep, OffDis, OffEn, OffEn, Keep}, true},
+    {kIppatsu, 1, When::HaiteiOnOrRiichiOn, {Keep, Keep, Keep, Keep, Keep, Keep}, false},
+    {kIppatsu, 1, When::Always, {OffDis, Keep, Keep, OffDis, Keep, Keep}, false},
+    {kIppatsu, 0, When::RiichiOn, {Keep, Keep, Keep, Keep, Keep, Keep}, false},
+    {kIppatsu, 0, When::HaiteiOn, {OffEn, Keep, Keep, Keep, Keep, Keep}, true},
+    {kIppatsu, 0, When::DoubleOn, {Keep, Keep, Keep, Keep, Keep, Keep}, false},
+    {kIppatsu, 0, When::Always, {OffEn, OffEn, OffDis, OffEn, Keep, Keep}, true},
+    {kFirstTurn, 1, When::Always, {OffDis, OffDis, OffDis, Keep, OffDis, Off}, false},
+    {kFirstTurn, 0, When::Always, {OffEn, OffEn, OffDis, Keep, OffEn, Off}, false},
+    {kHaitei, 1, When::Always, {Keep, OffDis, Keep, OffDis, Keep, Keep}, false},
+    {kHaitei, 0, When::RiichiOnOrIppatsuOn, {Keep, OffDis, Keep, Keep, Keep, Keep}, false},
+    {kHaitei, 0, When::NoMeld, {OffEn, OffEn, OffDis, OffEn, Keep, Keep}, false},
+    {kHaitei, 0, When::EveryMeldAClosedKan, {Keep, OffEn, Keep, OffEn, Keep, Keep}, false},
+    {kHaitei, 0, When::Always, {OffDis, OffDis, Keep, OffDis, Keep, Keep}, false},
+    {kKanChokugo, -1, When::Always, {Keep, Keep, Keep, Keep, Keep, Keep}, false},
+}};
+
+}  // namespace
+
+Entry TENHO::clickC_OPTION(int index)
+{
+    if (index < 0 || index >= static_cast<int>(C_OPTION.size())) return Entry::Ignored;
+    CheckBox& box = C_OPTION[at(index)];
+    if (!box.enabled) return Entry::Ignored;
+    box.value = box.value == 1 ? 0 : 1;
+    C_OPTION_Click(index);
+    return Entry::Accepted;
+}
+
+void TENHO::C_OPTION_Click(int index)
+{
+    const auto on = [this](int i) { return C_OPTION[at(i)].value == 1; };
+    const auto holds = [&](When when) {
+        switch (when) {
+        case When::Always:
+            return true;
+        case When::HaiteiOn:
+            return on(kHaitei);
+        case When::HaiteiOnOrRiichiOn:
+            return on(kHaitei) || on(kRiichi);
+        case When::RiichiOn:
+            return on(kRiichi);
+        case When::DoubleOn:
+            return on(kDouble);
+        case When::RiichiOnOrIppatsuOn:
+            return on(kRiichi) || on(kIppatsu);
+        case When::NoMeld:
+            return meldCount() == 0;
+        case When::EveryMeldAClosedKan:
+            for (int k = 1; k <= 4; ++k)
+                if (meldPresent(k) && !meldIsClosedKan(k)) return false;
+            return true;
+        }
+        return false;
+    };
+
+    for (const Interlock& row : kInterlocks) {
+        if (row.box != index) continue;
+        if (row.now != -1 && row.now != C_OPTION[at(index)].value) continue;
+        if (!holds(row.when)) continue;
+        for (std::size_t i = 0; i < row.change.size(); ++i) {
+            CheckBox& box = C_OPTION[i];
+            const Change c = row.change[i];
+            if (c == Off || c == OffEn || c == OffDis) box.value = 0;
+            if (c == OffEn || c == En) box.enabled = true;
+            if (c == OffDis || c == Dis) box.enabled = false;
+        }
+        if (row.uradoraKesu) URADORA_KESU();
+        return;
+    }
+}
+
+void TENHO::RIICHI_KINSHI()
+{
+    for (int i : {kRiichi, kDouble, kIppatsu, kFirstTurn}) C_OPTION[at(i)] = CheckBox{0, false};
+    // Ura-dora indicators belong to a riichi; with every riichi-type box off
+    // they must not stay and count.
+    URADORA_KESU();
+}
+
+void TENHO::applyAvailabilityRule()
+{
+    CheckBox& riichi = C_OPTION[at(kRiichi)];
+    CheckBox& dbl = C_OPTION[at(kDouble)];
+    CheckBox& ippatsu = C_OPTION[at(kIppatsu)];
+    CheckBox& firstTurn = C_OPTION[at(kFirstTurn)];
+    const CheckBox& haitei = C_OPTION[at(kHaitei)];
+    const auto offDis = [](CheckBox& b) { b = CheckBox{0, false}; };
+
+    riichi.enabled = true;
+    dbl.enabled = true;
+    firstTurn.enabled = true;
+    ippatsu.enabled = false;
+
+    if (haitei.value == 1) {
+        offDis(dbl);
+        offDis(firstTurn);
+    }
+    if (dbl.value == 1 && ippatsu.value == 1) {
+        ippatsu.enabled = true;
+        riichi.enabled = false;
+        firstTurn.enabled = false;
+        return;
+    }
+    // The remaining steps each work on what the previous one left.
+    if (ippatsu.value == 1) {
+        ippatsu.enabled = true;
+        if (riichi.value == 1) {
+            dbl.enabled = false;
+        } else if (dbl.value == 1) {
+            riichi.enabled = false;
+            firstTurn.enabled = false;
+        }
+    }
+    if (dbl.value == 1) {
+        offDis(riichi);
+        ippatsu.enabled = true;
+        offDis(firstTurn);
+    }
+    if (firstTurn.value == 1) {
+        riichi.enabled = false;
+        dbl.enabled = false;
+    }
+    if (riichi.value == 1) {
+        firstTurn.enabled = false;
+        offDis(dbl);
+        ippatsu.enabled = true;
+    }
+}
+
+}  // namespace tenho
