@@ -5,6 +5,7 @@
 // order, both extractors always starting from the lowest remaining tile. The
 // first split that holds every called meld is the one every later yaku and
 // the fu are judged on, so the order below decides results.
+#include <algorithm>
 #include <array>
 
 #include "model/tenho.h"
@@ -80,13 +81,39 @@ void TENHO::TENPAI()
     // position that holds no pair fails at once. The last one (13) never
     // holds a pair, which leaves ListTEMP full and ListEND empty for the
     // seven-pairs path.
-    for (int p = first; p <= 13; ++p) {
-        JANTOU_POS = static_cast<Integer>(p);
-        JANTOU_TRY();
-        if (BUNKAI_NG != '1') {
-            NAKI_KENSA();
-            if (BUNKAI_NG != '1') return;
+    const TileList hand = ListTEMP;
+    const auto search = [&] {
+        for (int p = first; p <= 13; ++p) {
+            // A pair of the same tile as the pair just tried leaves the same
+            // twelve tiles, and so fails the same way.
+            if (p > first && p < 13 && hand.item(p) == hand.item(p - 1) &&
+                hand.item(p) == hand.item(p + 1))
+                continue;
+            JANTOU_POS = static_cast<Integer>(p);
+            JANTOU_TRY();
+            if (BUNKAI_NG != '1') {
+                NAKI_KENSA();
+                if (BUNKAI_NG != '1') return true;
+            }
         }
+        return false;
+    };
+    if (search()) return;
+
+    // The first split found at a pair position is checked against the called
+    // melds as a whole, and a miss moves on to the next pair position. That
+    // loses complete hands whose melds fit only a later pattern (a called chi
+    // beside two more of the same sequence reads as three triplets first).
+    // Such a hand is searched once more with the melds checked pattern by
+    // pattern; every hand the first search splits keeps its split.
+    if (meldCount() >= 1) {
+        meldCheckEachPattern_ = true;
+        const bool found = search();
+        meldCheckEachPattern_ = false;
+        if (found) return;
+        // Leave the lists as the failed search does.
+        JANTOU_POS = 13;
+        JANTOU_TRY();
     }
     HANTEI = 1;
 }
@@ -114,7 +141,22 @@ void TENHO::JANTOU_TRY()
     ListTemp2.copyFrom(ListTEMP);
     COPY_NO = static_cast<Integer>(ListTEMP.count());
 
+    // The extractors are deterministic, so a pattern that starts like one
+    // that already failed, up to the slot where that one failed, fails there
+    // too; it is not run again. (Only the split that holds is ever read.)
+    std::array<int, kPatterns.size()> failedAt{};
+    bool reset = true;
     for (std::size_t n = 0; n < kPatterns.size(); ++n) {
+        bool known = false;
+        for (std::size_t m = 0; m < n && !known; ++m) {
+            const int f = failedAt[m];
+            known = std::equal(kPatterns[m].begin(), kPatterns[m].begin() + f + 1,
+                               kPatterns[n].begin());
+            if (known) failedAt[n] = f;
+        }
+        if (known) continue;
+        if (!reset) BUNKAI_RESET();
+        reset = false;
         for (MENTSU_NO = 0; MENTSU_NO < 4; ++MENTSU_NO) {
             if (BUNKAI_NG != '0') break;
             MENTSU_SLOT = MENTSU_NO;
@@ -123,8 +165,12 @@ void TENHO::JANTOU_TRY()
             else
                 SHUNTSU_GET();
         }
-        if (BUNKAI_NG == '0') return;
-        if (n + 1 < kPatterns.size()) BUNKAI_RESET();
+        if (BUNKAI_NG == '0') {
+            if (!meldCheckEachPattern_) return;
+            NAKI_KENSA();
+            if (BUNKAI_NG == '0') return;
+        }
+        failedAt[n] = MENTSU_NO - 1;  // a meld miss (3) matches no other pattern
     }
 }
 

@@ -311,6 +311,7 @@ private:
     void removeHandItem(int b);
 
     Host* host_;
+    bool meldCheckEachPattern_ = false;  // the split search's second pass
 };
 
 }  // namespace tenho
