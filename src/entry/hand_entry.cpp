@@ -10,29 +10,35 @@ bool validSource(int source) { return source >= 0 && source < kTileKinds; }
 
 }  // namespace
 
+namespace {
+
+// The kind a key ":" + code + ":" stands for, or -1.
+int keyKind(const std::string& key)
+{
+    return key.size() == 4 ? paletteIndex(Code(key[1], key[2])) : -1;
+}
+
+}  // namespace
+
 void TENHO::HAI_SHUUKEI()
 {
     OVER_FLAG = 0;
-    USED_KEYS.clear();
-    const auto append = [this](Code c) {
-        USED_CODE = tileKey(c);
-        USED_KEYS += USED_CODE;
+    USED_KEYS.fill(0);
+    const auto count = [this](Code c) {
+        const int kind = paletteIndex(c);
+        if (kind >= 0) ++USED_KEYS[static_cast<std::size_t>(kind)];
     };
     for (const TileList& list : List)
-        for (int i = 0; i < list.count(); ++i) append(list.item(i));
-    append(Text1);  // "::" when no winning tile is set
-    for (int i = 0; i < List2.count(); ++i) append(List2.item(i));
+        for (Code c : list) count(c);
+    count(Text1);
+    for (Code c : List2) count(c);
 }
 
+// Three copies may be on the table; a fourth refuses the tile.
 void TENHO::YONMAI_KENSA()
 {
-    // Three copies may be on the table; a fourth occurrence refuses the tile.
-    for (int n = 0; n < 3; ++n) {
-        const auto at = USED_KEYS.find(DRAG_KEY);
-        if (at == std::string::npos) break;
-        USED_KEYS.erase(at, DRAG_KEY.size());
-    }
-    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+    const int kind = keyKind(DRAG_KEY);
+    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 4 ? 1 : 0;
 }
 
 void TENHO::HAI_OVER()
@@ -41,22 +47,20 @@ void TENHO::HAI_OVER()
     YONMAI_KENSA();
 }
 
+// A pon adds three: refused when two are on the table already.
 void TENHO::HAI_OVER2()
 {
     HAI_SHUUKEI();
-    const auto at = USED_KEYS.find(DRAG_KEY);
-    if (at == std::string::npos) {
-        OVER_FLAG = 0;
-        return;
-    }
-    USED_KEYS.erase(at, DRAG_KEY.size());
-    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+    const int kind = keyKind(DRAG_KEY);
+    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 2 ? 1 : 0;
 }
 
+// A kan adds four: refused when the kind is on the table at all.
 void TENHO::HAI_OVER3()
 {
     HAI_SHUUKEI();
-    OVER_FLAG = USED_KEYS.find(DRAG_KEY) != std::string::npos ? 1 : 0;
+    const int kind = keyKind(DRAG_KEY);
+    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 1 ? 1 : 0;
 }
 
 void TENHO::HAI_OVER4()

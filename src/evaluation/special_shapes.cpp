@@ -19,14 +19,17 @@ constexpr std::array<std::string_view, 13> kOrphans = {"91", "81", "71", "61", "
 bool isKokusiTemplate(std::string_view codes)
 {
     // One of the thirteen written twice in its place.
-    for (std::size_t doubled = 0; doubled < kOrphans.size(); ++doubled) {
-        std::string t;
-        for (std::size_t i = 0; i < kOrphans.size(); ++i) {
-            t += kOrphans[i];
-            if (i == doubled) t += kOrphans[i];
-        }
+    static const std::array<std::string, 13> templates = [] {
+        std::array<std::string, 13> t;
+        for (std::size_t doubled = 0; doubled < kOrphans.size(); ++doubled)
+            for (std::size_t i = 0; i < kOrphans.size(); ++i) {
+                t[doubled] += kOrphans[i];
+                if (i == doubled) t[doubled] += kOrphans[i];
+            }
+        return t;
+    }();
+    for (const std::string& t : templates)
         if (t == codes) return true;
-    }
     return false;
 }
 

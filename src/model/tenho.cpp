@@ -25,7 +25,6 @@ TENHO::TENHO(Host& host) : host_(&host)
     for (auto& list : List) list = TileList(true);
     C_OPTION[2].enabled = false;
     C_OPTION[5].enabled = false;
-    USED_KEYS.reserve(256);
     MENTSU_KEYS.reserve(64);
     WORK_CODES.reserve(32);
 }

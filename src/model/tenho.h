@@ -110,8 +110,9 @@ public:
     std::string MENTSU_KEY;
     std::string DRAG_KEY;
     Integer OVER_FLAG = 0;
-    std::string USED_CODE;
-    std::string USED_KEYS;
+    // The tiles on the table (hand, melds, winning tile, dora indicators),
+    // counted by kind: how often each tile's key occurs among them.
+    std::array<std::int8_t, kTileKinds> USED_KEYS{};
     Code DORA_WORK;
     Integer DORA_COUNT = 0;
     Integer NAKI_FLAG = 0;

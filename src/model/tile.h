@@ -51,10 +51,17 @@ public:
         return std::string_view(d_, static_cast<std::size_t>(length()));
     }
 
-    constexpr auto operator<=>(const Code&) const = default;
-    constexpr bool operator==(const Code&) const = default;
+    constexpr std::strong_ordering operator<=>(const Code& other) const { return key() <=> other.key(); }
+    constexpr bool operator==(const Code& other) const { return key() == other.key(); }
 
 private:
+    // Both characters as one number, in text order.
+    constexpr unsigned key() const
+    {
+        return static_cast<unsigned>(static_cast<unsigned char>(d_[0])) << 8 |
+               static_cast<unsigned char>(d_[1]);
+    }
+
     char d_[2] = {'\0', '\0'};
 };
 
@@ -73,8 +80,11 @@ inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
 // Palette index of a code, or -1 for anything that is not one of the 34 codes.
 constexpr int paletteIndex(Code c)
 {
-    for (int i = 0; i < kTileKinds; ++i)
-        if (kHaiCodes[static_cast<std::size_t>(i)] == c) return i;
+    if (c.length() != 2) return -1;
+    const int suit = c.suit() - '0';
+    const int rank = c.rank() - '0';
+    if (suit >= 0 && suit <= 2 && rank >= 1 && rank <= 9) return suit * 9 + rank - 1;
+    if (suit >= 3 && suit <= 9 && rank == 1) return 27 + suit - 3;
     return -1;
 }
 
