@@ -80,9 +80,11 @@ void TENHO::HONITU()
 
 void TENHO::TU_I_SO()
 {
-    for (const TileList& g : ListEND)
-        for (int i = 0; i < g.count(); ++i)
-            if (g.item(i).suitValue() < 3) return;
+    // Three codes of each group and two of the pair; an empty list reads ""
+    // there, which is no honour.
+    for (std::size_t k = 0; k < 5; ++k)
+        for (int i = 0; i < (k < 4 ? 3 : 2); ++i)
+            if (ListEND[k].item(i).suitValue() < 3) return;
     reportYakuman("字一色");
 }
 
