@@ -8,14 +8,6 @@ namespace {
 
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-std::string keyOf(Code c)
-{
-    std::string key = ":";
-    key += c.view();
-    key += ':';
-    return key;
-}
-
 // NAKI_check buttons and KAN_check buttons.
 constexpr int kNakiChi = 0;
 constexpr int kNakiPon = 1;
@@ -110,7 +102,7 @@ Entry TENHO::formMeld(int k, int source)
         NAKI_SENTAKU = "3";
 
     TileList& meld = List[at(k)];
-    DRAG_KEY = keyOf(c);
+    DRAG_KEY = tileKey(c);
     if (NAKI_SENTAKU == "0") {
         HAI_OVER4();
         if (OVER_FLAG == 1) {

@@ -102,18 +102,7 @@ void TENHO::RYANPEI()
         List3.add(List[0].item(i));
     }
     List3.add(Text1);
-    WORK_CODE.clear();
-    WORK_CODES.clear();
-    const int last = List3.count() - 1;
-    for (int j = 0; j <= last; j += 2) {
-        WORK_CODE = List3.item(j) == List3.item(j + 1) ? "1" : "0";
-        WORK_CODES += WORK_CODE;
-    }
-    for (int k = 0; k <= last; k += 2) {
-        WORK_CODE = List3.item(k) != List3.item(k + 2) ? "1" : "0";
-        WORK_CODES += WORK_CODE;
-    }
-    if (WORK_CODES.find('0') == std::string::npos) {
+    if (sevenDifferentPairs()) {
         HAN_number& h = HAN();
         h.Label1 = "二盃口";
         h.Label2 = "３翻";

@@ -56,12 +56,8 @@ void TENHO::KOKUSI()
     if (isKokusiTemplate(descending(List3))) reportYakuman("国士無双");
 }
 
-void TENHO::TITOITU()
+bool TENHO::sevenDifferentPairs()
 {
-    HANTEI = 1;
-    List3.clear();
-    for (int i = 0; i < List[0].count(); ++i) List3.add(List[0].item(i));
-    List3.add(Text1);
     WORK_CODE.clear();
     WORK_CODES.clear();
     const int last = List3.count() - 1;
@@ -70,12 +66,21 @@ void TENHO::TITOITU()
         WORK_CODES += WORK_CODE;
     }
     // Four equal tiles are not two pairs; past the end reads "", so the
-    // last pair always passes.
+    // last pair always passes. An odd count fails at its last position.
     for (int j = 0; j <= last; j += 2) {
         WORK_CODE = List3.item(j) != List3.item(j + 2) ? "1" : "0";
         WORK_CODES += WORK_CODE;
     }
-    if (WORK_CODES.find('0') == std::string::npos) {
+    return WORK_CODES.find('0') == std::string::npos;
+}
+
+void TENHO::TITOITU()
+{
+    HANTEI = 1;
+    List3.clear();
+    for (int i = 0; i < List[0].count(); ++i) List3.add(List[0].item(i));
+    List3.add(Text1);
+    if (sevenDifferentPairs()) {
         HAN_number& h = HAN();
         h.Label1 = "七対子";
         h.Label2 = "２翻";

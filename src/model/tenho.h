@@ -304,6 +304,9 @@ private:
     void sananKakutei(bool concealedOnly);
     void collectSuits();
     bool hasGroupOf(Code c) const;
+    // The pair flags of List3 in WORK_CODES: true when List3 holds seven
+    // pairs of seven different tiles.
+    bool sevenDifferentPairs();
 
     Entry addToHand(Code c);
     Entry addIndicator(Code c);
