@@ -1,20 +1,23 @@
 // tenho: the window program.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
+#include "entry/qt/tenho_window.h"
+#include "model/qt/fonts.h"
 #include "model/tenho.h"
+#include "shell/qt/qt_host.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QString::fromUtf8(tenho::kTitle.data(),
-                                            static_cast<qsizetype>(tenho::kTitle.size())));
-    auto* label = new QLabel(QStringLiteral("準備中"), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(640, 400);
+    tenho::qt::installJapaneseFonts();
+
+    tenho::qt::QtHost host;
+    tenho::TENHO model(host);
+    model.appPath = QCoreApplication::applicationDirPath().toStdString();
+    model.Form_Load();
+
+    tenho::qt::TenhoWindow window(model);
+    host.setOwner(&window);
     window.show();
     return app.exec();
 }

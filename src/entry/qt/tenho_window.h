@@ -1,0 +1,70 @@
+// The main window TENHO: the tile table a hand is built on. It draws the form
+// model after every event and hands every click and drop to the model's
+// handler; it decides nothing itself.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "model/tenho.h"
+
+class QAction;
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tenho::qt {
+
+class DropFrame;
+class TilePicture;
+
+class TenhoWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TenhoWindow(TENHO& model, QWidget* parent = nullptr);
+
+    TENHO& model() { return model_; }
+
+    // Draws every control from the model.
+    void refresh();
+
+    // The pictures by control array and index, for the screenshot driver and
+    // the tests: "HAI", "T_HAI", "JUMP", "NAKI1".."NAKI4", "KAN_KAN1".."KAN_KAN4",
+    // "DORA", "ENDPAI" (index 0).
+    TilePicture* picture(const QString& name, int index) const;
+
+private:
+    QWidget* buildHandFrame();
+    QWidget* buildLeftColumn();
+    QWidget* buildMeldFrames();
+    QWidget* buildDoraAndWinningTile();
+    QWidget* buildButtons();
+    QWidget* buildPalette();
+    void buildMenus();
+
+    // Runs a model handler, then redraws.
+    template <class F>
+    void act(F&& handler)
+    {
+        handler();
+        refresh();
+    }
+
+    TENHO& model_;
+    std::array<TilePicture*, kTileKinds> hai_{};
+    std::array<TilePicture*, 13> tHai_{};
+    std::array<TilePicture*, 12> jump_{};
+    std::array<std::array<TilePicture*, 4>, 5> naki_{};
+    std::array<std::array<TilePicture*, 2>, 5> kanKan_{};
+    std::array<TilePicture*, 8> dora_{};
+    TilePicture* endpai_ = nullptr;
+    QRadioButton* tumoEnd_ = nullptr;
+    QRadioButton* ronEnd_ = nullptr;
+    QListWidget* iList_ = nullptr;
+    QListWidget* bList_ = nullptr;
+    std::array<QCheckBox*, 6> cOption_{};
+};
+
+}  // namespace tenho::qt

@@ -1,0 +1,29 @@
+// The tile artwork, drawn in code so that it is sharp at every size and
+// screen density. One function draws every picture the window shows: the 34
+// faces, the face-down tile of a closed kan and the placeholder over a hand
+// slot given up to a meld.
+#pragma once
+
+#include <QPixmap>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+namespace tenho::qt {
+
+// Logical size of one tile picture; the art keeps the proportions of a real tile.
+inline constexpr QSize kTileSize{38, 51};
+
+// Draws picture `image` (a palette index 0..33, image::kFaceDown or
+// image::kPlaceholder) so that it fills `rect`. image::kNone draws nothing.
+void paintTile(QPainter& painter, const QRectF& rect, int image);
+
+// The picture rendered for a screen of the given pixel ratio.
+QPixmap tilePixmap(int image, QSize size, qreal devicePixelRatio);
+
+// What the pointer carries during a drag from the palette: the tile lifted
+// off the table, with a soft shadow under it. The hot spot is its centre.
+QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio);
+
+}  // namespace tenho::qt
