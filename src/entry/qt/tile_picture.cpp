@@ -1,5 +1,6 @@
 #include "entry/qt/tile_picture.h"
 
+#include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -118,7 +119,14 @@ void TilePicture::startDrag()
     drag->setPixmap(pixmap);
     const QSizeF half = pixmap.deviceIndependentSize() / 2;
     drag->setHotSpot(QPoint(qRound(half.width()), qRound(half.height())));
-    drag->exec(Qt::CopyAction);
+    const Qt::DropAction done = drag->exec(Qt::CopyAction);
+    // X11's drag manager ends a drag that never moved without any drop; a
+    // press and release on one palette tile must still drop it on itself.
+    if (done == Qt::IgnoreAction && onDrop && rect().contains(mapFromGlobal(QCursor::pos()))) {
+        const DropHandler handler = onDrop;
+        const int source = index_;
+        QTimer::singleShot(0, this, [handler, source] { handler(source); });
+    }
 }
 
 void TilePicture::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }

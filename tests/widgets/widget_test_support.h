@@ -1,0 +1,124 @@
+// The window on a real QtHost, and the few helpers the widget tests share.
+#pragma once
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "entry/qt/tenho_window.h"
+#include "entry/qt/tile_picture.h"
+#include "model/qt/fonts.h"
+#include "model/tenho.h"
+#include "shell/qt/qt_host.h"
+
+namespace tenho::testing {
+
+inline int src(const char* code) { return paletteIndex(Code::fromText(code)); }
+
+// The real host with the beep counted and, where a test scripts them, the
+// call dialogs answered without showing them.
+class CountingHost : public qt::QtHost {
+public:
+    void beep() override { ++beeps; }
+
+    int showNakiCheck(bool chiVisible) override
+    {
+        nakiChiVisible.push_back(chiVisible);
+        if (nakiAnswers.empty()) return QtHost::showNakiCheck(chiVisible);
+        const int a = nakiAnswers.front();
+        nakiAnswers.pop_front();
+        return a;
+    }
+
+    int showKanCheck() override
+    {
+        if (kanAnswers.empty()) return QtHost::showKanCheck();
+        const int a = kanAnswers.front();
+        kanAnswers.pop_front();
+        return a;
+    }
+
+    int beeps = 0;
+    std::deque<int> nakiAnswers;
+    std::deque<int> kanAnswers;
+    std::vector<bool> nakiChiVisible;
+};
+
+// A started calculator in its window.
+struct Table {
+    CountingHost host;
+    TENHO model{host};
+    std::unique_ptr<qt::TenhoWindow> window;
+
+    Table()
+    {
+        model.Form_Load();
+        window = std::make_unique<qt::TenhoWindow>(model);
+        host.setOwner(window.get());
+        window->show();
+    }
+
+    qt::TilePicture* picture(const char* name, int index = 0) const
+    {
+        return window->picture(QString::fromLatin1(name), index);
+    }
+
+    template <class W = QWidget>
+    W* control(const char* name) const
+    {
+        return window->findChild<W*>(QString::fromLatin1(name));
+    }
+};
+
+// Sends the drop of palette tile `source` on `target`, as the drag manager
+// would at the end of a drag, and lets the deferred handler run.
+inline bool dropOn(QWidget* target, int source)
+{
+    std::unique_ptr<QMimeData> mime(qt::paletteMimeData(source));
+    const QPointF at = QRectF(target->rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return enter.isAccepted();
+}
+
+inline void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    QCoreApplication::processEvents();
+}
+
+// Runs `act` on the next modal dialog once it is up (the dialog's exec()
+// would otherwise wait for a person).
+inline void whenModal(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+    });
+    poll->start();
+}
+
+// The button of a modal dialog with this caption.
+inline QPushButton* buttonOf(QWidget* dialog, const QString& caption)
+{
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == caption) return b;
+    return nullptr;
+}
+
+}  // namespace tenho::testing
