@@ -1,27 +1,12 @@
 // Real drags from the palette, through QDrag::exec and the platform's drag
 // manager. The offscreen platform ends every drag at once, so this test runs
 // on the minimal platform (see tests/CMakeLists.txt).
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 
-#include "entry/qt/tenho_window.h"
-#include "entry/qt/tile_picture.h"
-#include "model/qt/fonts.h"
-#include "model/tenho.h"
-#include "shell/qt/qt_host.h"
+#include "widget_test_support.h"
 
 using namespace tenho;
-
-namespace {
-
-class CountingHost : public qt::QtHost {
-public:
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
-
-}  // namespace
+using namespace tenho::testing;
 
 class PaletteDragTest : public QObject {
     Q_OBJECT
@@ -31,73 +16,71 @@ private slots:
 
     void init()
     {
-        host_ = std::make_unique<CountingHost>();
-        model_ = std::make_unique<TENHO>(*host_);
-        model_->Form_Load();
-        window_ = std::make_unique<qt::TenhoWindow>(*model_);
-        host_->setOwner(window_.get());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        table_ = std::make_unique<Table>();
+        QVERIFY(QTest::qWaitForWindowExposed(table_->window.get()));
     }
 
-    void cleanup()
-    {
-        window_.reset();
-        model_.reset();
-        host_.reset();
-    }
+    void cleanup() { table_.reset(); }
 
     void dragFromPaletteToHand()
     {
-        const QPoint from = centreOf(window_->picture(QStringLiteral("HAI"), 4));
-        const QPoint to = centreOf(window_->findChild<QWidget*>(QStringLiteral("Frame1")));
-        drag(from, to);
-        QTRY_COMPARE(model_->List[0].count(), 1);
-        QCOMPARE(model_->List[0].item(0), Code::fromText("05"));
-        QTRY_VERIFY(window_->picture(QStringLiteral("T_HAI"), 0)->isVisible());
-        QCOMPARE(window_->picture(QStringLiteral("T_HAI"), 0)->image(), 4);
+        drag(table_->picture("HAI", src("05")), table_->control("Frame1"));
+        QTRY_COMPARE(table_->model.List[0].count(), 1);
+        QCOMPARE(table_->model.List[0].item(0), Code::fromText("05"));
+        QTRY_VERIFY(table_->picture("T_HAI", 0)->isVisible());
+        QCOMPARE(table_->picture("T_HAI", 0)->image(), src("05"));
     }
 
     void pressAndReleaseOnOnePaletteTileAddsIt()
     {
-        const QPoint at = centreOf(window_->picture(QStringLiteral("HAI"), 33));
-        drag(at, at);
-        QTRY_COMPARE(model_->List[0].count(), 1);
-        QCOMPARE(model_->List[0].item(0), Code::fromText("91"));
+        qt::TilePicture* chun = table_->picture("HAI", src("91"));
+        drag(chun, chun);
+        QTRY_COMPARE(table_->model.List[0].count(), 1);
+        QCOMPARE(table_->model.List[0].item(0), Code::fromText("91"));
     }
 
     void dragEndingOnAnotherPaletteTileAddsThatTile()
     {
-        const QPoint from = centreOf(window_->picture(QStringLiteral("HAI"), 0));
-        const QPoint to = centreOf(window_->picture(QStringLiteral("HAI"), 27));
-        drag(from, to);
-        QTRY_COMPARE(model_->List[0].count(), 1);
-        QCOMPARE(model_->List[0].item(0), Code::fromText("31"));
+        drag(table_->picture("HAI", src("01")), table_->picture("HAI", src("31")));
+        QTRY_COMPARE(table_->model.List[0].count(), 1);
+        QCOMPARE(table_->model.List[0].item(0), Code::fromText("31"));
+    }
+
+    void dragOntoAPlaceholderOrAMeldDoesNothing()
+    {
+        Table& t = *table_;
+        t.host.nakiAnswers = {1};
+        drag(t.picture("HAI", src("91")), t.control("Frame2"));
+        QTRY_VERIFY(t.model.meldPresent(1));
+        QTRY_VERIFY(t.picture("JUMP", 0)->isVisible());
+        // The placeholder and the meld lie in frames that take drops; the
+        // drop must stop at them.
+        drag(t.picture("HAI", src("05")), t.picture("JUMP", 0));
+        drag(t.picture("HAI", src("05")), t.picture("NAKI1", 1));
+        QTest::qWait(50);
+        QCOMPARE(t.model.List[0].count(), 0);
+        QCOMPARE(t.model.meldCount(), 1);
     }
 
 private:
-    QPoint centreOf(QWidget* w) const
-    {
-        return w->mapTo(window_.get(), w->rect().center());
-    }
-
     // Presses on `from`; the press starts the drag, whose event loop then
-    // sees the move and the release that the timer sends.
-    void drag(QPoint from, QPoint to)
+    // sees the moves and the release that the timer sends.
+    void drag(QWidget* from, QWidget* to)
     {
-        QWindow* window = window_->windowHandle();
-        QTest::mouseMove(window, from);
-        QTimer::singleShot(50, window, [window, from, to] {
-            QTest::mouseMove(window, (from + to) / 2);
-            QTest::mouseMove(window, to);
-            QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+        QWidget* top = table_->window.get();
+        const QPoint start = from->mapTo(top, from->rect().center());
+        const QPoint end = to->mapTo(top, to->rect().center());
+        QWindow* window = top->windowHandle();
+        QTest::mouseMove(window, start);
+        QTimer::singleShot(50, window, [window, start, end] {
+            QTest::mouseMove(window, (start + end) / 2);
+            QTest::mouseMove(window, end);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, end);
         });
-        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        QTest::mousePress(window, Qt::LeftButton, {}, start);
     }
 
-    std::unique_ptr<CountingHost> host_;
-    std::unique_ptr<TENHO> model_;
-    std::unique_ptr<qt::TenhoWindow> window_;
+    std::unique_ptr<Table> table_;
 };
 
 QTEST_MAIN(PaletteDragTest)

@@ -77,7 +77,8 @@ struct Table {
 };
 
 // Sends the drop of palette tile `source` on `target`, as the drag manager
-// would at the end of a drag, and lets the deferred handler run.
+// would at the end of a drag, and lets the deferred handler run. True when
+// the drop was taken (the pointer showed that it would be).
 inline bool dropOn(QWidget* target, int source)
 {
     std::unique_ptr<QMimeData> mime(qt::paletteMimeData(source));
@@ -88,7 +89,8 @@ inline bool dropOn(QWidget* target, int source)
     QApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    return enter.isAccepted();
+    return enter.isAccepted() && enter.dropAction() == Qt::CopyAction && drop.isAccepted() &&
+           drop.dropAction() == Qt::CopyAction;
 }
 
 inline void click(QWidget* w)

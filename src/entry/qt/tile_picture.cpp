@@ -30,28 +30,30 @@ int paletteSource(const QMimeData* mime)
 
 namespace {
 
-// Takes a palette drag where a handler waits for it. Anything else is refused
-// here without passing it on: the drop lands nowhere.
+// A palette tile is taken where a handler waits for it. Over a picture without
+// one it is held with no action (the pointer shows that nothing will happen)
+// rather than passed on, since the widget system would otherwise offer it to
+// the frame behind the picture. Other drags are not ours.
 void offer(QDragMoveEvent* event, const DropHandler& handler)
 {
-    if (handler && paletteSource(event->mimeData()) >= 0) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
+    if (paletteSource(event->mimeData()) < 0) {
         event->ignore();
+        return;
     }
+    event->setDropAction(handler ? Qt::CopyAction : Qt::IgnoreAction);
+    event->accept();
 }
 
 void deliver(QObject* context, QDropEvent* event, const DropHandler& handler)
 {
     const int source = paletteSource(event->mimeData());
-    if (!handler || source < 0) {
+    if (source < 0) {
         event->ignore();
         return;
     }
-    event->setDropAction(Qt::CopyAction);
+    event->setDropAction(handler ? Qt::CopyAction : Qt::IgnoreAction);
     event->accept();
-    QTimer::singleShot(0, context, [handler, source] { handler(source); });
+    if (handler) QTimer::singleShot(0, context, [handler, source] { handler(source); });
 }
 
 }  // namespace
