@@ -86,7 +86,8 @@ HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDia
     QWidget::setTabOrder(label4, label5);
     command1->setFocus();
 
-    setFixedSize(px(3720), px(4620));
+    // The form leaves the same margin right of the han column as left of the yaku.
+    setFixedSize(px(3840), px(4620));
 }
 
 HanNumberButton HanNumberDialog::run()
