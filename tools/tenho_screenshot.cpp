@@ -3,17 +3,17 @@
 // in through the same handlers the window's drops call.
 //
 //     tenho-screenshot OUTPUT_FOLDER
-#include <QApplication>
-#include <QDir>
-#include <QTimer>
-#include <cstdio>
-#include <deque>
-
 #include "entry/qt/tenho_window.h"
 #include "model/qt/fonts.h"
 #include "model/tenho.h"
 #include "scoring/qt/han_number_dialog.h"
 #include "shell/qt/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+#include <deque>
 
 namespace {
 
@@ -33,7 +33,8 @@ public:
     void beep() override {}
     void messageBox(std::string_view text) override
     {
-        std::fprintf(stderr, "tenho-screenshot: %.*s\n", static_cast<int>(text.size()), text.data());
+        std::fprintf(stderr, "tenho-screenshot: %.*s\n", static_cast<int>(text.size()),
+                     text.data());
     }
 
     HanNumberButton showHanNumber(const HAN_number& data) override
@@ -55,9 +56,12 @@ private:
     }
 };
 
-int palette(const char* code) { return paletteIndex(Code::fromText(code)); }
+int palette(const char* code)
+{
+    return paletteIndex(Code::fromText(code));
+}
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,19 +1,22 @@
 // The result dialog, the call dialogs and the message box of the real host.
+#include "scoring/qt/han_number_dialog.h"
+#include "widget_test_support.h"
+
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 
-#include "scoring/qt/han_number_dialog.h"
-#include "widget_test_support.h"
-
 using namespace tenho;
 using namespace tenho::testing;
 
 namespace {
 
-int px(const QWidget& w, int twips) { return qRound(twips * w.logicalDpiY() / 1440.0); }
+int px(const QWidget& w, int twips)
+{
+    return qRound(twips * w.logicalDpiY() / 1440.0);
+}
 
 QRect twips(const QWidget& w, int left, int top, int width, int height)
 {
@@ -28,14 +31,15 @@ QLabel* label(const QWidget& dialog, const char* name)
 // A complete hand ready for 計算: 一二三 四五六 七八九萬 二三四 五五筒, seat and round 東.
 void enterCompleteHand(Table& t)
 {
-    for (const char* c : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "22", "23", "24", "25"})
+    for (const char* c :
+         {"01", "02", "03", "04", "05", "06", "07", "08", "09", "22", "23", "24", "25"})
         dropOn(t.control("Frame1"), src(c));
     dropOn(t.control("Frame7"), src("25"));
     t.control<QListWidget>("I_list")->setCurrentRow(0);
     t.control<QListWidget>("B_list")->setCurrentRow(0);
 }
 
-}  // namespace
+} // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -98,7 +102,8 @@ private slots:
         QCOMPARE(QFontInfo(command1->font()).family(), QStringLiteral("IPAPGothic"));
         // "やり直す" comes first in the tab order, then "OK".
         QWidget* w = command1->nextInFocusChain();
-        while (w != command1 && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+        while (w != command1 && !(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
         QCOMPARE(w, command2);
 
         h.Label5Visible = false;
@@ -155,7 +160,8 @@ private slots:
             QVERIFY(box != nullptr);
             text = box->text();
             title = box->windowTitle();
-            for (QAbstractButton* b : box->buttons()) buttons << b->text();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
             box->button(QMessageBox::Ok)->click();
         });
         click(t.control("cmdKEISAN"));
@@ -252,7 +258,8 @@ private slots:
         });
         dropOn(t.control("Frame2"), src("31"));
         QTRY_VERIFY(t.model.meldIsClosedKan(1));
-        for (int i = 0; i < 4; ++i) QCOMPARE(t.picture("NAKI1", i)->image(), src("31"));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(t.picture("NAKI1", i)->image(), src("31"));
         QVERIFY(t.picture("KAN_KAN1", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN1", 1)->isVisible());
     }

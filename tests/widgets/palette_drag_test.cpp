@@ -1,9 +1,9 @@
 // Real drags from the palette, through QDrag::exec and the platform's drag
 // manager. The offscreen platform ends every drag at once, so this test runs
 // on the minimal platform (see tests/CMakeLists.txt).
-#include <QWindow>
-
 #include "widget_test_support.h"
+
+#include <QWindow>
 
 using namespace tenho;
 using namespace tenho::testing;

@@ -1,6 +1,12 @@
 // The window on a real QtHost, and the few helpers the widget tests share.
 #pragma once
 
+#include "entry/qt/tenho_window.h"
+#include "entry/qt/tile_picture.h"
+#include "model/qt/fonts.h"
+#include "model/tenho.h"
+#include "shell/qt/qt_host.h"
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -11,15 +17,12 @@
 #include <functional>
 #include <memory>
 
-#include "entry/qt/tenho_window.h"
-#include "entry/qt/tile_picture.h"
-#include "model/qt/fonts.h"
-#include "model/tenho.h"
-#include "shell/qt/qt_host.h"
-
 namespace tenho::testing {
 
-inline int src(const char* code) { return paletteIndex(Code::fromText(code)); }
+inline int src(const char* code)
+{
+    return paletteIndex(Code::fromText(code));
+}
 
 // The real host with the beep counted and, where a test scripts them, the
 // call dialogs answered without showing them.
@@ -69,8 +72,7 @@ struct Table {
         return window->picture(QString::fromLatin1(name), index);
     }
 
-    template <class W = QWidget>
-    W* control(const char* name) const
+    template <class W = QWidget> W* control(const char* name) const
     {
         return window->findChild<W*>(QString::fromLatin1(name));
     }
@@ -123,4 +125,4 @@ inline QPushButton* buttonOf(QWidget* dialog, const QString& caption)
     return nullptr;
 }
 
-}  // namespace tenho::testing
+} // namespace tenho::testing

@@ -1,5 +1,7 @@
 // The main window: its controls and menus, and that every drop and click
 // reaches the core's handler (the rules behind them are tested on the core).
+#include "widget_test_support.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,8 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-
-#include "widget_test_support.h"
 
 using namespace tenho;
 using namespace tenho::testing;
@@ -25,10 +25,10 @@ private slots:
         QCOMPARE(t.window->objectName(), QStringLiteral("TENHO"));
         QCOMPARE(t.window->windowTitle(), QString::fromStdString(t.model.caption));
         const std::pair<const char*, QString> frames[] = {
-            {"Frame1", QStringLiteral("手牌")},       {"Frame2", QStringLiteral("鳴き牌①")},
-            {"Frame3", QStringLiteral("鳴き牌②")},   {"Frame4", QStringLiteral("鳴き牌③")},
-            {"Frame5", QStringLiteral("鳴き牌④")},   {"Frame6", QStringLiteral("ドラ表示牌")},
-            {"Frame7", QStringLiteral("和了牌")},     {"Frame8", QString()},
+            {"Frame1", QStringLiteral("手牌")},    {"Frame2", QStringLiteral("鳴き牌①")},
+            {"Frame3", QStringLiteral("鳴き牌②")}, {"Frame4", QStringLiteral("鳴き牌③")},
+            {"Frame5", QStringLiteral("鳴き牌④")}, {"Frame6", QStringLiteral("ドラ表示牌")},
+            {"Frame7", QStringLiteral("和了牌")},  {"Frame8", QString()},
         };
         for (const auto& [name, title] : frames) {
             auto* frame = t.control<QGroupBox>(name);
@@ -52,8 +52,8 @@ private slots:
             auto* list = t.control<QListWidget>(name);
             QCOMPARE(list->count(), 4);
             for (int i = 0; i < 4; ++i)
-                QCOMPARE(list->item(i)->text(),
-                         QString::fromStdString(std::string((*items)[static_cast<std::size_t>(i)])));
+                QCOMPARE(list->item(i)->text(), QString::fromStdString(std::string(
+                                                    (*items)[static_cast<std::size_t>(i)])));
             QCOMPARE(list->currentRow(), -1);
         }
         QCOMPARE(t.control<QListWidget>("I_list")->item(0)->text(), QStringLiteral("東   家"));
@@ -66,16 +66,19 @@ private slots:
         const auto boxes = t.window->findChildren<QCheckBox*>(QStringLiteral("C_OPTION"));
         QCOMPARE(boxes.size(), 6);
         std::array<QCheckBox*, 6> byIndex{};
-        for (QCheckBox* b : boxes) byIndex[static_cast<std::size_t>(b->property("index").toInt())] = b;
+        for (QCheckBox* b : boxes)
+            byIndex[static_cast<std::size_t>(b->property("index").toInt())] = b;
         for (std::size_t i = 0; i < 6; ++i) {
-            QCOMPARE(byIndex[i]->text(), QString::fromStdString(std::string(TENHO::kC_OPTIONCaptions[i])));
+            QCOMPARE(byIndex[i]->text(),
+                     QString::fromStdString(std::string(TENHO::kC_OPTIONCaptions[i])));
             QCOMPARE(byIndex[i]->toolTip(),
                      QString::fromStdString(std::string(TENHO::kC_OPTIONToolTips[i])));
             QVERIFY(!byIndex[i]->isChecked());
             QCOMPARE(byIndex[i]->isEnabled(), i != 2 && i != 5);
         }
         // Two columns of three.
-        for (std::size_t i : {0, 1, 3, 4}) QVERIFY(byIndex[i]->y() < byIndex[i + 1]->y());
+        for (std::size_t i : {0, 1, 3, 4})
+            QVERIFY(byIndex[i]->y() < byIndex[i + 1]->y());
         for (std::size_t i : {0, 1, 2}) {
             QCOMPARE(byIndex[i]->y(), byIndex[i + 3]->y());
             QVERIFY(byIndex[i]->x() < byIndex[i + 3]->x());
@@ -85,21 +88,27 @@ private slots:
     void picturesLieWhereTheyBelong()
     {
         Table t;
-        for (int i = 0; i < 12; ++i) QVERIFY(t.picture("T_HAI", i)->x() < t.picture("T_HAI", i + 1)->x());
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(t.picture("T_HAI", i)->x() < t.picture("T_HAI", i + 1)->x());
         for (int j = 0; j < 12; ++j) {
-            QCOMPARE(t.picture("JUMP", j)->parentWidget(), t.picture("T_HAI", 12 - j)->parentWidget());
+            QCOMPARE(t.picture("JUMP", j)->parentWidget(),
+                     t.picture("T_HAI", 12 - j)->parentWidget());
             QCOMPARE(t.picture("JUMP", j)->geometry(), t.picture("T_HAI", 12 - j)->geometry());
         }
         for (int k = 1; k <= 4; ++k) {
             const QByteArray naki = "NAKI" + QByteArray::number(k);
             const QByteArray kan = "KAN_KAN" + QByteArray::number(k);
-            for (int i = 0; i < 3; ++i)  // index 0 is the rightmost
-                QVERIFY(t.picture(naki.constData(), i)->x() > t.picture(naki.constData(), i + 1)->x());
-            QCOMPARE(t.picture(kan.constData(), 0)->geometry(), t.picture(naki.constData(), 3)->geometry());
-            QCOMPARE(t.picture(kan.constData(), 1)->geometry(), t.picture(naki.constData(), 0)->geometry());
+            for (int i = 0; i < 3; ++i) // index 0 is the rightmost
+                QVERIFY(t.picture(naki.constData(), i)->x() >
+                        t.picture(naki.constData(), i + 1)->x());
+            QCOMPARE(t.picture(kan.constData(), 0)->geometry(),
+                     t.picture(naki.constData(), 3)->geometry());
+            QCOMPARE(t.picture(kan.constData(), 1)->geometry(),
+                     t.picture(naki.constData(), 0)->geometry());
             QCOMPARE(t.picture(kan.constData(), 0)->image(), image::kFaceDown);
         }
-        for (int i = 0; i < 7; ++i) QVERIFY(t.picture("DORA", i)->x() < t.picture("DORA", i + 1)->x());
+        for (int i = 0; i < 7; ++i)
+            QVERIFY(t.picture("DORA", i)->x() < t.picture("DORA", i + 1)->x());
         QCOMPARE(t.picture("JUMP", 0)->image(), image::kPlaceholder);
         QVERIFY(!t.picture("T_HAI", 0)->isVisible());
         QVERIFY(!t.picture("JUMP", 0)->isVisible());
@@ -138,13 +147,14 @@ private slots:
         QCOMPARE(menus[1]->text(), QStringLiteral("その他"));
         const auto items = [](QAction* menu) {
             QStringList out;
-            for (QAction* a : menu->menu()->actions()) out << a->objectName() + "=" + a->text();
+            for (QAction* a : menu->menu()->actions())
+                out << a->objectName() + "=" + a->text();
             return out;
         };
         QCOMPARE(items(menus[0]), QStringList{QStringLiteral("SYSTEM=オプション...")});
-        QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("HELP=ヘルプ"),
-                                               QStringLiteral("HP_URL=ホームページ"),
-                                               QStringLiteral("VER=バージョン情報...")}));
+        QCOMPARE(items(menus[1]),
+                 (QStringList{QStringLiteral("HELP=ヘルプ"), QStringLiteral("HP_URL=ホームページ"),
+                              QStringLiteral("VER=バージョン情報...")}));
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("SETEI"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("ETC"));
 
@@ -204,7 +214,7 @@ private slots:
     void dropsOnTheMeldFrames()
     {
         Table t;
-        t.host.nakiAnswers = {1};  // ポン
+        t.host.nakiAnswers = {1}; // ポン
         QVERIFY(dropOn(t.control("Frame2"), src("91")));
         QCOMPARE(t.host.nakiChiVisible, std::vector<bool>{false});
         QVERIFY(t.model.meldPresent(1));
@@ -212,18 +222,19 @@ private slots:
             QVERIFY(t.picture("NAKI1", i)->isVisible());
             QCOMPARE(t.picture("NAKI1", i)->image(), src("91"));
         }
-        t.host.nakiAnswers = {2};  // カン, then アンカン
+        t.host.nakiAnswers = {2}; // カン, then アンカン
         t.host.kanAnswers = {0};
         QVERIFY(dropOn(t.control("Frame3"), src("07")));
         QCOMPARE(t.host.nakiChiVisible, (std::vector<bool>{false, true}));
         QVERIFY(t.model.meldIsClosedKan(2));
         QVERIFY(t.picture("KAN_KAN2", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN2", 1)->isVisible());
-        for (int j = 0; j < 6; ++j) QVERIFY(t.picture("JUMP", j)->isVisible());
-        t.host.nakiAnswers = {0};  // チー
+        for (int j = 0; j < 6; ++j)
+            QVERIFY(t.picture("JUMP", j)->isVisible());
+        t.host.nakiAnswers = {0}; // チー
         QVERIFY(dropOn(t.control("Frame4"), src("23")));
         QVERIFY(t.model.meldPresent(3));
-        t.host.nakiAnswers = {3};  // Cancel
+        t.host.nakiAnswers = {3}; // Cancel
         QVERIFY(dropOn(t.control("Frame5"), src("31")));
         QVERIFY(!t.model.meldPresent(4));
     }
@@ -236,10 +247,12 @@ private slots:
         dropOn(t.control("Frame7"), src("18"));
         QVERIFY(t.picture("JUMP", 0)->isVisible());
         const auto hand = t.model.List[0].count();
-        QWidget* nowhere[] = {t.picture("JUMP", 0), t.picture("NAKI1", 1), t.picture("ENDPAI"),
-                              t.control("cmdKEISAN"), t.control("I_list"), t.control("TUMO_END"),
+        QWidget* nowhere[] = {t.picture("JUMP", 0),     t.picture("NAKI1", 1),
+                              t.picture("ENDPAI"),      t.control("cmdKEISAN"),
+                              t.control("I_list"),      t.control("TUMO_END"),
                               t.window->centralWidget()};
-        for (QWidget* w : nowhere) QVERIFY2(!dropOn(w, src("05")), qPrintable(w->objectName()));
+        for (QWidget* w : nowhere)
+            QVERIFY2(!dropOn(w, src("05")), qPrintable(w->objectName()));
         QCOMPARE(t.model.List[0].count(), hand);
         QCOMPARE(t.model.List2.count(), 0);
         QCOMPARE(t.model.meldCount(), 1);
@@ -257,7 +270,8 @@ private slots:
     void clicksRemoveWhatWasClicked()
     {
         Table t;
-        for (const char* c : {"01", "02", "03"}) dropOn(t.control("Frame1"), src(c));
+        for (const char* c : {"01", "02", "03"})
+            dropOn(t.control("Frame1"), src(c));
         click(t.picture("T_HAI", 1));
         QCOMPARE(t.model.List[0].count(), 2);
         QCOMPARE(t.picture("T_HAI", 1)->image(), src("03"));
@@ -300,7 +314,8 @@ private slots:
     void aRefusedTileBeepsAndChangesNothing()
     {
         Table t;
-        for (int i = 0; i < 4; ++i) dropOn(t.control("Frame1"), src("05"));
+        for (int i = 0; i < 4; ++i)
+            dropOn(t.control("Frame1"), src("05"));
         QCOMPARE(t.host.beeps, 0);
         dropOn(t.control("Frame1"), src("05"));
         QCOMPARE(t.host.beeps, 1);
@@ -324,12 +339,12 @@ private slots:
         std::sort(boxes.begin(), boxes.end(), [](QCheckBox* a, QCheckBox* b) {
             return a->property("index").toInt() < b->property("index").toInt();
         });
-        boxes[0]->click();  // リーチ: 一発 becomes available, ダブリー not
+        boxes[0]->click(); // リーチ: 一発 becomes available, ダブリー not
         QCOMPARE(t.model.C_OPTION[0].value, 1);
         QVERIFY(boxes[0]->isChecked());
         QVERIFY(boxes[2]->isEnabled());
         QVERIFY(!boxes[1]->isEnabled());
-        boxes[5]->click();  // カン直後 is never available
+        boxes[5]->click(); // カン直後 is never available
         QVERIFY(!boxes[5]->isChecked());
 
         click(t.control("cmdRESET"));

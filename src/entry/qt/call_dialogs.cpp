@@ -1,9 +1,9 @@
 #include "entry/qt/call_dialogs.h"
 
+#include "model/qt/fonts.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
-
-#include "model/qt/fonts.h"
 
 namespace tenho::qt {
 
@@ -66,4 +66,4 @@ KanCheckDialog::KanCheckDialog(QWidget* parent)
 {
 }
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

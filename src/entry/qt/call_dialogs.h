@@ -47,4 +47,4 @@ public:
     explicit KanCheckDialog(QWidget* parent);
 };
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -1,5 +1,9 @@
 #include "entry/qt/tenho_window.h"
 
+#include "entry/qt/tile_picture.h"
+#include "model/qt/fonts.h"
+#include "model/qt/tile_art.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,10 +18,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "entry/qt/tile_picture.h"
-#include "model/qt/fonts.h"
-#include "model/qt/tile_art.h"
-
 namespace tenho::qt {
 
 namespace {
@@ -29,7 +29,7 @@ QString qs(std::string_view text)
 
 constexpr int kTileW = kTileSize.width();
 constexpr int kTileH = kTileSize.height();
-constexpr int kGap = 2;  // between neighbouring tiles of a row
+constexpr int kGap = 2; // between neighbouring tiles of a row
 
 // The table: green felt with a fine grain and darker edges.
 class Felt : public QWidget {
@@ -54,12 +54,14 @@ private:
         static const QPixmap pixmap = [] {
             QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
-            QRandomGenerator random(6);  // the same cloth every time
+            QRandomGenerator random(6); // the same cloth every time
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const int v = random.bounded(100);
-                    if (v < 14) image.setPixelColor(x, y, QColor(0, 0, 0, 22));
-                    else if (v < 24) image.setPixelColor(x, y, QColor(255, 255, 255, 12));
+                    if (v < 14)
+                        image.setPixelColor(x, y, QColor(0, 0, 0, 22));
+                    else if (v < 24)
+                        image.setPixelColor(x, y, QColor(255, 255, 255, 12));
                 }
             return QPixmap::fromImage(image);
         }();
@@ -129,7 +131,7 @@ QWidget* framed(DropFrame* frame, QWidget* content)
     return frame;
 }
 
-}  // namespace
+} // namespace
 
 TenhoWindow::TenhoWindow(TENHO& model, QWidget* parent) : QMainWindow(parent), model_(model)
 {
@@ -165,6 +167,7 @@ QWidget* TenhoWindow::buildHandFrame()
         t->move(i * (kTileW + kGap), 0);
         t->onDrop = [this, i](int source) { act([&] { model_.T_HAI_DragDrop(i, source); }); };
         t->onClick = [this, i] { act([&] { model_.T_HAI_Click(i); }); };
+        t->setCursor(Qt::PointingHandCursor);
         tHai_[static_cast<std::size_t>(i)] = t;
     }
     // The placeholders lie over the hand slots a meld has taken: JUMP(j) on T_HAI(12 - j).
@@ -198,8 +201,10 @@ QWidget* TenhoWindow::buildLeftColumn()
     auto* group = new QButtonGroup(column);
     group->addButton(tumoEnd_);
     group->addButton(ronEnd_);
-    connect(tumoEnd_, &QRadioButton::clicked, this, [this] { act([&] { model_.selectTUMO_END(); }); });
-    connect(ronEnd_, &QRadioButton::clicked, this, [this] { act([&] { model_.selectRON_END(); }); });
+    connect(tumoEnd_, &QRadioButton::clicked, this,
+            [this] { act([&] { model_.selectTUMO_END(); }); });
+    connect(ronEnd_, &QRadioButton::clicked, this,
+            [this] { act([&] { model_.selectRON_END(); }); });
     winKind->addWidget(tumoEnd_);
     winKind->addWidget(ronEnd_);
     winKind->addStretch();
@@ -208,7 +213,8 @@ QWidget* TenhoWindow::buildLeftColumn()
     const auto windList = [&](const char* name, const auto& items, Integer TENHO::*selected) {
         auto* list = new QListWidget(column);
         list->setObjectName(QString::fromLatin1(name));
-        for (std::string_view item : items) list->addItem(qs(item));
+        for (std::string_view item : items)
+            list->addItem(qs(item));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -239,7 +245,8 @@ QWidget* TenhoWindow::buildLeftColumn()
         if (!TENHO::kC_OPTIONToolTips[k].empty()) box->setToolTip(qs(TENHO::kC_OPTIONToolTips[k]));
         // The box has already toggled itself; the model toggles and applies
         // the interlocks, and the redraw shows the model's verdict.
-        connect(box, &QCheckBox::clicked, this, [this, i] { act([&] { model_.clickC_OPTION(i); }); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, i] { act([&] { model_.clickC_OPTION(i); }); });
         boxes->addWidget(box, i % 3, i / 3);
         cOption_[k] = box;
     }
@@ -266,6 +273,7 @@ QWidget* TenhoWindow::buildMeldFrames()
             auto* t = new TilePicture(QStringLiteral("NAKI%1").arg(k), i, row);
             t->move((3 - i) * kTileW, 0);
             t->onClick = [this, k] { act([&] { model_.NAKI_Click(k); }); };
+            t->setCursor(Qt::PointingHandCursor);
             naki_[kk][static_cast<std::size_t>(i)] = t;
         }
         // A closed kan: its outer tiles (pictures 3 and 0) lie face down.
@@ -274,6 +282,7 @@ QWidget* TenhoWindow::buildMeldFrames()
             t->move(naki_[kk][i == 0 ? 3 : 0]->pos());
             t->raise();
             t->onClick = [this, k] { act([&] { model_.NAKI_Click(k); }); };
+            t->setCursor(Qt::PointingHandCursor);
             kanKan_[kk][static_cast<std::size_t>(i)] = t;
         }
         grid->addWidget(framed(frame, row), (k - 1) / 2, (k - 1) % 2);
@@ -296,6 +305,7 @@ QWidget* TenhoWindow::buildDoraAndWinningTile()
         t->move(i * (kTileW + kGap), 0);
         t->onDrop = [this, i](int source) { act([&] { model_.DORA_DragDrop(i, source); }); };
         t->onClick = [this, i] { act([&] { model_.DORA_Click(i); }); };
+        t->setCursor(Qt::PointingHandCursor);
         dora_[static_cast<std::size_t>(i)] = t;
     }
     layout->addWidget(framed(frame6, row));
@@ -306,6 +316,7 @@ QWidget* TenhoWindow::buildDoraAndWinningTile()
     endpai_ = new TilePicture(QStringLiteral("ENDPAI"), 0, single);
     endpai_->move(8, 0);
     endpai_->onClick = [this] { act([&] { model_.ENDPAI_Click(); }); };
+    endpai_->setCursor(Qt::PointingHandCursor);
     layout->addWidget(framed(frame7, single));
     layout->addStretch();
     return area;
@@ -345,8 +356,8 @@ QWidget* TenhoWindow::buildPalette()
         {18, 19, 20, 21, 22, 23, 24, 25, 26, 29, 30, -1},
     }};
     constexpr int kHonourGap = 14;
-    QWidget* area = board(frame, 12 * (kTileW + kGap) - kGap + kHonourGap,
-                          3 * (kTileH + kGap) - kGap);
+    QWidget* area =
+        board(frame, 12 * (kTileW + kGap) - kGap + kHonourGap, 3 * (kTileH + kGap) - kGap);
     for (std::size_t r = 0; r < kRows.size(); ++r)
         for (std::size_t c = 0; c < kRows[r].size(); ++c) {
             const int i = kRows[r][c];
@@ -364,10 +375,12 @@ QWidget* TenhoWindow::buildPalette()
 
 void TenhoWindow::buildMenus()
 {
-    const auto action = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+    const auto action = [this](QMenu* menu, const char* name, const QString& caption,
+                               auto handler) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, handler] { act([&] { (model_.*handler)(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, handler] { act([&] { (model_.*handler)(); }); });
     };
     QMenu* setei = menuBar()->addMenu(QStringLiteral("設定"));
     setei->setObjectName(QStringLiteral("SETEI"));
@@ -382,14 +395,20 @@ void TenhoWindow::buildMenus()
 void TenhoWindow::refresh()
 {
     setWindowTitle(QString::fromStdString(model_.caption));
-    for (std::size_t i = 0; i < hai_.size(); ++i) hai_[i]->setPicture(model_.HAI[i]);
-    for (std::size_t i = 0; i < tHai_.size(); ++i) tHai_[i]->setPicture(model_.T_HAI[i]);
-    for (std::size_t j = 0; j < jump_.size(); ++j) jump_[j]->setPicture(model_.JUMP[j]);
+    for (std::size_t i = 0; i < hai_.size(); ++i)
+        hai_[i]->setPicture(model_.HAI[i]);
+    for (std::size_t i = 0; i < tHai_.size(); ++i)
+        tHai_[i]->setPicture(model_.T_HAI[i]);
+    for (std::size_t j = 0; j < jump_.size(); ++j)
+        jump_[j]->setPicture(model_.JUMP[j]);
     for (std::size_t k = 1; k <= 4; ++k) {
-        for (std::size_t i = 0; i < 4; ++i) naki_[k][i]->setPicture(model_.NAKI[k][i]);
-        for (std::size_t i = 0; i < 2; ++i) kanKan_[k][i]->setPicture(model_.KAN_KAN[k][i]);
+        for (std::size_t i = 0; i < 4; ++i)
+            naki_[k][i]->setPicture(model_.NAKI[k][i]);
+        for (std::size_t i = 0; i < 2; ++i)
+            kanKan_[k][i]->setPicture(model_.KAN_KAN[k][i]);
     }
-    for (std::size_t i = 0; i < dora_.size(); ++i) dora_[i]->setPicture(model_.DORA[i]);
+    for (std::size_t i = 0; i < dora_.size(); ++i)
+        dora_[i]->setPicture(model_.DORA[i]);
     endpai_->setPicture(model_.ENDPAI);
 
     tumoEnd_->setChecked(model_.TUMO_END);
@@ -430,4 +449,4 @@ TilePicture* TenhoWindow::picture(const QString& name, int index) const
     return nullptr;
 }
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -3,10 +3,10 @@
 // handler; it decides nothing itself.
 #pragma once
 
+#include "model/tenho.h"
+
 #include <QMainWindow>
 #include <array>
-
-#include "model/tenho.h"
 
 class QAction;
 class QCheckBox;
@@ -45,8 +45,7 @@ private:
     void buildMenus();
 
     // Runs a model handler, then redraws.
-    template <class F>
-    void act(F&& handler)
+    template <class F> void act(F&& handler)
     {
         handler();
         refresh();
@@ -67,4 +66,4 @@ private:
     std::array<QCheckBox*, 6> cOption_{};
 };
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -1,5 +1,8 @@
 #include "entry/qt/tile_picture.h"
 
+#include "model/qt/tile_art.h"
+#include "model/tile.h"
+
 #include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -7,9 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-
-#include "model/qt/tile_art.h"
-#include "model/tile.h"
 
 namespace tenho::qt {
 
@@ -56,7 +56,7 @@ void deliver(QObject* context, QDropEvent* event, const DropHandler& handler)
     if (handler) QTimer::singleShot(0, context, [handler, source] { handler(source); });
 }
 
-}  // namespace
+} // namespace
 
 TilePicture::TilePicture(const QString& name, int index, QWidget* parent)
     : QWidget(parent), index_(index)
@@ -86,7 +86,10 @@ void TilePicture::setDragSource(bool on)
     setCursor(on ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }
 
-QSize TilePicture::sizeHint() const { return kTileSize; }
+QSize TilePicture::sizeHint() const
+{
+    return kTileSize;
+}
 
 void TilePicture::paintEvent(QPaintEvent*)
 {
@@ -131,9 +134,18 @@ void TilePicture::startDrag()
     }
 }
 
-void TilePicture::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }
-void TilePicture::dragMoveEvent(QDragMoveEvent* event) { offer(event, onDrop); }
-void TilePicture::dropEvent(QDropEvent* event) { deliver(this, event, onDrop); }
+void TilePicture::dragEnterEvent(QDragEnterEvent* event)
+{
+    offer(event, onDrop);
+}
+void TilePicture::dragMoveEvent(QDragMoveEvent* event)
+{
+    offer(event, onDrop);
+}
+void TilePicture::dropEvent(QDropEvent* event)
+{
+    deliver(this, event, onDrop);
+}
 
 DropFrame::DropFrame(const QString& name, const QString& title, QWidget* parent)
     : QGroupBox(title, parent)
@@ -142,8 +154,17 @@ DropFrame::DropFrame(const QString& name, const QString& title, QWidget* parent)
     setAcceptDrops(true);
 }
 
-void DropFrame::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }
-void DropFrame::dragMoveEvent(QDragMoveEvent* event) { offer(event, onDrop); }
-void DropFrame::dropEvent(QDropEvent* event) { deliver(this, event, onDrop); }
+void DropFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    offer(event, onDrop);
+}
+void DropFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    offer(event, onDrop);
+}
+void DropFrame::dropEvent(QDropEvent* event)
+{
+    deliver(this, event, onDrop);
+}
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

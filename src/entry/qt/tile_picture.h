@@ -3,11 +3,11 @@
 // drop means is the core's business.
 #pragma once
 
+#include "model/picture.h"
+
 #include <QGroupBox>
 #include <QWidget>
 #include <functional>
-
-#include "model/picture.h"
 
 class QMimeData;
 
@@ -79,4 +79,4 @@ protected:
     void dropEvent(QDropEvent* event) override;
 };
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

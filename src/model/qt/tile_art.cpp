@@ -1,5 +1,8 @@
 #include "model/qt/tile_art.h"
 
+#include "model/picture.h"
+#include "model/tile.h"
+
 #include <QFont>
 #include <QHash>
 #include <QLinearGradient>
@@ -10,9 +13,7 @@
 #include <QString>
 #include <array>
 #include <cmath>
-
-#include "model/picture.h"
-#include "model/tile.h"
+#include <numbers>
 
 namespace tenho::qt {
 
@@ -143,7 +144,7 @@ void paintCoin(QPainter& p, QPointF c, qreal r, const QColor& color)
     // Eight notches around the inner ring, as on the old coins.
     p.setBrush(color);
     for (int i = 0; i < 8; ++i) {
-        const qreal a = i * M_PI / 4.0;
+        const qreal a = i * std::numbers::pi / 4.0;
         p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.62, c.y() + std::sin(a) * r * 0.62),
                       r * 0.1, r * 0.1);
     }
@@ -167,13 +168,13 @@ void paintBigCoin(QPainter& p, QPointF c)
     // A wreath of small blue dots, then the red flower in the middle.
     p.setBrush(kBlue);
     for (int i = 0; i < 16; ++i) {
-        const qreal a = i * M_PI / 8.0;
+        const qreal a = i * std::numbers::pi / 8.0;
         p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.72, c.y() + std::sin(a) * r * 0.72),
                       r * 0.075, r * 0.075);
     }
     p.setBrush(kRed);
     for (int i = 0; i < 8; ++i) {
-        const qreal a = i * M_PI / 4.0 + M_PI / 8.0;
+        const qreal a = i * std::numbers::pi / 4.0 + std::numbers::pi / 8.0;
         p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.36, c.y() + std::sin(a) * r * 0.36),
                       r * 0.17, r * 0.17);
     }
@@ -185,7 +186,10 @@ void paintBigCoin(QPainter& p, QPointF c)
     p.drawEllipse(c, r * 0.07, r * 0.07);
 }
 
-QPointF at(qreal x, qreal y) { return {kArt.left() + x, kArt.top() + y}; }
+QPointF at(qreal x, qreal y)
+{
+    return {kArt.left() + x, kArt.top() + y};
+}
 
 void paintCharacters(QPainter& p, int rank)
 {
@@ -195,8 +199,8 @@ void paintCharacters(QPainter& p, int rank)
         QStringLiteral("七"), QStringLiteral("八"), QStringLiteral("九")};
     paintGlyph(p, kNumerals[static_cast<std::size_t>(rank - 1)],
                QRectF(kArt.left() + 2, kArt.top() - 1, kArt.width() - 4, 48), kInk, 2.6, 0.9);
-    paintGlyph(p, QStringLiteral("萬"), QRectF(kArt.left() + 2, kArt.top() + 48, kArt.width() - 4, 58),
-               kRed, 1.8, 1.05);
+    paintGlyph(p, QStringLiteral("萬"),
+               QRectF(kArt.left() + 2, kArt.top() + 48, kArt.width() - 4, 58), kRed, 1.8, 1.05);
 }
 
 void paintBamboo(QPainter& p, int rank)
@@ -229,12 +233,14 @@ void paintBamboo(QPainter& p, int rank)
         break;
     case 6:
         for (qreal y : {27.0, 79.0})
-            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 44, w, g);
+            for (qreal x : {14.0, 40.0, 66.0})
+                paintStick(p, at(x, y), 44, w, g);
         break;
     case 7:
         paintStick(p, at(40, 17), 30, w, r);
         for (qreal y : {53.0, 89.0})
-            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 30, w, g);
+            for (qreal x : {14.0, 40.0, 66.0})
+                paintStick(p, at(x, y), 30, w, g);
         break;
     case 8:
         // Two rows of four, the inner sticks leaning together: an M over a W.
@@ -249,7 +255,8 @@ void paintBamboo(QPainter& p, int rank)
         break;
     case 9:
         for (qreal y : {18.0, 53.0, 88.0})
-            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 30, w, x == 40.0 ? r : g);
+            for (qreal x : {14.0, 40.0, 66.0})
+                paintStick(p, at(x, y), 30, w, x == 40.0 ? r : g);
         break;
     default:
         break;
@@ -302,7 +309,8 @@ void paintCircles(QPainter& p, int rank)
         break;
     case 8:
         for (qreal y : {13.0, 39.5, 66.5, 93.0})
-            for (qreal x : {24.0, 56.0}) paintCoin(p, at(x, y), 12.5, kBlue);
+            for (qreal x : {24.0, 56.0})
+                paintCoin(p, at(x, y), 12.5, kBlue);
         break;
     case 9: {
         const std::array<QColor, 3> rows = {kBlue, kRed, kGreen};
@@ -395,7 +403,7 @@ void paintPlaceholder(QPainter& p)
     p.drawLine(QPointF(35, 67), QPointF(65, 67));
 }
 
-}  // namespace
+} // namespace
 
 void paintTile(QPainter& painter, const QRectF& rect, int image)
 {
@@ -413,14 +421,20 @@ void paintTile(QPainter& painter, const QRectF& rect, int image)
     painter.restore();
 }
 
-QPixmap tilePixmap(int image, QSize size, qreal devicePixelRatio)
+QIcon tileIcon(int image)
 {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    paintTile(p, QRectF(QPointF(0, 0), QSizeF(size)), image);
-    return pixmap;
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        const qreal h = side * 0.96;
+        const qreal w = h * kUnitW / kUnitH;
+        paintTile(p, QRectF((side - w) / 2, (side - h) / 2, w, h), image);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio)
@@ -438,11 +452,12 @@ QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio)
     for (int i = margin; i > 0; --i) {
         p.setBrush(QColor(0, 0, 0, 70 / margin));
         const qreal grow = i * 0.8;
-        p.drawRoundedRect(tile.translated(margin * 0.35, margin * 0.5).adjusted(-grow, -grow, grow, grow),
-                          4 + grow, 4 + grow);
+        p.drawRoundedRect(
+            tile.translated(margin * 0.35, margin * 0.5).adjusted(-grow, -grow, grow, grow),
+            4 + grow, 4 + grow);
     }
     paintTile(p, tile, image);
     return pixmap;
 }
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -4,6 +4,7 @@
 // slot given up to a meld.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
@@ -19,11 +20,11 @@ inline constexpr QSize kTileSize{38, 51};
 // image::kPlaceholder) so that it fills `rect`. image::kNone draws nothing.
 void paintTile(QPainter& painter, const QRectF& rect, int image);
 
-// The picture rendered for a screen of the given pixel ratio.
-QPixmap tilePixmap(int image, QSize size, qreal devicePixelRatio);
-
 // What the pointer carries during a drag from the palette: the tile lifted
 // off the table, with a soft shadow under it. The hot spot is its centre.
 QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio);
 
-}  // namespace tenho::qt
+// The tile standing in a square, at the usual icon sizes: the program's icon.
+QIcon tileIcon(int image);
+
+} // namespace tenho::qt

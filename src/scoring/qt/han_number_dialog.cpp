@@ -1,10 +1,10 @@
 #include "scoring/qt/han_number_dialog.h"
 
+#include "model/qt/fonts.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-
-#include "model/qt/fonts.h"
 
 namespace tenho::qt {
 
@@ -24,7 +24,7 @@ QString labelText(const std::string& text)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDialog(parent)
 {
@@ -107,4 +107,4 @@ QRect HanNumberDialog::twipRect(int left, int top, int width, int height) const
     return {px(left), px(top), px(width), px(height)};
 }
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

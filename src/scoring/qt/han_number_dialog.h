@@ -2,10 +2,10 @@
 // the positions the calculator's dialog has always had (in twips).
 #pragma once
 
-#include <QDialog>
-
 #include "model/dialogs.h"
 #include "model/host.h"
+
+#include <QDialog>
 
 class QLabel;
 class QPushButton;
@@ -29,4 +29,4 @@ private:
     HanNumberButton closedBy_ = HanNumberButton::Closed;
 };
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -1,5 +1,10 @@
 #include "shell/qt/qt_host.h"
 
+#include "entry/qt/call_dialogs.h"
+#include "model/dialogs.h"
+#include "model/qt/fonts.h"
+#include "scoring/qt/han_number_dialog.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -14,11 +19,6 @@
 #include <QRadioButton>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#include "entry/qt/call_dialogs.h"
-#include "model/dialogs.h"
-#include "model/qt/fonts.h"
-#include "scoring/qt/han_number_dialog.h"
 
 namespace tenho::qt {
 
@@ -70,7 +70,8 @@ bool runRuleOptions(form_OPTION& data, QWidget* owner)
     column->addWidget(ok, 0, Qt::AlignRight);
     column->setSizeConstraint(QLayout::SetFixedSize);
     if (dialog.exec() != QDialog::Accepted) return false;
-    for (const auto& [group, value] : groups) *value = group->checkedId();
+    for (const auto& [group, value] : groups)
+        *value = group->checkedId();
     return true;
 }
 
@@ -87,11 +88,11 @@ void runVersion(const VER_info& data, QWidget* owner)
         if (!line.empty()) column->addWidget(new QLabel(qs(line), &dialog));
     for (const CreditRow& row : data.credits) {
         if (row.name.empty()) continue;
-        auto* credit = new QLabel(
-            QStringLiteral("%1  %2  <a href=\"%3\">%3</a>")
-                .arg(qs(row.name).toHtmlEscaped(), qs(row.mail).toHtmlEscaped(),
-                     qs(row.homePage).toHtmlEscaped()),
-            &dialog);
+        auto* credit =
+            new QLabel(QStringLiteral("%1  %2  <a href=\"%3\">%3</a>")
+                           .arg(qs(row.name).toHtmlEscaped(), qs(row.mail).toHtmlEscaped(),
+                                qs(row.homePage).toHtmlEscaped()),
+                       &dialog);
         credit->setOpenExternalLinks(true);
         column->addWidget(credit);
     }
@@ -102,7 +103,7 @@ void runVersion(const VER_info& data, QWidget* owner)
     dialog.exec();
 }
 
-}  // namespace
+} // namespace
 
 void QtHost::messageBox(std::string_view text)
 {
@@ -128,21 +129,30 @@ int QtHost::showKanCheck()
     return d.run();
 }
 
-bool QtHost::showFormOption(form_OPTION& dialog) { return runRuleOptions(dialog, owner_); }
+bool QtHost::showFormOption(form_OPTION& dialog)
+{
+    return runRuleOptions(dialog, owner_);
+}
 
-void QtHost::showVerInfo(const VER_info& dialog) { runVersion(dialog, owner_); }
+void QtHost::showVerInfo(const VER_info& dialog)
+{
+    runVersion(dialog, owner_);
+}
 
-void QtHost::beep() { QApplication::beep(); }
+void QtHost::beep()
+{
+    QApplication::beep();
+}
 
 void QtHost::shellOpen(std::string_view target, std::string_view workingFolder, bool)
 {
     const QString t = qs(target);
     if (t.isEmpty()) return;
     QUrl url(t);
-    if (url.scheme().size() <= 1) {  // a path ("C:" is a drive, not a scheme)
+    if (url.scheme().size() <= 1) { // a path ("C:" is a drive, not a scheme)
         url = QUrl::fromLocalFile(QDir(qs(workingFolder)).absoluteFilePath(t));
     }
     QDesktopServices::openUrl(url);
 }
 
-}  // namespace tenho::qt
+} // namespace tenho::qt

@@ -2,10 +2,10 @@
 // desktop's "open".
 #pragma once
 
+#include "model/host.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include "model/host.h"
 
 namespace tenho::qt {
 
@@ -31,4 +31,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-}  // namespace tenho::qt
+} // namespace tenho::qt
