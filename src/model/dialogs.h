@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace tenho {
@@ -46,6 +47,9 @@ struct VER_info {
     std::string description;  // lblDescription
     std::string author;       // Label5
     std::array<CreditRow, 2> credits;
+    // Label4_Click(i): the dialog hands a click on a home-page label back to
+    // the calculator, which opens the address. Empty when nobody listens.
+    std::function<void(int)> Label4_Click;
 };
 
 }  // namespace tenho

@@ -51,7 +51,13 @@ public:
         return formOptionConfirm;
     }
 
-    void showVerInfo(const VER_info& dialog) override { verShown.push_back(dialog.title); }
+    // Clicks the home-page labels listed in verLabel4Clicks while the dialog is up.
+    void showVerInfo(const VER_info& dialog) override
+    {
+        verShown.push_back(dialog);
+        if (dialog.Label4_Click)
+            for (int i : verLabel4Clicks) dialog.Label4_Click(i);
+    }
     void beep() override { ++beeps; }
     void shellOpen(std::string_view target, std::string_view folder, bool desktop) override
     {
@@ -76,7 +82,8 @@ public:
     std::optional<form_OPTION> formOptionAnswer;
     bool formOptionConfirm = true;
     std::vector<form_OPTION> formOptionSeen;
-    std::vector<std::string> verShown;
+    std::vector<VER_info> verShown;
+    std::vector<int> verLabel4Clicks;
     int beeps = 0;
     std::vector<Opened> opened;
 };
