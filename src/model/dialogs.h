@@ -31,6 +31,14 @@ struct form_OPTION {
     static constexpr bool kFrame2Enabled = false;
 };
 
+// Splash window OPNING: shown at start-up while the main window stays hidden;
+// the first tick of Timer1 closes it and shows the main window.
+struct OPNING {
+    static constexpr int kTimer1Interval = 3000;  // milliseconds
+    std::string title;    // Label1
+    std::string credits;  // Label2: the author and the illustrator
+};
+
 // One credits row of the version dialog.
 struct CreditRow {
     std::string name;      // Label2(i): name followed by the role, "（制作）" / "（画）"

@@ -289,6 +289,7 @@ public:
     void CMD_Click(const form_OPTION& dialog);
 
     // ------------------------------------------------------------ Part 5.2
+    static OPNING makeOPNING();
     void HELP_Click();
     void HP_URL_Click();
     void VER_Click();

@@ -1,4 +1,4 @@
-// The help file, the home page and the version dialog.
+// The splash, the help file, the home page and the version dialog.
 #include <cstddef>
 
 #include "model/tenho.h"
@@ -13,6 +13,14 @@ constexpr std::string_view kHelpFile = "TOVARI.HLP";
 constexpr std::string_view kProject = "天和 プロジェクト";
 
 }  // namespace
+
+OPNING TENHO::makeOPNING()
+{
+    OPNING splash;
+    splash.title = kTitle;
+    splash.credits = "制作　" + std::string(kProject) + "　　画　" + std::string(kProject);
+    return splash;
+}
 
 std::string TENHO::helpFilePath() const
 {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -24,11 +25,13 @@ inline int src(const char* code)
     return paletteIndex(Code::fromText(code));
 }
 
-// The real host with the beep counted and, where a test scripts them, the
-// call dialogs answered without showing them.
+// The real host with the beep counted, the desktop's "open" recorded instead
+// of starting a browser and, where a test scripts them, the call dialogs
+// answered without showing them.
 class CountingHost : public qt::QtHost {
 public:
     void beep() override { ++beeps; }
+    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
 
     int showNakiCheck(bool chiVisible) override
     {
@@ -48,6 +51,7 @@ public:
     }
 
     int beeps = 0;
+    std::vector<QUrl> openedUrls;
     std::deque<int> nakiAnswers;
     std::deque<int> kanAnswers;
     std::vector<bool> nakiChiVisible;

@@ -12,9 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadialGradient>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -31,7 +29,7 @@ constexpr int kTileW = kTileSize.width();
 constexpr int kTileH = kTileSize.height();
 constexpr int kGap = 2; // between neighbouring tiles of a row
 
-// The table: green felt with a fine grain and darker edges.
+// The table the window's controls lie on.
 class Felt : public QWidget {
 public:
     explicit Felt(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
@@ -40,32 +38,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const QRectF r = rect();
-        QRadialGradient light(r.center(), std::max(r.width(), r.height()) * 0.75);
-        light.setColorAt(0.0, QColor(0x2f, 0x86, 0x52));
-        light.setColorAt(1.0, QColor(0x17, 0x4f, 0x30));
-        p.fillRect(r, light);
-        p.fillRect(r, QBrush(grain()));
-    }
-
-private:
-    static const QPixmap& grain()
-    {
-        static const QPixmap pixmap = [] {
-            QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QRandomGenerator random(6); // the same cloth every time
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const int v = random.bounded(100);
-                    if (v < 14)
-                        image.setPixelColor(x, y, QColor(0, 0, 0, 22));
-                    else if (v < 24)
-                        image.setPixelColor(x, y, QColor(255, 255, 255, 12));
-                }
-            return QPixmap::fromImage(image);
-        }();
-        return pixmap;
+        paintFelt(p, rect());
     }
 };
 

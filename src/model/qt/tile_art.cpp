@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRadialGradient>
+#include <QRandomGenerator>
 #include <QString>
 #include <array>
 #include <cmath>
@@ -421,20 +422,50 @@ void paintTile(QPainter& painter, const QRectF& rect, int image)
     painter.restore();
 }
 
+QPixmap tileIconPixmap(int image, int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const qreal h = side * 0.96;
+    const qreal w = h * kUnitW / kUnitH;
+    paintTile(p, QRectF((side - w) / 2, (side - h) / 2, w, h), image);
+    p.end();
+    return pixmap;
+}
+
 QIcon tileIcon(int image)
 {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        const qreal h = side * 0.96;
-        const qreal w = h * kUnitW / kUnitH;
-        paintTile(p, QRectF((side - w) / 2, (side - h) / 2, w, h), image);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(tileIconPixmap(image, side));
     return icon;
+}
+
+void paintFelt(QPainter& painter, const QRectF& rect)
+{
+    static const QPixmap grain = [] {
+        QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QRandomGenerator random(6); // the same cloth every time
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int v = random.bounded(100);
+                if (v < 14)
+                    image.setPixelColor(x, y, QColor(0, 0, 0, 22));
+                else if (v < 24)
+                    image.setPixelColor(x, y, QColor(255, 255, 255, 12));
+            }
+        return QPixmap::fromImage(image);
+    }();
+    QRadialGradient light(rect.center(), std::max(rect.width(), rect.height()) * 0.75);
+    light.setColorAt(0.0, QColor(0x2f, 0x86, 0x52));
+    light.setColorAt(1.0, QColor(0x17, 0x4f, 0x30));
+    painter.fillRect(rect, light);
+    painter.save();
+    painter.setBrushOrigin(rect.topLeft());
+    painter.fillRect(rect, QBrush(grain));
+    painter.restore();
 }
 
 QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio)

@@ -27,4 +27,10 @@ QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio);
 // The tile standing in a square, at the usual icon sizes: the program's icon.
 QIcon tileIcon(int image);
 
+// The tile standing in a transparent square of `side` pixels: one size of the icon.
+QPixmap tileIconPixmap(int image, int side);
+
+// The table the tiles lie on: green felt, lighter in the middle, with a fine grain.
+void paintFelt(QPainter& painter, const QRectF& rect);
+
 } // namespace tenho::qt

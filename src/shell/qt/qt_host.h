@@ -7,7 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 
+class QUrl;
+
 namespace tenho::qt {
+
+class HelpWindow;
 
 class QtHost : public Host {
 public:
@@ -24,11 +28,21 @@ public:
     bool showFormOption(form_OPTION& dialog) override;
     void showVerInfo(const VER_info& dialog) override;
     void beep() override;
+    // The help file (a local "*.HLP") is shown in the help window; anything
+    // else goes to the desktop through openUrl.
     void shellOpen(std::string_view target, std::string_view workingFolder,
                    bool ownerIsDesktop) override;
 
+    // The help window, while it is open.
+    HelpWindow* helpWindow() const;
+
+protected:
+    // The desktop's "open" on an address or a file other than the help file.
+    virtual void openUrl(const QUrl& url);
+
 private:
     QPointer<QWidget> owner_;
+    QPointer<HelpWindow> help_;
 };
 
 } // namespace tenho::qt

@@ -1,0 +1,175 @@
+#include "shell/qt/opning.h"
+
+#include "model/qt/fonts.h"
+#include "model/qt/tile_art.h"
+#include "model/picture.h"
+#include "model/tenho.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+namespace tenho::qt {
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+int tile(const char* code)
+{
+    return paletteIndex(Code::fromText(code));
+}
+
+// Picture1: a complete hand standing on the table in front of a stretch of
+// the wall, its winning tile set a little apart.
+class OpeningPicture : public QWidget {
+public:
+    explicit OpeningPicture(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("Picture1"));
+        setFixedSize(500, 168);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+        QPainterPath table;
+        table.addRoundedRect(area, 10, 10);
+        p.save();
+        p.setClipPath(table);
+        paintFelt(p, area);
+        p.restore();
+        p.setPen(QPen(QColor(0xd8, 0xb8, 0x6a), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(table);
+
+        // The wall: a row of face-down tiles, smaller for being farther away.
+        const QSizeF wallTile(22, 30);
+        const int wallCount = 17;
+        const qreal wallX = (width() - wallCount * wallTile.width()) / 2;
+        for (int i = 0; i < wallCount; ++i)
+            paintTile(p, QRectF(QPointF(wallX + i * wallTile.width(), 18), wallTile),
+                      image::kFaceDown);
+
+        // The hand: 一二三萬 五六七筒 七八九索 東東東 中, and the winning 中.
+        static const std::array<const char*, 13> kHand = {"01", "02", "03", "25", "26",
+                                                          "27", "17", "18", "19", "31",
+                                                          "31", "31", "91"};
+        const QSizeF handTile(31, 42);
+        const qreal gap = 12;
+        const qreal handW = 14 * handTile.width() + gap;
+        const qreal x0 = (width() - handW) / 2;
+        const qreal y0 = height() - handTile.height() - 24;
+        for (std::size_t i = 0; i < kHand.size(); ++i)
+            paintTile(p, QRectF(QPointF(x0 + static_cast<qreal>(i) * handTile.width(), y0),
+                                handTile),
+                      tile(kHand[i]));
+        // The winning tile, drawn in and turned a little as it is laid down.
+        p.save();
+        p.translate(x0 + 13 * handTile.width() + gap + handTile.width() / 2,
+                    y0 + handTile.height() / 2 - 6);
+        p.rotate(8);
+        paintTile(p, QRectF(QPointF(-handTile.width() / 2, -handTile.height() / 2), handTile),
+                  tile("91"));
+        p.restore();
+    }
+};
+
+} // namespace
+
+Opning::Opning(QWidget* mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mainWindow_(mainWindow)
+{
+    setObjectName(QStringLiteral("OPNING"));
+    // Closing the splash must not end the program: the main window follows it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const OPNING data = TENHO::makeOPNING();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 18, 18, 14);
+    column->setSpacing(8);
+    column->addWidget(new OpeningPicture(this), 0, Qt::AlignHCenter);
+
+    label1_ = new QLabel(qs(data.title), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setAlignment(Qt::AlignHCenter);
+    label1_->setFont(minchoFont(24, true));
+    column->addWidget(label1_);
+
+    label2_ = new QLabel(qs(data.credits), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setTextFormat(Qt::PlainText);
+    label2_->setAlignment(Qt::AlignHCenter);
+    label2_->setFont(gothicFont(10));
+    column->addWidget(label2_);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    QPalette cream = palette();
+    cream.setColor(QPalette::WindowText, QColor(0xf6, 0xee, 0xd2));
+    setPalette(cream);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(OPNING::kTimer1Interval);
+    timer1_->setSingleShot(true);
+    // Never early: the main window waits the full three seconds.
+    timer1_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, this, &Opning::Timer1_Timer);
+}
+
+void Opning::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (ticked_ || timer1_->isActive()) return;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    timer1_->start();
+}
+
+void Opning::Timer1_Timer()
+{
+    ticked_ = true;
+    timer1_->stop();
+    close();
+    if (mainWindow_ != nullptr) {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    }
+}
+
+void Opning::closeEvent(QCloseEvent* event)
+{
+    // Only the tick closes the splash; the main window would otherwise never appear.
+    if (ticked_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Opning::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintFelt(p, rect());
+    p.setPen(QPen(QColor(0x0c, 0x35, 0x20), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    p.setPen(QPen(QColor(0xd8, 0xb8, 0x6a, 150), 1));
+    p.drawRect(QRectF(rect()).adjusted(5.5, 5.5, -5.5, -5.5));
+}
+
+} // namespace tenho::qt
