@@ -82,8 +82,9 @@ private slots:
     void confirmingRewritesTheCaptionClosingChangesNothing()
     {
         Table t;
-        QCOMPARE(title(t),
-                 QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
+        QCOMPARE(
+            title(t),
+            QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
 
         // Choices made and then the frame closed: nothing changes.
         whenModal([](QWidget* dialog) {
@@ -95,8 +96,9 @@ private slots:
         t.control<QAction>("SYSTEM")->trigger();
         QCOMPARE(t.model.RULE_KUITAN, 0);
         QCOMPARE(t.model.RULE_RENHOU, 0);
-        QCOMPARE(title(t),
-                 QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
+        QCOMPARE(
+            title(t),
+            QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
 
         // 連和 あり, and a click on the disabled あとづけ なし that does nothing.
         whenModal([](QWidget* dialog) {
@@ -109,8 +111,9 @@ private slots:
         QCOMPARE(t.model.RULE_KUITAN, 0);
         QCOMPARE(t.model.RULE_ATODUKE, 1);
         QCOMPARE(t.model.RULE_RENHOU, 1);
-        QCOMPARE(title(t),
-                 QStringLiteral(" 天和 麻雀点数計算　   [　あとづけ（○）　食いタン（×）　連和（○） ]"));
+        QCOMPARE(
+            title(t),
+            QStringLiteral(" 天和 麻雀点数計算　   [　あとづけ（○）　食いタン（×）　連和（○） ]"));
 
         // Reopened, it shows the stored rules.
         whenModal([](QWidget* dialog) {
@@ -149,18 +152,13 @@ private slots:
         const VER_info v = TENHO::makeVER_info();
         const QString home = qs(kHomePage);
         const QString mail = qs(kMail);
-        QCOMPARE(texts, (QStringList{QStringLiteral("バージョン情報"),
-                                     QStringLiteral("天和 麻雀点数計算"),
-                                     QStringLiteral("Ver 0.97"),
-                                     QStringLiteral("（2000/8/30）"),
-                                     QString::fromStdString(v.description),
-                                     QStringLiteral("天和 プロジェクト"),
-                                     QStringLiteral("天和 プロジェクト（制作）"),
-                                     mail,
-                                     home,
-                                     QStringLiteral("天和 プロジェクト（画）"),
-                                     mail,
-                                     home}));
+        QCOMPARE(
+            texts,
+            (QStringList{QStringLiteral("バージョン情報"), QStringLiteral("天和 麻雀点数計算"),
+                         QStringLiteral("Ver 0.97"), QStringLiteral("（2000/8/30）"),
+                         QString::fromStdString(v.description), QStringLiteral("天和 プロジェクト"),
+                         QStringLiteral("天和 プロジェクト（制作）"), mail, home,
+                         QStringLiteral("天和 プロジェクト（画）"), mail, home}));
         QCOMPARE(labelColour, QStringLiteral("#0000ff"));
         QVERIFY(okIsDefault);
 
@@ -193,9 +191,9 @@ private slots:
         QVERIFY(t.host.openedUrls.empty());
         const QString text = help->browser()->toPlainText();
         QVERIFY(text.startsWith(QStringLiteral("天和 麻雀点数計算 ヘルプ")));
-        for (const QString& topic : {QStringLiteral("鳴きの種類"), QStringLiteral("ドラ表示牌"),
-                                     QStringLiteral("一気通貫"), QStringLiteral("オール"),
-                                     QStringLiteral("食いタン")})
+        for (const QString& topic :
+             {QStringLiteral("鳴きの種類"), QStringLiteral("ドラ表示牌"),
+              QStringLiteral("一気通貫"), QStringLiteral("オール"), QStringLiteral("食いタン")})
             QVERIFY2(text.contains(topic), qPrintable(topic));
 
         // Asked again, the same window comes forward.

@@ -142,8 +142,9 @@ private slots:
         QVERIFY(clock.elapsed() >= 3000);
         QVERIFY(!splash.isVisible());
         QVERIFY(!splash.timer()->isActive());
-        QCOMPARE(window.windowTitle(),
-                 QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
+        QCOMPARE(
+            window.windowTitle(),
+            QStringLiteral(" 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]"));
     }
 };
 

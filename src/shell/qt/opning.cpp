@@ -1,8 +1,8 @@
 #include "shell/qt/opning.h"
 
+#include "model/picture.h"
 #include "model/qt/fonts.h"
 #include "model/qt/tile_art.h"
-#include "model/picture.h"
 #include "model/tenho.h"
 
 #include <QCloseEvent>
@@ -64,17 +64,16 @@ protected:
                       image::kFaceDown);
 
         // The hand: 一二三萬 五六七筒 七八九索 東東東 中, and the winning 中.
-        static const std::array<const char*, 13> kHand = {"01", "02", "03", "25", "26",
-                                                          "27", "17", "18", "19", "31",
-                                                          "31", "31", "91"};
+        static const std::array<const char*, 13> kHand = {"01", "02", "03", "25", "26", "27", "17",
+                                                          "18", "19", "31", "31", "31", "91"};
         const QSizeF handTile(31, 42);
         const qreal gap = 12;
         const qreal handW = 14 * handTile.width() + gap;
         const qreal x0 = (width() - handW) / 2;
         const qreal y0 = height() - handTile.height() - 24;
         for (std::size_t i = 0; i < kHand.size(); ++i)
-            paintTile(p, QRectF(QPointF(x0 + static_cast<qreal>(i) * handTile.width(), y0),
-                                handTile),
+            paintTile(p,
+                      QRectF(QPointF(x0 + static_cast<qreal>(i) * handTile.width(), y0), handTile),
                       tile(kHand[i]));
         // The winning tile, drawn in and turned a little as it is laid down.
         p.save();
