@@ -66,7 +66,7 @@ void runScore(benchmark::State& state, const std::vector<std::string>& args)
     const std::vector<std::string_view> words(args.begin(), args.end());
     const auto parsed = tenho::cli::parseOptions(words);
     for (auto _ : state) {
-        auto outcome = tenho::cli::score(parsed.spec);
+        auto outcome = tenho::cli::score(parsed.options);
         benchmark::DoNotOptimize(outcome);
     }
 }
@@ -89,7 +89,7 @@ BENCHMARK(BM_CalculationWithMelds);
 void BM_CalculationGenerated(benchmark::State& state)
 {
     tenho::bench::HandGenerator gen(7);
-    std::vector<tenho::cli::HandSpec> specs;
+    std::vector<tenho::cli::HandOptions> hands;
     for (int i = 0; i < 1000; ++i) {
         const std::string line = gen.next();
         std::vector<std::string> storage;
@@ -101,11 +101,11 @@ void BM_CalculationGenerated(benchmark::State& state)
             start = end + 1;
         }
         const std::vector<std::string_view> words(storage.begin(), storage.end());
-        specs.push_back(tenho::cli::parseOptions(words).spec);
+        hands.push_back(tenho::cli::parseOptions(words).options);
     }
     std::size_t i = 0;
     for (auto _ : state) {
-        auto outcome = tenho::cli::score(specs[i++ % specs.size()]);
+        auto outcome = tenho::cli::score(hands[i++ % hands.size()]);
         benchmark::DoNotOptimize(outcome);
     }
 }

@@ -55,7 +55,7 @@ bool allEqual(const std::vector<Code>& t, std::size_t n)
 // remembers what the calculator showed.
 class ReplayHost final : public Host {
 public:
-    explicit ReplayHost(const HandSpec& spec) : spec_(spec) {}
+    explicit ReplayHost(const HandOptions& options) : options_(options) {}
 
     void messageBox(std::string_view text) override
     {
@@ -87,8 +87,8 @@ public:
     int showKanCheck() override { return pendingMeld == MeldKind::Ankan ? 0 : 1; }
     bool showFormOption(form_OPTION& dialog) override
     {
-        dialog.Option1 = spec_.kuitan ? 0 : 1;
-        dialog.Option3 = spec_.renhou ? 0 : 1;
+        dialog.Option1 = options_.kuitan ? 0 : 1;
+        dialog.Option3 = options_.renhou ? 0 : 1;
         return true;
     }
     void showVerInfo(const VER_info&) override {}
@@ -102,7 +102,7 @@ public:
     std::optional<HAN_number> shown;
 
 private:
-    const HandSpec& spec_;
+    const HandOptions& options_;
 };
 
 std::string meldOption(MeldKind kind)
@@ -132,7 +132,7 @@ int copiesOnTable(const TENHO& t, Code c)
 
 // Why the call dialog's choice was refused with a beep: the tile that would
 // be on the table a fifth time.
-std::string meldRefusal(const TENHO& t, const MeldSpec& m)
+std::string meldRefusal(const TENHO& t, const MeldOption& m)
 {
     const int adds = m.kind == MeldKind::Chi ? 1 : m.kind == MeldKind::Pon ? 3 : 4;
     const char* call = m.kind == MeldKind::Chi   ? "the chi adds one"
@@ -149,12 +149,12 @@ std::string meldRefusal(const TENHO& t, const MeldSpec& m)
 }
 
 // Why a situation box was disabled when the hand's option clicked it.
-std::string boxRefusal(const TENHO& t, const HandSpec& spec, int box)
+std::string boxRefusal(const TENHO& t, const HandOptions& options, int box)
 {
     if (box <= 3) {
         for (int k = 1; k <= t.meldCount(); ++k) {
             if (t.meldIsClosedKan(k)) continue;
-            const MeldSpec& m = spec.melds[static_cast<std::size_t>(k - 1)];
+            const MeldOption& m = options.melds[static_cast<std::size_t>(k - 1)];
             return "not available after an open meld (" + meldOption(m.kind) + " " +
                    quoted(m.text) + ")";
         }
@@ -163,7 +163,7 @@ std::string boxRefusal(const TENHO& t, const HandSpec& spec, int box)
         return "only available with --riichi or --double-riichi";
     std::string with;
     for (int b = 0; b < box; ++b) {
-        if (!spec.boxes[b] || t.C_OPTION[static_cast<std::size_t>(b)].value == 0) continue;
+        if (!options.boxes[b] || t.C_OPTION[static_cast<std::size_t>(b)].value == 0) continue;
         if (!with.empty()) with += ", ";
         with += kBoxOptions[b];
     }
@@ -288,7 +288,7 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
 ParseResult parseOptions(const std::vector<std::string_view>& args)
 {
     ParseResult r;
-    HandSpec& s = r.spec;
+    HandOptions& s = r.options;
     bool roundSet = false;
     bool seatSet = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -329,7 +329,7 @@ ParseResult parseOptions(const std::vector<std::string_view>& args)
             s.win = t[0];
         } else if (opt == "--chi" || opt == "--pon" || opt == "--kan" || opt == "--ankan") {
             if (!argument(value)) return r;
-            MeldSpec m;
+            MeldOption m;
             m.kind = opt == "--chi"   ? MeldKind::Chi
                      : opt == "--pon" ? MeldKind::Pon
                      : opt == "--kan" ? MeldKind::Kan
@@ -403,15 +403,15 @@ ParseResult parseOptions(const std::vector<std::string_view>& args)
     return r;
 }
 
-Outcome score(const HandSpec& spec)
+Outcome score(const HandOptions& options)
 {
-    ReplayHost host(spec);
+    ReplayHost host(options);
     TENHO t(host);
     t.Form_Load();
     t.SYSTEM_Click();
 
-    for (std::size_t k = 1; k <= spec.melds.size(); ++k) {
-        const MeldSpec& m = spec.melds[k - 1];
+    for (std::size_t k = 1; k <= options.melds.size(); ++k) {
+        const MeldOption& m = options.melds[k - 1];
         const std::string where = meldOption(m.kind) + " " + quoted(m.text) + ": ";
         host.pendingMeld = m.kind;
         const int beeps = host.beeps;
@@ -423,47 +423,47 @@ Outcome score(const HandSpec& spec)
         }
     }
 
-    const int concealedLimit = 13 - 3 * static_cast<int>(spec.melds.size());
-    for (Code c : spec.hand) {
+    const int concealedLimit = 13 - 3 * static_cast<int>(options.melds.size());
+    for (Code c : options.hand) {
         const Entry e = t.Frame1_DragDrop(paletteIndex(c));
         if (e == Entry::Refused)
-            return errorOutcome("--hand " + quoted(spec.handText) + ": a fifth " + tileLabel(c) +
+            return errorOutcome("--hand " + quoted(options.handText) + ": a fifth " + tileLabel(c) +
                                 " is refused (four are on the table already)");
         if (e == Entry::Ignored)
-            return errorOutcome("--hand " + quoted(spec.handText) + ": too many concealed tiles (" +
+            return errorOutcome("--hand " + quoted(options.handText) + ": too many concealed tiles (" +
                                 std::to_string(concealedLimit) + " at most with " +
-                                std::to_string(spec.melds.size()) +
-                                (spec.melds.size() == 1 ? " meld)" : " melds)"));
+                                std::to_string(options.melds.size()) +
+                                (options.melds.size() == 1 ? " meld)" : " melds)"));
     }
 
-    if (spec.win) {
-        if (t.Frame7_DragDrop(paletteIndex(*spec.win)) != Entry::Accepted)
-            return errorOutcome("--win " + tileLabel(*spec.win) +
+    if (options.win) {
+        if (t.Frame7_DragDrop(paletteIndex(*options.win)) != Entry::Accepted)
+            return errorOutcome("--win " + tileLabel(*options.win) +
                                 ": refused (four are on the table already)");
     }
 
     for (int b = 0; b < 5; ++b) {
-        if (!spec.boxes[b]) continue;
+        if (!options.boxes[b]) continue;
         if (t.clickC_OPTION(b) != Entry::Accepted)
             return errorOutcome(std::string(kBoxOptions[b]) + ": the box " +
                                 std::string(TENHO::kC_OPTIONCaptions[static_cast<std::size_t>(b)]) +
-                                " is disabled: " + boxRefusal(t, spec, b));
+                                " is disabled: " + boxRefusal(t, options, b));
     }
 
-    for (Code c : spec.dora) {
+    for (Code c : options.dora) {
         const Entry e = t.Frame6_DragDrop(paletteIndex(c));
         if (e == Entry::Refused)
-            return errorOutcome("--dora " + quoted(spec.doraText) + ": a fifth " + tileLabel(c) +
+            return errorOutcome("--dora " + quoted(options.doraText) + ": a fifth " + tileLabel(c) +
                                 " is refused (four are on the table already)");
         if (e == Entry::Ignored)
-            return errorOutcome("--dora " + quoted(spec.doraText) +
+            return errorOutcome("--dora " + quoted(options.doraText) +
                                 ": too many indicators (four, or eight with リーチ, ダブリー or 一発)");
     }
 
-    if (spec.tsumo) t.selectTUMO_END();
-    if (spec.ron) t.selectRON_END();
-    t.B_list = static_cast<Integer>(spec.round);
-    t.I_list = static_cast<Integer>(spec.seat);
+    if (options.tsumo) t.selectTUMO_END();
+    if (options.ron) t.selectRON_END();
+    t.B_list = static_cast<Integer>(options.round);
+    t.I_list = static_cast<Integer>(options.seat);
 
     t.cmdKEISAN_Click();
 
@@ -601,18 +601,18 @@ void write(std::FILE* f, const std::string& text)
 int run(const std::vector<std::string_view>& args, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     const ParseResult top = parseOptions(args);
-    if (top.error.empty() && top.spec.help) {
+    if (top.error.empty() && top.options.help) {
         write(out, usage());
         return 0;
     }
-    if (!top.error.empty() || !top.spec.batch) {
+    if (!top.error.empty() || !top.options.batch) {
         Outcome o;
         if (!top.error.empty()) {
             o = errorOutcome(top.error);
         } else {
-            o = score(top.spec);
+            o = score(top.options);
         }
-        const bool json = top.spec.json;
+        const bool json = top.options.json;
         if (o.kind == Outcome::Kind::Error && !json) {
             write(err, "tenho-score: " + o.message + "\n");
         } else {
@@ -629,7 +629,7 @@ int run(const std::vector<std::string_view>& args, std::FILE* in, std::FILE* out
             return 2;
         }
     }
-    const bool json = top.spec.json;
+    const bool json = top.options.json;
     int status = 0;
     std::string line;
     std::string buffer;
@@ -647,13 +647,13 @@ int run(const std::vector<std::string_view>& args, std::FILE* in, std::FILE* out
         Outcome o;
         if (!r.error.empty())
             o = errorOutcome(r.error);
-        else if (r.spec.batch || r.spec.help)
-            o = errorOutcome(std::string(r.spec.batch ? "--batch" : "--help") +
+        else if (r.options.batch || r.options.help)
+            o = errorOutcome(std::string(r.options.batch ? "--batch" : "--help") +
                              ": not allowed on a batch line");
         else
-            o = score(r.spec);
+            o = score(r.options);
         if (o.kind == Outcome::Kind::Error) status = 2;
-        buffer += (json || r.spec.json) ? toJson(o) : toPlain(o, true);
+        buffer += (json || r.options.json) ? toJson(o) : toPlain(o, true);
         buffer += '\n';
         if (buffer.size() > (1 << 15)) {
             write(out, buffer);

@@ -15,18 +15,18 @@ namespace tenho::cli {
 
 enum class MeldKind { Chi, Pon, Kan, Ankan };
 
-struct MeldSpec {
+struct MeldOption {
     MeldKind kind = MeldKind::Chi;
     std::string text;         // as given, for error messages
     std::vector<Code> tiles;  // sorted
 };
 
 // One hand as given by the options.
-struct HandSpec {
+struct HandOptions {
     std::vector<Code> hand;
     std::string handText;
     std::optional<Code> win;
-    std::vector<MeldSpec> melds;
+    std::vector<MeldOption> melds;
     std::vector<Code> dora;
     std::string doraText;
     bool tsumo = false;
@@ -43,7 +43,7 @@ struct HandSpec {
 };
 
 struct ParseResult {
-    HandSpec spec;
+    HandOptions options;
     std::string error;  // empty when the options were understood
 };
 
@@ -61,7 +61,7 @@ struct Outcome {
 };
 
 // Replays a parsed hand on a freshly started calculator and presses 計算.
-Outcome score(const HandSpec& spec);
+Outcome score(const HandOptions& options);
 
 // The outcome as one JSON object on one line (no line break).
 std::string toJson(const Outcome& outcome);

@@ -84,7 +84,7 @@ public:
     std::optional<HAN_number> hanNumber;
     HAN_number& HAN();
 
-    // ------------------------------------------------------ rule flags (5.1)
+    // ------------------------------------------------------------ rule flags
     Integer RULE_KUITAN = 0;
     Integer RULE_ATODUKE = 1;
     Integer RULE_RENHOU = 0;
@@ -126,14 +126,14 @@ public:
     // The application's own folder (for the help file).
     std::string appPath;
 
-    // ------------------------------------------------------------ Part 1.1
+    // ----------------------------------------------------------- tile pictures
     void HAI_GAZOU();
     // Number of meld frames in use (highest k whose NAKIk(2) is shown).
     int meldCount() const;
     bool meldPresent(int k) const { return NAKI[static_cast<std::size_t>(k)][2].visible; }
     bool meldIsClosedKan(int k) const { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; }
 
-    // ------------------------------------------------------------ Part 2.1
+    // ---------------------------------------- calculation driver and reporting
     void cmdKEISAN_Click();
     void NAKI_HANTEI();
     // Reporting conventions.
@@ -141,7 +141,7 @@ public:
     void reportYakuman(std::string_view name);
     void showHAN_number();
 
-    // ------------------------------------------------------------ Part 2.2
+    // ------------------------------------------------------------ split search
     void TENPAI();
     void JANTOU_TRY();
     void TEHAI_SET();
@@ -152,12 +152,12 @@ public:
     void NAKI_KENSA();
     void NAKI_SHOUGOU();
 
-    // ------------------------------------------------------------ Part 2.3
+    // ------------------------------- seven pairs, thirteen orphans, nine gates
     void KOKUSI();
     void TITOITU();
     void TYUREN();
 
-    // ------------------------------------------------------------ Part 2.4
+    // ------------------------------------------------------- triplets and kans
     void SU_KAN();
     void SU_ANKO();
     void TOITOI();
@@ -165,20 +165,20 @@ public:
     void SANAN();
     void SANAN_KAKUTEI();
 
-    // ------------------------------------------------------------ Part 2.5
+    // --------------------------------------------------------------- sequences
     void SAN_JUN();
     void ITUU();
     void IIPEI();
     void RYANPEI();
 
-    // ------------------------------------------------------------ Part 2.6
+    // --------------------------------------------------- terminals and honours
     void TINROU();
     void HONROU();
     void JUN_CHAN();
     void TIYANTA();
     void TANYAO();
 
-    // ------------------------------------------------------------ Part 2.7
+    // ------------------------------------------------------------------- suits
     void TINITU();
     void HONITU();
     void TU_I_SO();
@@ -186,7 +186,7 @@ public:
     void IRO_COPY();
     void SUUJI_COPY();
 
-    // ------------------------------------------------------------ Part 2.8
+    // ------------------------------------------------------- winds and dragons
     void HU_PON();
     void SANGEN();
     void SYOSANGEN();
@@ -195,10 +195,10 @@ public:
     void SYOSU_SI();
     void SYOSU_SI_KAKUTEI();
 
-    // ------------------------------------------------------------ Part 2.9
+    // --------------------------------------------------- three colour triplets
     void SAN_KOKU();
 
-    // ----------------------------------------------------------- Part 2.10
+    // ---------------------------------------------------------- situation yaku
     void TUMO();
     void RITI();
     void DABUL_RITI();
@@ -206,19 +206,19 @@ public:
     void HAITEI();
     void TENHO_TIIHO();
 
-    // ----------------------------------------------------------- Part 2.11
+    // ------------------------------------------------------------------- pinfu
     void PINHU();
     void PINHU_KAKUTEI();
 
-    // ------------------------------------------------------------ Part 3.1
+    // -------------------------------------------------------------------- dora
     void DORA_NUMBER();
     void DORADORA();
     void DORADORA2();
 
-    // ------------------------------------------------------------ Part 3.2
+    // ---------------------------------------------------------------------- fu
     void FU_KEISAN();
 
-    // ------------------------------------------------------------ Part 3.3
+    // -------------------------------------------------- han total and payments
     void TENSUU();
     void HAN_KEISAN();
     void FU_TENSUU();
@@ -226,18 +226,18 @@ public:
     void YAKUMAN_TENSUU();
     void FU30_TENSUU();
 
-    // ------------------------------------------------------------ Part 3.4
+    // ------------------------------------------------- result dialog and reset
     void Command1_Click();  // "やり直す"
     void Command2_Click();  // "OK"
     void ALL_RESET();
 
-    // ------------------------------------------------------------ Part 4.1
+    // ------------------------------------------------------------- main window
     void Form_Load();  // rule defaults and caption (the splash is the window's)
     void cmdRESET_Click();
     void selectTUMO_END();
     void selectRON_END();
 
-    // ------------------------------------------------------------ Part 4.2
+    // ---------------------------------------------- palette and concealed hand
     // `source` is the palette index of the dragged picture.
     Entry HAI_DragDrop(int index, int source);
     Entry Frame1_DragDrop(int source);
@@ -253,7 +253,7 @@ public:
     void HAI_SHUUKEI();
     void YONMAI_KENSA();
 
-    // ------------------------------------------------------------ Part 4.3
+    // ------------------------------------------------------------------- melds
     // FrameN_DragDrop for meld k = N - 1.
     Entry Frame2_DragDrop(int source) { return formMeld(1, source); }
     Entry Frame3_DragDrop(int source) { return formMeld(2, source); }
@@ -266,7 +266,7 @@ public:
     void cmd_NAKI_Click(int index);
     void cmd_KAN_Click(int index);
 
-    // ------------------------------------------------------------ Part 4.4
+    // ---------------------------------------- dora indicators and winning tile
     Entry Frame6_DragDrop(int source);
     Entry DORA_DragDrop(int index, int source);
     Entry DORA_Click(int index);
@@ -275,7 +275,7 @@ public:
     void URADORA_KESU();
     bool riichiTypeBoxOn() const;
 
-    // ------------------------------------------------------------ Part 4.5
+    // --------------------------------------------------------- situation boxes
     // A click on C_OPTION(i): toggles an enabled box and applies the
     // interlocks; a disabled box ignores the click.
     Entry clickC_OPTION(int index);
@@ -283,12 +283,12 @@ public:
     void RIICHI_KINSHI();
     void applyAvailabilityRule();
 
-    // ------------------------------------------------------------ Part 5.1
+    // ------------------------------------------------------------- house rules
     void SYSTEM_Click();
     void form_OPTION_Load(form_OPTION& dialog) const;
     void CMD_Click(const form_OPTION& dialog);
 
-    // ------------------------------------------------------------ Part 5.2
+    // ------------------------------------------------ help, home page, version
     static OPNING makeOPNING();
     void HELP_Click();
     void HP_URL_Click();

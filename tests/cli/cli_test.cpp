@@ -105,15 +105,15 @@ TEST(CliOptions, ChiTilesMayBeGivenInAnyOrder)
     const std::vector<std::string> args = {"--chi", "453p", "--pon", "555z"};
     const auto r = cli::parseOptions(words(args));
     ASSERT_TRUE(r.error.empty()) << r.error;
-    ASSERT_EQ(r.spec.melds.size(), 2u);
-    EXPECT_EQ(r.spec.melds[0].tiles[0], Code::fromText("23"));
+    ASSERT_EQ(r.options.melds.size(), 2u);
+    EXPECT_EQ(r.options.melds[0].tiles[0], Code::fromText("23"));
 }
 
 cli::Outcome scoreArgs(const std::vector<std::string>& args)
 {
     const auto r = cli::parseOptions(words(args));
     EXPECT_TRUE(r.error.empty()) << r.error;
-    return cli::score(r.spec);
+    return cli::score(r.options);
 }
 
 TEST(CliScore, ValidationMessages)

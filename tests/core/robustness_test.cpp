@@ -35,7 +35,7 @@ TEST(Robustness, EveryGeneratedHandEndsInOneResult)
         const std::vector<std::string_view> words(storage.begin(), storage.end());
         const auto parsed = cli::parseOptions(words);
         ASSERT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;
-        const auto outcome = cli::score(parsed.spec);
+        const auto outcome = cli::score(parsed.options);
         ASSERT_NE(outcome.kind, cli::Outcome::Kind::Error) << line << ": " << outcome.message;
         if (outcome.kind != cli::Outcome::Kind::Dialog) continue;
         ++dialogs;
@@ -56,27 +56,27 @@ TEST(Robustness, OkAfterAnyResultResetsTheCalculator)
     for (int n = 0; n < 500; ++n) {
         const auto storage = splitWords(gen.next());
         const std::vector<std::string_view> words(storage.begin(), storage.end());
-        const auto spec = cli::parseOptions(words).spec;
+        const auto options = cli::parseOptions(words).options;
 
         Calculator c;
-        c.host.formOptionAnswer = form_OPTION{spec.kuitan ? 0 : 1, 0, spec.renhou ? 0 : 1};
+        c.host.formOptionAnswer = form_OPTION{options.kuitan ? 0 : 1, 0, options.renhou ? 0 : 1};
         c.t.SYSTEM_Click();
-        for (std::size_t k = 0; k < spec.melds.size(); ++k) {
-            const auto kind = spec.melds[k].kind;
+        for (std::size_t k = 0; k < options.melds.size(); ++k) {
+            const auto kind = options.melds[k].kind;
             c.host.nakiAnswers.push_back(kind == cli::MeldKind::Chi   ? 0
                                          : kind == cli::MeldKind::Pon ? 1
                                                                       : 2);
             if (kind == cli::MeldKind::Kan || kind == cli::MeldKind::Ankan)
                 c.host.kanAnswers.push_back(kind == cli::MeldKind::Ankan ? 0 : 1);
-            c.t.formMeld(static_cast<int>(k) + 1, paletteIndex(spec.melds[k].tiles[0]));
+            c.t.formMeld(static_cast<int>(k) + 1, paletteIndex(options.melds[k].tiles[0]));
         }
-        for (Code t : spec.hand) c.t.Frame1_DragDrop(paletteIndex(t));
-        if (spec.win) c.t.Frame7_DragDrop(paletteIndex(*spec.win));
+        for (Code t : options.hand) c.t.Frame1_DragDrop(paletteIndex(t));
+        if (options.win) c.t.Frame7_DragDrop(paletteIndex(*options.win));
         for (int b = 0; b < 5; ++b)
-            if (spec.boxes[b]) c.t.clickC_OPTION(b);
-        for (Code t : spec.dora) c.t.Frame6_DragDrop(paletteIndex(t));
-        if (spec.tsumo) c.t.selectTUMO_END();
-        c.winds(spec.round, spec.seat);
+            if (options.boxes[b]) c.t.clickC_OPTION(b);
+        for (Code t : options.dora) c.t.Frame6_DragDrop(paletteIndex(t));
+        if (options.tsumo) c.t.selectTUMO_END();
+        c.winds(options.round, options.seat);
         expectEntryInvariants(c.t);
 
         c.host.hanButtons.push_back(HanNumberButton::Command2);
