@@ -133,6 +133,15 @@ void paintStick(QPainter& p, QPointF c, qreal length, qreal width, const QColor&
     p.restore();
 }
 
+// `count` dots of radius `dot` evenly round a circle of radius `radius`.
+void paintRing(QPainter& p, QPointF c, qreal radius, int count, qreal dot, qreal phase = 0.0)
+{
+    for (int i = 0; i < count; ++i) {
+        const qreal a = i * 2.0 * std::numbers::pi / count + phase;
+        p.drawEllipse(QPointF(c.x() + std::cos(a) * radius, c.y() + std::sin(a) * radius), dot, dot);
+    }
+}
+
 // One circle of the 筒子.
 void paintCoin(QPainter& p, QPointF c, qreal r, const QColor& color)
 {
@@ -144,11 +153,7 @@ void paintCoin(QPainter& p, QPointF c, qreal r, const QColor& color)
     p.drawEllipse(c, r * 0.76, r * 0.76);
     // Eight notches around the inner ring, as on the old coins.
     p.setBrush(color);
-    for (int i = 0; i < 8; ++i) {
-        const qreal a = i * std::numbers::pi / 4.0;
-        p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.62, c.y() + std::sin(a) * r * 0.62),
-                      r * 0.1, r * 0.1);
-    }
+    paintRing(p, c, r * 0.62, 8, r * 0.1);
     p.drawEllipse(c, r * 0.4, r * 0.4);
     p.setBrush(kIvoryTop);
     p.drawEllipse(c, r * 0.14, r * 0.14);
@@ -168,17 +173,9 @@ void paintBigCoin(QPainter& p, QPointF c)
     p.drawEllipse(c, r * 0.86, r * 0.86);
     // A wreath of small blue dots, then the red flower in the middle.
     p.setBrush(kBlue);
-    for (int i = 0; i < 16; ++i) {
-        const qreal a = i * std::numbers::pi / 8.0;
-        p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.72, c.y() + std::sin(a) * r * 0.72),
-                      r * 0.075, r * 0.075);
-    }
+    paintRing(p, c, r * 0.72, 16, r * 0.075);
     p.setBrush(kRed);
-    for (int i = 0; i < 8; ++i) {
-        const qreal a = i * std::numbers::pi / 4.0 + std::numbers::pi / 8.0;
-        p.drawEllipse(QPointF(c.x() + std::cos(a) * r * 0.36, c.y() + std::sin(a) * r * 0.36),
-                      r * 0.17, r * 0.17);
-    }
+    paintRing(p, c, r * 0.36, 8, r * 0.17, std::numbers::pi / 8.0);
     p.setBrush(kIvoryTop);
     p.drawEllipse(c, r * 0.3, r * 0.3);
     p.setBrush(kBlue);
