@@ -4,7 +4,7 @@
 //     tenho-icon OUTPUT_FOLDER NAME SIZE...
 //
 // writes OUTPUT_FOLDER/SIZExSIZE/NAME.png for every SIZE.
-#include "model/qt/tile_art.h"
+#include "entry/qt/tile_art.h"
 #include "model/tile.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 //
 //     tenho-screenshot OUTPUT_FOLDER
 #include "entry/qt/tenho_window.h"
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 #include "model/tenho.h"
 #include "scoring/qt/han_number_dialog.h"
 #include "shell/qt/qt_host.h"

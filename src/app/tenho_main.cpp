@@ -1,7 +1,7 @@
 // tenho: the window program.
 #include "entry/qt/tenho_window.h"
-#include "model/qt/fonts.h"
-#include "model/qt/tile_art.h"
+#include "entry/qt/fonts.h"
+#include "entry/qt/tile_art.h"
 #include "model/tenho.h"
 #include "shell/qt/opning.h"
 #include "shell/qt/qt_host.h"

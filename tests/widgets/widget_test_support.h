@@ -3,7 +3,7 @@
 
 #include "entry/qt/tenho_window.h"
 #include "entry/qt/tile_picture.h"
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 #include "model/tenho.h"
 #include "shell/qt/qt_host.h"
 

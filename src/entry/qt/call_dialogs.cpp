@@ -1,6 +1,6 @@
 #include "entry/qt/call_dialogs.h"
 
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "entry/qt/tenho_window.h"
 
 #include "entry/qt/tile_picture.h"
-#include "model/qt/fonts.h"
-#include "model/qt/tile_art.h"
+#include "entry/qt/fonts.h"
+#include "entry/qt/tile_art.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

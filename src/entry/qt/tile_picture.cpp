@@ -1,6 +1,6 @@
 #include "entry/qt/tile_picture.h"
 
-#include "model/qt/tile_art.h"
+#include "entry/qt/tile_art.h"
 #include "model/tile.h"
 
 #include <QCursor>

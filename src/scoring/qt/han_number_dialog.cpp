@@ -1,6 +1,6 @@
 #include "scoring/qt/han_number_dialog.h"
 
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 
 #include <QFrame>
 #include <QLabel>

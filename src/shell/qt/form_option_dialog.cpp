@@ -1,6 +1,6 @@
 #include "shell/qt/form_option_dialog.h"
 
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "shell/qt/help_window.h"
 
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 #include "model/tenho.h"
 
 #include <QPushButton>

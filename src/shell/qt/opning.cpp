@@ -1,8 +1,8 @@
 #include "shell/qt/opning.h"
 
 #include "model/picture.h"
-#include "model/qt/fonts.h"
-#include "model/qt/tile_art.h"
+#include "entry/qt/fonts.h"
+#include "entry/qt/tile_art.h"
 #include "model/tenho.h"
 
 #include <QCloseEvent>

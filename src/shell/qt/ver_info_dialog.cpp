@@ -1,7 +1,7 @@
 #include "shell/qt/ver_info_dialog.h"
 
-#include "model/qt/fonts.h"
-#include "model/qt/tile_art.h"
+#include "entry/qt/fonts.h"
+#include "entry/qt/tile_art.h"
 #include "model/tile.h"
 
 #include <QGridLayout>

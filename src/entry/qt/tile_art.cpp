@@ -1,4 +1,4 @@
-#include "model/qt/tile_art.h"
+#include "entry/qt/tile_art.h"
 
 #include "model/picture.h"
 #include "model/tile.h"

@@ -1,4 +1,4 @@
-#include "model/qt/fonts.h"
+#include "entry/qt/fonts.h"
 
 #include <QApplication>
 
