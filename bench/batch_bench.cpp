@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scores a generated batch through `tenho-score --batch --json` and reports
 // hands per second and the scorer's peak memory.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the split search and of a whole calculation.
 #include <benchmark/benchmark.h>
 

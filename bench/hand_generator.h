@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random hands in tenho-score's option syntax, for benchmarks and for the
 // robustness tests: mostly complete hands that the window would accept, with
 // melds, dora and situation boxes, and a share of broken ones.

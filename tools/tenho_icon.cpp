@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-icon: draws the program's icon, the 中 tile standing in a square, as
 // PNG files for the desktop's icon theme.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-screenshot: builds one hand on the real window and saves a picture of
 // the window and of the result dialog, for the documentation. The hand goes
 // in through the same handlers the window's drops call.

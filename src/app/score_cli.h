@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-score: enters one hand the way a person would at the main window,
 // presses 計算 and reports what the result dialog holds when it is shown.
 #pragma once

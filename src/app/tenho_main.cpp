@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenho: the window program.
 #include "entry/qt/tenho_window.h"
 #include "entry/qt/fonts.h"

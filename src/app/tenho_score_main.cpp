@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-score: the command-line scorer.
 #include <cstdio>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dora indicators and the winning tile.
 #include "model/tenho.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The palette, the concealed hand and the four-of-a-kind checks that every
 // entry path uses.
 #include "model/tenho.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up state, the reset button and the win-kind option buttons.
 #include "model/tenho.h"
 

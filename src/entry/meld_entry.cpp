@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Called melds: forming one from a tile dropped on a meld frame, the two call
 // dialogs, and removing a meld together with every later one.
 #include "model/tenho.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The situation check boxes and the interlocks that keep impossible
 // combinations of them out.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The split search: one pair and four groups out of the fourteen tiles.
 //
 // The search is a fixed procedure, not a best-split search: pair positions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver: validation, the fixed order of detectors, the
 // reporting conventions and the finishing of the result dialog.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Winds and dragons. A group is known by its first tile: a group that starts
 // with an honour is always a triplet or kan.
 #include <array>

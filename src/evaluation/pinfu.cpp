@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 平和: closed, four sequences, a pair without fu, a two-sided wait.
 #include <array>
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequence patterns: three colour straight, pure straight, one and two
 // identical sequences.
 #include <array>

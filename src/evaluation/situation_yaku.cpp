@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Yaku of the situation: how and when the hand was won.
 #include "model/tenho.h"
 

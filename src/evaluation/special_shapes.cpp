@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands recognised by their shape: thirteen orphans, seven pairs, nine gates.
 // They look at the concealed tiles and the winning tile only, so a hand with
 // a called meld never matches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Suit composition: 清一色, 混一色, 字一色, 緑一色.
 #include <array>
 #include <string_view>

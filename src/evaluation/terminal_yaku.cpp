@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Terminals and honours: 清老頭, 混老頭, 純チャン, チャンタ, and 断公九.
 // Every honour code ends in "1", so the tests for the number 1 admit honours
 // too; only the suit tests tell them apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four kans, four and three concealed triplets, all triplets, three kans.
 #include <array>
 

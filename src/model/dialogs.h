@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data of the dialogs the calculator writes to or reads from.
 #pragma once
 

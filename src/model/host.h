@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything modal or outside the window goes through the host: the real
 // dialogs in the window program, a headless answerer in tenho-score, a
 // scripted one in the tests.

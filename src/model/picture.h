@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture controls as values: which image they hold and whether they are shown.
 #pragma once
 

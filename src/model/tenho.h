@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window TENHO as a model: every container, control and window-level
 // variable the calculator works on, and every routine and event handler of the
 // window. There is no model apart from the window: hidden sorted lists hold the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tile codes: two decimal digits, suit (or honour) digit first, rank second.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ordered tile containers of the calculator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dora from the indicators. Each indicator counts on its own, so two equal
 // indicators make every matching tile count twice.
 #include "model/tenho.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fu of the pair, the wait and the triplets and kans of the one split in
 // ListEND. Winning by self-draw adds nothing here.
 #include "model/tenho.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Han total, fu total and the payment texts. No point arithmetic happens at
 // run time: every payment is one cell of a fixed table, and a combination
 // without a cell writes nothing.

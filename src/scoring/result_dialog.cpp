@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result dialog's buttons and the reset of the whole calculator.
 #include "model/tenho.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, the help file, the home page and the version dialog.
 #include <cstddef>
 

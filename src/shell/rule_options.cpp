@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house-rule dialog: its start selections and its confirmation.
 #include "model/tenho.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The split search against a plain, unhurried rendering of the same search
 // on many generated hands: pair positions from the first pair onward, the
 // sixteen patterns in order, extractors from the lowest tile, called melds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Short entry scripts for the meld and situation-box tests, and the six
 // situation boxes written as text so that a test row reads like the window:
 // "R1e W0d I0e F0d H0e K0d" is リーチ checked and enabled, ダブリー unchecked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result dialog across calculations: "やり直す" keeps the hand, "OK"
 // resets the calculator, and a validation message leaves nothing behind.
 #include "core/golden_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole result dialogs of the hands recognised by their shape: seven pairs,
 // thirteen orphans and nine gates, and of hands that are not complete.
 #include "core/golden_support.h"

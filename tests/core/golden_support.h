@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden hands: a hand entered as a person would, 計算 pressed, and the whole
 // result dialog compared with the dialog worked out by hand.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole result dialogs of hands on the standard path, worked out by hand:
 // which split the search keeps, each detector's line in the driver's order
 // (newest on top), the han total, the fu and the payment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many generated hands through the whole road: entry, 計算 and the dialog's
 // buttons. Every calculation ends in exactly one message or one dialog, and
 // "OK" always leaves the calculator as a reset does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A host that answers the calculator's dialogs from a script and records
 // everything the calculator showed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house-rule dialog, the help file, the home page and the version dialog.
 #include <gtest/gtest.h>
 

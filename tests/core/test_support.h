@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shorthands for building hands in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the tree: the program
 # with its help file in one folder, the launcher on the PATH leading to it,
 # the desktop files, icons and man pages; then starts both programs from there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result dialog, the call dialogs and the message box of the real host.
 #include "scoring/qt/han_number_dialog.h"
 #include "widget_test_support.h"

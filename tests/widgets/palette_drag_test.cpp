@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real drags from the palette, through QDrag::exec and the platform's drag
 // manager. The offscreen platform ends every drag at once, so this test runs
 // on the minimal platform (see tests/CMakeLists.txt).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house-rule dialog, the version dialog and the help window, opened from
 // the window's menus on the real host.
 #include "shell/addresses.h"

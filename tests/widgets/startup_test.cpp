@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: one instance per user, also after a crash, and the splash whose
 // single tick shows the main window after three seconds.
 #include "shell/qt/opning.h"

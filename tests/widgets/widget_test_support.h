@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a real QtHost, and the few helpers the widget tests share.
 #pragma once
 

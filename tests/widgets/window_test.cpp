@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls and menus, and that every drop and click
 // reaches the core's handler (the rules behind them are tested on the core).
 #include "widget_test_support.h"

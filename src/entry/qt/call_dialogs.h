@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two small call dialogs of meld entry: NAKI_check "鳴きの種類" and
 // KAN_check "カンの種類". Each is a row of buttons; the host reports the
 // index of the button pressed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of the window and its dialogs. The dialogs name the classic
 // Japanese Windows faces; the IPA P fonts stand in for them, so that kanji
 // take their Japanese shapes rather than a Chinese fallback.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "entry/qt/tenho_window.h"
 
 #include "entry/qt/tile_picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window TENHO: the tile table a hand is built on. It draws the form
 // model after every event and hands every click and drop to the model's
 // handler; it decides nothing itself.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "entry/qt/tile_art.h"
 
 #include "model/picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile artwork, drawn in code so that it is sharp at every size and
 // screen density. One function draws every picture the window shows: the 34
 // faces, the face-down tile of a closed kan and the placeholder over a hand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture controls of the window and the frames around them. They draw
 // what the model says and report clicks and palette drops; what a click or a
 // drop means is the core's business.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scoring/qt/han_number_dialog.h"
 
 #include "entry/qt/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result dialog "役数": yaku, han, total, fu and payment, laid out from
 // the positions the calculator's dialog has always had (in twips).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house-rule dialog form_OPTION "オプション設定": one frame per rule with
 // its あり/なし pair, and ＯＫ. あとづけ is shown but cannot be changed.
 #pragma once

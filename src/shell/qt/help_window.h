@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own help window: shows the help file, an HTML document, in
 // place of the desktop's viewer. It stays open beside the main window.
 #pragma once

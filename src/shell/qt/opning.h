@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window OPNING: a picture of tiles on the table, the title and
 // the credits. It is shown at start-up while the main window waits hidden;
 // the first tick of Timer1 closes it and shows the main window.

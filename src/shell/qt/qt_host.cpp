@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/qt/qt_host.h"
 
 #include "entry/qt/call_dialogs.h"

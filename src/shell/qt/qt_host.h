@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's host: real modal dialogs, the system beep and the
 // desktop's "open".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per user: the first start holds a lock file for as long as
 // it runs, a second start finds it held and ends. The lock of an instance
 // that crashed names a process that is gone, and the next start takes it over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version dialog VER_info "バージョン情報": picture, title, version and
 // date, a notice, the author, and the two credits rows whose home-page labels
 // open their address when clicked.
