@@ -3,9 +3,9 @@
 // hands per second and the scorer's peak memory.
 //
 //   tenho_batch_bench PATH-TO-tenho-score [HANDS]
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -38,7 +38,8 @@ int main(int argc, char** argv)
             buffer += gen.next();
             buffer += '\n';
             if (buffer.size() > (1 << 20) || i + 1 == hands) {
-                if (write(inFd, buffer.data(), buffer.size()) != static_cast<ssize_t>(buffer.size())) {
+                if (write(inFd, buffer.data(), buffer.size()) !=
+                    static_cast<ssize_t>(buffer.size())) {
                     std::perror("write");
                     return 1;
                 }
@@ -76,9 +77,12 @@ int main(int argc, char** argv)
     unlink(outPath);
 
     std::printf("hands: %ld, answered: %ld (%ld refused entries)\n", hands, lines, errors);
-    std::printf("time: %.3f s, %.0f hands per second\n", seconds, static_cast<double>(hands) / seconds);
-    std::printf("peak memory of tenho-score: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
-    if (!WIFEXITED(status) || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 2) || lines != hands) {
+    std::printf("time: %.3f s, %.0f hands per second\n", seconds,
+                static_cast<double>(hands) / seconds);
+    std::printf("peak memory of tenho-score: %.1f MB\n",
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    if (!WIFEXITED(status) || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 2) ||
+        lines != hands) {
         std::fprintf(stderr, "tenho-score failed (status %d) or missed lines\n", status);
         return 1;
     }

@@ -63,8 +63,9 @@ std::string HandGenerator::next()
         take(extra, 1);
         concealed.push_back(extra);
     } else {
-        const int melds = std::array<int, 20>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                              1, 1, 1, 1, 1, 2, 2, 2, 3, 4}[static_cast<std::size_t>(roll(20))];
+        const int melds =
+            std::array<int, 20>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 3, 4}
+                [static_cast<std::size_t>(roll(20))];
         int groupsMade = 0;
         int guard = 0;
         while (groupsMade < 4 && ++guard < 200) {

@@ -4,8 +4,8 @@
 // in through the same handlers the window's drops call.
 //
 //     tenho-screenshot OUTPUT_FOLDER
-#include "entry/qt/tenho_window.h"
 #include "entry/qt/fonts.h"
+#include "entry/qt/tenho_window.h"
 #include "model/tenho.h"
 #include "scoring/qt/han_number_dialog.h"
 #include "shell/qt/qt_host.h"
@@ -57,12 +57,9 @@ private:
     }
 };
 
-int palette(const char* code)
-{
-    return paletteIndex(Code::fromText(code));
-}
+int palette(const char* code) { return paletteIndex(Code::fromText(code)); }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -255,7 +255,8 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
             continue;
         }
         if (ch != 'm' && ch != 's' && ch != 'p' && ch != 'z') {
-            reason = std::string("unexpected character '") + ch + "' (tiles are digits followed by m, s, p or z)";
+            reason = std::string("unexpected character '") + ch +
+                     "' (tiles are digits followed by m, s, p or z)";
             return false;
         }
         if (digits.empty()) {
@@ -432,9 +433,9 @@ Outcome score(const HandOptions& options)
             return errorOutcome("--hand " + quoted(options.handText) + ": a fifth " + tileLabel(c) +
                                 " is refused (four are on the table already)");
         if (e == Entry::Ignored)
-            return errorOutcome("--hand " + quoted(options.handText) + ": too many concealed tiles (" +
-                                std::to_string(concealedLimit) + " at most with " +
-                                std::to_string(options.melds.size()) +
+            return errorOutcome("--hand " + quoted(options.handText) +
+                                ": too many concealed tiles (" + std::to_string(concealedLimit) +
+                                " at most with " + std::to_string(options.melds.size()) +
                                 (options.melds.size() == 1 ? " meld)" : " melds)"));
     }
 
@@ -458,8 +459,9 @@ Outcome score(const HandOptions& options)
             return errorOutcome("--dora " + quoted(options.doraText) + ": a fifth " + tileLabel(c) +
                                 " is refused (four are on the table already)");
         if (e == Entry::Ignored)
-            return errorOutcome("--dora " + quoted(options.doraText) +
-                                ": too many indicators (four, or eight with リーチ, ダブリー or 一発)");
+            return errorOutcome(
+                "--dora " + quoted(options.doraText) +
+                ": too many indicators (four, or eight with リーチ, ダブリー or 一発)");
     }
 
     if (options.tsumo) t.selectTUMO_END();
@@ -593,10 +595,7 @@ std::vector<std::string_view> splitWords(std::string_view line)
     return words;
 }
 
-void write(std::FILE* f, const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), f);
-}
+void write(std::FILE* f, const std::string& text) { std::fwrite(text.data(), 1, text.size(), f); }
 
 }  // namespace
 

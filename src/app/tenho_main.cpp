@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tenho: the window program.
-#include "entry/qt/tenho_window.h"
 #include "entry/qt/fonts.h"
+#include "entry/qt/tenho_window.h"
 #include "entry/qt/tile_art.h"
 #include "model/tenho.h"
 #include "shell/qt/opning.h"

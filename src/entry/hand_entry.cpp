@@ -137,10 +137,7 @@ Entry TENHO::Frame1_DragDrop(int source)
     return addToHand(kHaiCodes[static_cast<std::size_t>(source)]);
 }
 
-Entry TENHO::Frame8_DragDrop(int source)
-{
-    return Frame1_DragDrop(source);
-}
+Entry TENHO::Frame8_DragDrop(int source) { return Frame1_DragDrop(source); }
 
 Entry TENHO::T_HAI_DragDrop(int index, int source)
 {

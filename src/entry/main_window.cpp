@@ -19,10 +19,7 @@ void TENHO::Form_Load()
     caption += "（×） ]";
 }
 
-void TENHO::cmdRESET_Click()
-{
-    ALL_RESET();
-}
+void TENHO::cmdRESET_Click() { ALL_RESET(); }
 
 void TENHO::selectTUMO_END()
 {

@@ -98,10 +98,7 @@ void TENHO::SYOSU_SI()
     }
 }
 
-void TENHO::SYOSU_SI_KAKUTEI()
-{
-    reportYakuman("小四喜");
-}
+void TENHO::SYOSU_SI_KAKUTEI() { reportYakuman("小四喜"); }
 
 void TENHO::SAN_KOKU()
 {
@@ -117,7 +114,8 @@ void TENHO::SAN_KOKU()
                 same = false;
         if (!same || a.item(0) != a.item(2) || b.item(0) != b.item(2) || c.item(0) != c.item(2))
             continue;
-        const int sa = a.item(0).suitValue(), sb = b.item(0).suitValue(), sc = c.item(0).suitValue();
+        const int sa = a.item(0).suitValue(), sb = b.item(0).suitValue(),
+                  sc = c.item(0).suitValue();
         if (sa >= 3 || sb >= 3 || sc >= 3) continue;
         if (sa == sb || sb == sc || sa == sc) continue;
         reportYaku("三色同刻", "２翻", 2);

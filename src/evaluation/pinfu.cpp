@@ -51,9 +51,6 @@ void TENHO::PINHU()
     }
 }
 
-void TENHO::PINHU_KAKUTEI()
-{
-    reportYaku("平和", "１翻", 1);
-}
+void TENHO::PINHU_KAKUTEI() { reportYaku("平和", "１翻", 1); }
 
 }  // namespace tenho

@@ -14,7 +14,8 @@ bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
 
 // The order in which triples of groups are tried (the three colour triplets
 // use the same order).
-constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {{{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
+constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+    {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
 
 }  // namespace
 
@@ -44,7 +45,8 @@ void TENHO::ITUU()
 {
     const auto straight = [this](std::size_t a, std::size_t b, std::size_t c) {
         const auto ends = [this](std::size_t g, int first, int last) {
-            return ListEND[g].item(0).rankValue() == first && ListEND[g].item(2).rankValue() == last;
+            return ListEND[g].item(0).rankValue() == first &&
+                   ListEND[g].item(2).rankValue() == last;
         };
         return ends(a, 1, 3) && ends(b, 4, 6) && ends(c, 7, 9);
     };

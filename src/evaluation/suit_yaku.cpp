@@ -10,13 +10,15 @@ namespace tenho {
 void TENHO::IRO_COPY()
 {
     if (PAI_CTL_LIST == nullptr) return;
-    for (int i = 0; i < PAI_CTL_LIST->count(); ++i) List3.add(Code::digit(PAI_CTL_LIST->item(i).suit()));
+    for (int i = 0; i < PAI_CTL_LIST->count(); ++i)
+        List3.add(Code::digit(PAI_CTL_LIST->item(i).suit()));
 }
 
 void TENHO::SUUJI_COPY()
 {
     if (PAI_CTL_LIST == nullptr) return;
-    for (int i = 0; i < PAI_CTL_LIST->count(); ++i) List3.add(Code::digit(PAI_CTL_LIST->item(i).rank()));
+    for (int i = 0; i < PAI_CTL_LIST->count(); ++i)
+        List3.add(Code::digit(PAI_CTL_LIST->item(i).rank()));
 }
 
 namespace {
@@ -46,7 +48,9 @@ void TENHO::TINITU()
         WORK_CODE = isSuitDigit(d) ? std::string(1, d) : std::string("A");
         WORK_CODES += WORK_CODE;
     }
-    const auto only = [this](char d) { return WORK_CODES.find_first_not_of(d) == std::string::npos; };
+    const auto only = [this](char d) {
+        return WORK_CODES.find_first_not_of(d) == std::string::npos;
+    };
     if (only('0') || only('1') || only('2')) {
         if (NAKI_FLAG == 0)
             reportYaku("清一色", "６翻", 6);

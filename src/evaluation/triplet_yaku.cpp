@@ -10,7 +10,8 @@ namespace {
 
 bool isTriplet(const TileList& group) { return group.item(0) == group.item(2); }
 
-constexpr std::array<std::array<int, 3>, 4> kTriples = {{{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
+constexpr std::array<std::array<int, 3>, 4> kTriples = {
+    {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
 
 }  // namespace
 
@@ -80,10 +81,7 @@ void TENHO::SAN_KAN()
     }
 }
 
-void TENHO::SANAN_KAKUTEI()
-{
-    sananKakutei(false);
-}
+void TENHO::SANAN_KAKUTEI() { sananKakutei(false); }
 
 void TENHO::sananKakutei(bool concealedOnly)
 {

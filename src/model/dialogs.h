@@ -36,8 +36,8 @@ struct form_OPTION {
 // the first tick of Timer1 closes it and shows the main window.
 struct OPNING {
     static constexpr int kTimer1Interval = 3000;  // milliseconds
-    std::string title;    // Label1
-    std::string credits;  // Label2: the author and the illustrator
+    std::string title;                            // Label1
+    std::string credits;                          // Label2: the author and the illustrator
 };
 
 // One credits row of the version dialog.

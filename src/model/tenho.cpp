@@ -8,8 +8,8 @@ const std::array<std::string_view, 4> TENHO::kB_listItems = {"東 　場", "南 
                                                              "北 　場"};
 const std::array<std::string_view, 4> TENHO::kI_listItems = {"東   家", "南　 家", "西 　家",
                                                              "北 　家"};
-const std::array<std::string_view, 6> TENHO::kC_OPTIONCaptions = {
-    "リーチ", "ダブリー", "一発", "一巡目", "ハイテイ", "カン直後"};
+const std::array<std::string_view, 6> TENHO::kC_OPTIONCaptions = {"リーチ", "ダブリー", "一発",
+                                                                  "一巡目", "ハイテイ", "カン直後"};
 const std::array<std::string_view, 6> TENHO::kC_OPTIONToolTips = {
     "リーチ",
     "最初の捨て牌でのリーチ",

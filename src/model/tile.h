@@ -52,7 +52,10 @@ public:
         return std::string_view(d_, static_cast<std::size_t>(length()));
     }
 
-    constexpr std::strong_ordering operator<=>(const Code& other) const { return key() <=> other.key(); }
+    constexpr std::strong_ordering operator<=>(const Code& other) const
+    {
+        return key() <=> other.key();
+    }
     constexpr bool operator==(const Code& other) const { return key() == other.key(); }
 
 private:
@@ -91,7 +94,10 @@ constexpr int paletteIndex(Code c)
 
 // Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
 constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
-constexpr bool isNumberTile(Code c) { return c.suit() == '0' || c.suit() == '1' || c.suit() == '2'; }
+constexpr bool isNumberTile(Code c)
+{
+    return c.suit() == '0' || c.suit() == '1' || c.suit() == '2';
+}
 // Terminal or honour: second digit "1" or "9" (every honour ends in "1").
 constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
 

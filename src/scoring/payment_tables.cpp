@@ -119,8 +119,8 @@ void TENHO::TENSUU()
     } else if (dealer) {
         h.Label4 = TUMO_END ? allPay(band->dealerTsumo) : single(band->dealerRon);
     } else {
-        h.Label4 = TUMO_END ? split(band->tsumoDealerShare, band->tsumoOtherShare)
-                            : single(band->ron);
+        h.Label4 =
+            TUMO_END ? split(band->tsumoDealerShare, band->tsumoOtherShare) : single(band->ron);
     }
     h.Label4FontSize = (!dealer && TUMO_END) ? kSplitPointSize : kSinglePointSize;
 }

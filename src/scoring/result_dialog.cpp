@@ -4,10 +4,7 @@
 
 namespace tenho {
 
-void TENHO::Command1_Click()
-{
-    hanNumber.reset();
-}
+void TENHO::Command1_Click() { hanNumber.reset(); }
 
 void TENHO::Command2_Click()
 {

@@ -32,15 +32,9 @@ std::string TENHO::helpFilePath() const
     return path;
 }
 
-void TENHO::HELP_Click()
-{
-    host().shellOpen(helpFilePath(), appPath, false);
-}
+void TENHO::HELP_Click() { host().shellOpen(helpFilePath(), appPath, false); }
 
-void TENHO::HP_URL_Click()
-{
-    host().shellOpen(makeVER_info().credits[0].homePage, "", true);
-}
+void TENHO::HP_URL_Click() { host().shellOpen(makeVER_info().credits[0].homePage, "", true); }
 
 VER_info TENHO::makeVER_info()
 {

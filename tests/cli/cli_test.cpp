@@ -288,20 +288,18 @@ TEST(CliRun, ExitStatusAndStreams)
 
 TEST(CliRun, BatchAnswersEveryLineInOrder)
 {
-    const std::string input =
-        "# a comment\n"
-        "\n"
-        "--hand 123m --seat E\n"
-        "--hand 11111m\n"
-        "   \n"
-        "--win 1m --seat E --round S";  // no final line break
+    const std::string input = "# a comment\n"
+                              "\n"
+                              "--hand 123m --seat E\n"
+                              "--hand 11111m\n"
+                              "   \n"
+                              "--win 1m --seat E --round S";  // no final line break
     const auto r = runCli({"--batch", "--json"}, input);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out,
-              "{\"message\": \"場風が選択されていません\"}\n"
-              "{\"error\": \"--hand '11111m': a fifth 1m (一萬) is refused (four are on the "
-              "table already)\"}\n"
-              "{\"message\": \"牌の数がたりません\"}\n");
+    EXPECT_EQ(r.out, "{\"message\": \"場風が選択されていません\"}\n"
+                     "{\"error\": \"--hand '11111m': a fifth 1m (一萬) is refused (four are on the "
+                     "table already)\"}\n"
+                     "{\"message\": \"牌の数がたりません\"}\n");
 }
 
 TEST(CliRun, BatchWithoutErrorsExitsZero)

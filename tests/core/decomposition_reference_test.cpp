@@ -54,8 +54,9 @@ bool triplet(Tiles& rest, Tiles& group)
 // next pair position (the second search, for hands the first one loses).
 Result referenceSplit(Tiles all, const std::vector<Tiles>& melds, bool patternByPattern)
 {
-    static const char* patterns[] = {"TTTT", "TTTS", "SSTS", "SSTT", "STSS", "STST", "STTS", "STTT",
-                                     "TSSS", "TSST", "TSTS", "TSTT", "TTSS", "TTST", "SSST", "SSSS"};
+    static const char* patterns[] = {"TTTT", "TTTS", "SSTS", "SSTT", "STSS", "STST",
+                                     "STTS", "STTT", "TSSS", "TSST", "TSTS", "TSTT",
+                                     "TTSS", "TTST", "SSST", "SSSS"};
     std::sort(all.begin(), all.end());
     std::size_t first = 99;
     for (std::size_t i = 0; i <= 13; ++i)
@@ -67,7 +68,8 @@ Result referenceSplit(Tiles all, const std::vector<Tiles>& melds, bool patternBy
     for (std::size_t p = first; p <= 13; ++p) {
         if (at(all, p) != at(all, p + 1)) continue;
         Tiles twelve = all;
-        twelve.erase(twelve.begin() + static_cast<long>(p), twelve.begin() + static_cast<long>(p) + 2);
+        twelve.erase(twelve.begin() + static_cast<long>(p),
+                     twelve.begin() + static_cast<long>(p) + 2);
         for (const char* pattern : patterns) {
             Tiles rest = twelve;
             std::vector<Tiles> groups(4);
@@ -99,7 +101,10 @@ Result referenceSplit(Tiles all, const std::vector<Tiles>& melds, bool patternBy
     return {};
 }
 
-Code codeOf(int v) { return Code(static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)); }
+Code codeOf(int v)
+{
+    return Code(static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10));
+}
 
 TEST(DecompositionReference, AgreesOnGeneratedHands)
 {
@@ -122,7 +127,8 @@ TEST(DecompositionReference, AgreesOnGeneratedHands)
         };
         while (all.size() < 12) {
             const int k = kinds[rng() % 27];
-            const Tiles group = (rng() % 2 == 0 && k % 10 <= 7) ? Tiles{k, k + 1, k + 2} : Tiles{k, k, k};
+            const Tiles group =
+                (rng() % 2 == 0 && k % 10 <= 7) ? Tiles{k, k + 1, k + 2} : Tiles{k, k, k};
             if (put(group) && static_cast<int>(melds.size()) < meldCount && rng() % 2 == 0)
                 melds.push_back(group);
         }
@@ -145,7 +151,8 @@ TEST(DecompositionReference, AgreesOnGeneratedHands)
                 concealed.erase(std::find(concealed.begin(), concealed.end(), t));
                 c.t.List[static_cast<std::size_t>(k)].add(codeOf(t));
             }
-            for (int i = 0; i < 3; ++i) c.t.NAKI[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)].visible = true;
+            for (int i = 0; i < 3; ++i)
+                c.t.NAKI[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)].visible = true;
             ++k;
         }
         const auto winAt = rng() % concealed.size();
@@ -161,7 +168,8 @@ TEST(DecompositionReference, AgreesOnGeneratedHands)
         ++complete;
         for (std::size_t g = 0; g < 5; ++g) {
             Tiles got;
-            for (int i = 0; i < c.t.ListEND[g].count(); ++i) got.push_back(c.t.ListEND[g].item(i).value());
+            for (int i = 0; i < c.t.ListEND[g].count(); ++i)
+                got.push_back(c.t.ListEND[g].item(i).value());
             ASSERT_EQ(got, r.groups[g]) << "hand " << n << " group " << g << ": " << split(c.t);
         }
     }

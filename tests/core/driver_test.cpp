@@ -175,8 +175,7 @@ TEST(AllReset, LeavesTheWindowAsAtStartExceptRulesAndCaption)
 TEST(MainWindow, CaptionAtStartUp)
 {
     Calculator c;
-    EXPECT_EQ(c.t.caption,
-              " 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]");
+    EXPECT_EQ(c.t.caption, " 天和 麻雀点数計算　　 [  あとづけ（○）　食いタン（×）　連和（×） ]");
     EXPECT_EQ(c.t.RULE_KUITAN, 0);
     EXPECT_EQ(c.t.RULE_ATODUKE, 1);
     EXPECT_EQ(c.t.RULE_RENHOU, 0);

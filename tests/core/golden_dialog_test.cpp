@@ -87,5 +87,5 @@ TEST(GoldenResultDialog, OkOnAllGreenShowsNothingMore)
     EXPECT_TRUE(c.t.List[0].isEmpty());
 }
 
-} // namespace
-} // namespace tenho::testing
+}  // namespace
+}  // namespace tenho::testing

@@ -157,5 +157,5 @@ TEST(GoldenValidation, KanFourthTileIsNoTileOfTheHand)
     EXPECT_TRUE(c.host.shownDialogs.empty());
 }
 
-} // namespace
-} // namespace tenho::testing
+}  // namespace
+}  // namespace tenho::testing

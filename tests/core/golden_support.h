@@ -176,20 +176,19 @@ inline void expectGolden(const GoldenRow& row)
 
 inline void expectGolden(std::initializer_list<GoldenRow> rows)
 {
-    for (const GoldenRow& r : rows)
-        expectGolden(r);
+    for (const GoldenRow& r : rows) expectGolden(r);
 }
 
-} // namespace tenho::testing
+}  // namespace tenho::testing
 
 namespace tenho::testing {
 
 // Point sizes of the payment label.
-inline constexpr double kSplitPt = 13;    // "…点（親）・…点（子）"
-inline constexpr double kPlainPt = 18;    // every other payment text
-inline constexpr double kUnsetPt = 12.75; // no payment routine ran
+inline constexpr double kSplitPt = 13;     // "…点（親）・…点（子）"
+inline constexpr double kPlainPt = 18;     // every other payment text
+inline constexpr double kUnsetPt = 12.75;  // no payment routine ran
 
 // The dialog of a hand without yaku.
 inline constexpr Shown kNoYaku{"役がありません", "", "", "", "", kPlainPt, true};
 
-} // namespace tenho::testing
+}  // namespace tenho::testing

@@ -492,5 +492,5 @@ TEST(GoldenFinishing, CalledChiFoundBesideTwoMoreOfItsSequence)
                   {"役がありません", "", "", "", "", 18, true}});
 }
 
-} // namespace
-} // namespace tenho::testing
+}  // namespace
+}  // namespace tenho::testing

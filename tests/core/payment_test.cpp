@@ -61,13 +61,20 @@ TEST(FuTable, GoldenCells)
         const char* text;
     };
     const Row rows[] = {
-        {30, 4, false, false, "7700点"},    {30, 4, true, false, "11600点"},
-        {30, 4, true, true, "3900オール"},  {30, 4, false, true, "3900点（親）・2000点（子）"},
-        {40, 4, false, false, "8000点"},    {20, 2, false, true, "700点（親）・400点（子）"},
-        {30, 1, false, false, "1000点"},    {60, 3, true, false, "11600点"},
-        {70, 3, true, true, "4000オール"},  {110, 2, false, false, "7100点"},
-        {20, 4, true, true, "2600オール"},  {50, 1, false, true, "800点（親）・400点（子）"},
-        {130, 3, false, false, "8000点"},   {250, 4, true, false, "12000点"},
+        {30, 4, false, false, "7700点"},
+        {30, 4, true, false, "11600点"},
+        {30, 4, true, true, "3900オール"},
+        {30, 4, false, true, "3900点（親）・2000点（子）"},
+        {40, 4, false, false, "8000点"},
+        {20, 2, false, true, "700点（親）・400点（子）"},
+        {30, 1, false, false, "1000点"},
+        {60, 3, true, false, "11600点"},
+        {70, 3, true, true, "4000オール"},
+        {110, 2, false, false, "7100点"},
+        {20, 4, true, true, "2600オール"},
+        {50, 1, false, true, "800点（親）・400点（子）"},
+        {130, 3, false, false, "8000点"},
+        {250, 4, true, false, "12000点"},
         {130, 3, false, true, "4000点（親）・2000点（子）"},
     };
     for (const Row& r : rows) {
@@ -84,7 +91,7 @@ TEST(FuTable, NoCellWritesNothing)
         int fu, han;
         bool tsumo;
     };
-    const Row rows[] = {{20, 1, false}, {20, 2, false}, {20, 1, true}, {25, 2, false},
+    const Row rows[] = {{20, 1, false},  {20, 2, false}, {20, 1, true},  {25, 2, false},
                         {130, 1, false}, {130, 2, true}, {30, 0, false}, {30, 5, false}};
     for (const Row& r : rows) {
         Table t(r.han, false, r.tsumo);

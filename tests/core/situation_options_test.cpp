@@ -39,24 +39,33 @@ TEST(SituationOptions, InterlockTableFirstMatchingRowApplies)
     // they make a row's condition hold where the rows above it do not.
     const std::vector<Row> rows = {
         {"リーチ on", "", "R0e W0e I0d F0e H0e K0d", 0, "R1e W0d I0e F0d H0e K0d", false},
-        {"リーチ on under ハイテイ", "", "R0e W0d I0d F0d H1e K0d", 0, "R1e W0d I0e F0d H1e K0d", false},
-        {"リーチ off, ハイテイ on", "", "R1e W0d I1e F0d H1e K0d", 0, "R0e W0d I0d F0d H1e K0d", true},
-        {"リーチ off, otherwise", "", "R1e W0d I1e F0d H0e K0d", 0, "R0e W0e I0d F0e H0e K0d", true},
+        {"リーチ on under ハイテイ", "", "R0e W0d I0d F0d H1e K0d", 0, "R1e W0d I0e F0d H1e K0d",
+         false},
+        {"リーチ off, ハイテイ on", "", "R1e W0d I1e F0d H1e K0d", 0, "R0e W0d I0d F0d H1e K0d",
+         true},
+        {"リーチ off, otherwise", "", "R1e W0d I1e F0d H0e K0d", 0, "R0e W0e I0d F0e H0e K0d",
+         true},
         {"ダブリー on", "", "R0e W0e I0d F0e H0e K1d", 1, "R0d W1e I0e F0d H0d K0d", false},
         {"ダブリー off", "", "R0d W1e I1e F0d H0d K0d", 1, "R0e W0e I0d F0e H0e K0d", true},
         {"一発 on, リーチ on", "", "R1e W0d I0e F0d H0e K0d", 2, "R1e W0d I1e F0d H0e K0d", false},
-        {"一発 on, ハイテイ on", "", "R0e W0d I0e F0e H1e K0d", 2, "R0e W0d I1e F0e H1e K0d", false},
+        {"一発 on, ハイテイ on", "", "R0e W0d I0e F0e H1e K0d", 2, "R0e W0d I1e F0e H1e K0d",
+         false},
         {"一発 on, otherwise", "", "R0e W1e I0e F0e H0d K0d", 2, "R0d W1e I1e F0d H0d K0d", false},
         {"一発 off, リーチ on", "", "R1e W0d I1e F0d H0e K0d", 2, "R1e W0d I0e F0d H0e K0d", false},
-        {"一発 off, ハイテイ on", "", "R0d W0d I1e F0d H1e K0d", 2, "R0e W0d I0e F0d H1e K0d", true},
-        {"一発 off, ダブリー on", "", "R0d W1e I1e F0d H0d K0d", 2, "R0d W1e I0e F0d H0d K0d", false},
+        {"一発 off, ハイテイ on", "", "R0d W0d I1e F0d H1e K0d", 2, "R0e W0d I0e F0d H1e K0d",
+         true},
+        {"一発 off, ダブリー on", "", "R0d W1e I1e F0d H0d K0d", 2, "R0d W1e I0e F0d H0d K0d",
+         false},
         {"一発 off, otherwise", "", "R0d W0d I1e F0d H0e K0d", 2, "R0e W0e I0d F0e H0e K0d", true},
         {"一巡目 on", "", "R0e W0e I0d F0e H0e K1d", 3, "R0d W0d I0d F1e H0d K0d", false},
         {"一巡目 off", "", "R0d W0d I0d F1e H0d K1d", 3, "R0e W0e I0d F0e H0e K0d", false},
         {"ハイテイ on", "", "R0e W0e I0d F0e H0e K0d", 4, "R0e W0d I0d F0d H1e K0d", false},
-        {"ハイテイ off, リーチ on", "", "R1e W0d I0e F0d H1e K0d", 4, "R1e W0d I0e F0d H0e K0d", false},
-        {"ハイテイ off, 一発 on", "", "R0e W0e I1e F0d H1e K0d", 4, "R0e W0d I1e F0d H0e K0d", false},
-        {"ハイテイ off, no meld", "", "R0d W0d I0e F0d H1e K0d", 4, "R0e W0e I0d F0e H0e K0d", false},
+        {"ハイテイ off, リーチ on", "", "R1e W0d I0e F0d H1e K0d", 4, "R1e W0d I0e F0d H0e K0d",
+         false},
+        {"ハイテイ off, 一発 on", "", "R0e W0e I1e F0d H1e K0d", 4, "R0e W0d I1e F0d H0e K0d",
+         false},
+        {"ハイテイ off, no meld", "", "R0d W0d I0e F0d H1e K0d", 4, "R0e W0e I0d F0e H0e K0d",
+         false},
         {"ハイテイ off, closed kans only", "aa", "R0d W0d I0d F0d H1e K0d", 4,
          "R0d W0e I0d F0e H0e K0d", false},
         {"ハイテイ off, open meld", "ap", "R0e W0e I0d F0e H1e K0d", 4, "R0d W0d I0d F0d H0e K0d",
@@ -190,8 +199,8 @@ TEST(SituationOptions, EveryReachableStateKeepsTheRules)
         key += '/' + std::to_string(t.List2.count()) + '/' + boxesText(t.C_OPTION);
         return key;
     };
-    const std::vector<std::string> steps = {"0", "1", "2", "3", "4", "5", "p", "a",
-                                            "D", "-1", "-2", "-3", "-4"};
+    const std::vector<std::string> steps = {"0", "1", "2",  "3",  "4",  "5", "p",
+                                            "a", "D", "-1", "-2", "-3", "-4"};
     std::map<std::string, std::string> seen;  // key -> script
     std::vector<std::string> queue = {""};
     seen[keyOf(Calculator().t)] = "";

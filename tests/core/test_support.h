@@ -20,7 +20,8 @@ inline std::vector<Code> tiles(std::string_view text)
     std::vector<Code> out;
     std::string reason;
     if (text.empty()) return out;
-    if (!cli::parseTiles(text, out, reason)) ADD_FAILURE() << "bad tiles " << text << ": " << reason;
+    if (!cli::parseTiles(text, out, reason))
+        ADD_FAILURE() << "bad tiles " << text << ": " << reason;
     return out;
 }
 

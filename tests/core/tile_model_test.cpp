@@ -32,9 +32,9 @@ TEST(TileCode, ClassTests)
         bool number;
         bool terminalOrHonour;
     };
-    const Row rows[] = {{"01", false, true, true},  {"05", false, true, false},
-                        {"19", false, true, true},  {"28", false, true, false},
-                        {"31", true, false, true},  {"91", true, false, true},
+    const Row rows[] = {{"01", false, true, true}, {"05", false, true, false},
+                        {"19", false, true, true}, {"28", false, true, false},
+                        {"31", true, false, true}, {"91", true, false, true},
                         {"", false, false, false}};
     for (const Row& r : rows) {
         const Code c = Code::fromText(r.code);

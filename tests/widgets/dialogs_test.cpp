@@ -14,10 +14,7 @@ using namespace tenho::testing;
 
 namespace {
 
-int px(const QWidget& w, int twips)
-{
-    return qRound(twips * w.logicalDpiY() / 1440.0);
-}
+int px(const QWidget& w, int twips) { return qRound(twips * w.logicalDpiY() / 1440.0); }
 
 QRect twips(const QWidget& w, int left, int top, int width, int height)
 {
@@ -40,7 +37,7 @@ void enterCompleteHand(Table& t)
     t.control<QListWidget>("B_list")->setCurrentRow(0);
 }
 
-} // namespace
+}  // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -103,8 +100,7 @@ private slots:
         QCOMPARE(QFontInfo(command1->font()).family(), QStringLiteral("IPAPGothic"));
         // "やり直す" comes first in the tab order, then "OK".
         QWidget* w = command1->nextInFocusChain();
-        while (w != command1 && !(w->focusPolicy() & Qt::TabFocus))
-            w = w->nextInFocusChain();
+        while (w != command1 && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
         QCOMPARE(w, command2);
 
         h.Label5Visible = false;
@@ -161,8 +157,7 @@ private slots:
             QVERIFY(box != nullptr);
             text = box->text();
             title = box->windowTitle();
-            for (QAbstractButton* b : box->buttons())
-                buttons << b->text();
+            for (QAbstractButton* b : box->buttons()) buttons << b->text();
             box->button(QMessageBox::Ok)->click();
         });
         click(t.control("cmdKEISAN"));
@@ -259,8 +254,7 @@ private slots:
         });
         dropOn(t.control("Frame2"), src("31"));
         QTRY_VERIFY(t.model.meldIsClosedKan(1));
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(t.picture("NAKI1", i)->image(), src("31"));
+        for (int i = 0; i < 4; ++i) QCOMPARE(t.picture("NAKI1", i)->image(), src("31"));
         QVERIFY(t.picture("KAN_KAN1", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN1", 1)->isVisible());
     }

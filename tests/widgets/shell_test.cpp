@@ -25,10 +25,7 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString title(const Table& t)
-{
-    return t.window->windowTitle();
-}
+QString title(const Table& t) { return t.window->windowTitle(); }
 
 // The top-level windows that are shown, the main window apart.
 int otherWindowsShown(const Table& t)
@@ -39,7 +36,7 @@ int otherWindowsShown(const Table& t)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -166,8 +163,7 @@ private slots:
         // Both labels opened their address; the menu's ホームページ opens the same.
         t.control<QAction>("HP_URL")->trigger();
         QCOMPARE(t.host.openedUrls.size(), std::size_t{3});
-        for (const QUrl& url : t.host.openedUrls)
-            QCOMPARE(url, QUrl(home));
+        for (const QUrl& url : t.host.openedUrls) QCOMPARE(url, QUrl(home));
     }
 
     void helpOpensInTheProgramsOwnWindow_data()

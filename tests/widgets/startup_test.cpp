@@ -44,7 +44,7 @@ void stop(QProcess& p)
     p.waitForFinished(10000);
 }
 
-} // namespace
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT

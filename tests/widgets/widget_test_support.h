@@ -2,9 +2,9 @@
 // The window on a real QtHost, and the few helpers the widget tests share.
 #pragma once
 
+#include "entry/qt/fonts.h"
 #include "entry/qt/tenho_window.h"
 #include "entry/qt/tile_picture.h"
-#include "entry/qt/fonts.h"
 #include "model/tenho.h"
 #include "shell/qt/qt_host.h"
 
@@ -21,10 +21,7 @@
 
 namespace tenho::testing {
 
-inline int src(const char* code)
-{
-    return paletteIndex(Code::fromText(code));
-}
+inline int src(const char* code) { return paletteIndex(Code::fromText(code)); }
 
 // The real host with the beep counted, the desktop's "open" recorded instead
 // of starting a browser and, where a test scripts them, the call dialogs
@@ -130,4 +127,4 @@ inline QPushButton* buttonOf(QWidget* dialog, const QString& caption)
     return nullptr;
 }
 
-} // namespace tenho::testing
+}  // namespace tenho::testing

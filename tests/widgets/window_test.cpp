@@ -78,8 +78,7 @@ private slots:
             QCOMPARE(byIndex[i]->isEnabled(), i != 2 && i != 5);
         }
         // Two columns of three.
-        for (std::size_t i : {0, 1, 3, 4})
-            QVERIFY(byIndex[i]->y() < byIndex[i + 1]->y());
+        for (std::size_t i : {0, 1, 3, 4}) QVERIFY(byIndex[i]->y() < byIndex[i + 1]->y());
         for (std::size_t i : {0, 1, 2}) {
             QCOMPARE(byIndex[i]->y(), byIndex[i + 3]->y());
             QVERIFY(byIndex[i]->x() < byIndex[i + 3]->x());
@@ -99,7 +98,7 @@ private slots:
         for (int k = 1; k <= 4; ++k) {
             const QByteArray naki = "NAKI" + QByteArray::number(k);
             const QByteArray kan = "KAN_KAN" + QByteArray::number(k);
-            for (int i = 0; i < 3; ++i) // index 0 is the rightmost
+            for (int i = 0; i < 3; ++i)  // index 0 is the rightmost
                 QVERIFY(t.picture(naki.constData(), i)->x() >
                         t.picture(naki.constData(), i + 1)->x());
             QCOMPARE(t.picture(kan.constData(), 0)->geometry(),
@@ -148,8 +147,7 @@ private slots:
         QCOMPARE(menus[1]->text(), QStringLiteral("その他"));
         const auto items = [](QAction* menu) {
             QStringList out;
-            for (QAction* a : menu->menu()->actions())
-                out << a->objectName() + "=" + a->text();
+            for (QAction* a : menu->menu()->actions()) out << a->objectName() + "=" + a->text();
             return out;
         };
         QCOMPARE(items(menus[0]), QStringList{QStringLiteral("SYSTEM=オプション...")});
@@ -215,7 +213,7 @@ private slots:
     void dropsOnTheMeldFrames()
     {
         Table t;
-        t.host.nakiAnswers = {1}; // ポン
+        t.host.nakiAnswers = {1};  // ポン
         QVERIFY(dropOn(t.control("Frame2"), src("91")));
         QCOMPARE(t.host.nakiChiVisible, std::vector<bool>{false});
         QVERIFY(t.model.meldPresent(1));
@@ -223,19 +221,18 @@ private slots:
             QVERIFY(t.picture("NAKI1", i)->isVisible());
             QCOMPARE(t.picture("NAKI1", i)->image(), src("91"));
         }
-        t.host.nakiAnswers = {2}; // カン, then アンカン
+        t.host.nakiAnswers = {2};  // カン, then アンカン
         t.host.kanAnswers = {0};
         QVERIFY(dropOn(t.control("Frame3"), src("07")));
         QCOMPARE(t.host.nakiChiVisible, (std::vector<bool>{false, true}));
         QVERIFY(t.model.meldIsClosedKan(2));
         QVERIFY(t.picture("KAN_KAN2", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN2", 1)->isVisible());
-        for (int j = 0; j < 6; ++j)
-            QVERIFY(t.picture("JUMP", j)->isVisible());
-        t.host.nakiAnswers = {0}; // チー
+        for (int j = 0; j < 6; ++j) QVERIFY(t.picture("JUMP", j)->isVisible());
+        t.host.nakiAnswers = {0};  // チー
         QVERIFY(dropOn(t.control("Frame4"), src("23")));
         QVERIFY(t.model.meldPresent(3));
-        t.host.nakiAnswers = {3}; // Cancel
+        t.host.nakiAnswers = {3};  // Cancel
         QVERIFY(dropOn(t.control("Frame5"), src("31")));
         QVERIFY(!t.model.meldPresent(4));
     }
@@ -252,8 +249,7 @@ private slots:
                               t.picture("ENDPAI"),      t.control("cmdKEISAN"),
                               t.control("I_list"),      t.control("TUMO_END"),
                               t.window->centralWidget()};
-        for (QWidget* w : nowhere)
-            QVERIFY2(!dropOn(w, src("05")), qPrintable(w->objectName()));
+        for (QWidget* w : nowhere) QVERIFY2(!dropOn(w, src("05")), qPrintable(w->objectName()));
         QCOMPARE(t.model.List[0].count(), hand);
         QCOMPARE(t.model.List2.count(), 0);
         QCOMPARE(t.model.meldCount(), 1);
@@ -271,8 +267,7 @@ private slots:
     void clicksRemoveWhatWasClicked()
     {
         Table t;
-        for (const char* c : {"01", "02", "03"})
-            dropOn(t.control("Frame1"), src(c));
+        for (const char* c : {"01", "02", "03"}) dropOn(t.control("Frame1"), src(c));
         click(t.picture("T_HAI", 1));
         QCOMPARE(t.model.List[0].count(), 2);
         QCOMPARE(t.picture("T_HAI", 1)->image(), src("03"));
@@ -315,8 +310,7 @@ private slots:
     void aRefusedTileBeepsAndChangesNothing()
     {
         Table t;
-        for (int i = 0; i < 4; ++i)
-            dropOn(t.control("Frame1"), src("05"));
+        for (int i = 0; i < 4; ++i) dropOn(t.control("Frame1"), src("05"));
         QCOMPARE(t.host.beeps, 0);
         dropOn(t.control("Frame1"), src("05"));
         QCOMPARE(t.host.beeps, 1);
@@ -340,12 +334,12 @@ private slots:
         std::sort(boxes.begin(), boxes.end(), [](QCheckBox* a, QCheckBox* b) {
             return a->property("index").toInt() < b->property("index").toInt();
         });
-        boxes[0]->click(); // リーチ: 一発 becomes available, ダブリー not
+        boxes[0]->click();  // リーチ: 一発 becomes available, ダブリー not
         QCOMPARE(t.model.C_OPTION[0].value, 1);
         QVERIFY(boxes[0]->isChecked());
         QVERIFY(boxes[2]->isEnabled());
         QVERIFY(!boxes[1]->isEnabled());
-        boxes[5]->click(); // カン直後 is never available
+        boxes[5]->click();  // カン直後 is never available
         QVERIFY(!boxes[5]->isChecked());
 
         click(t.control("cmdRESET"));

@@ -68,4 +68,4 @@ KanCheckDialog::KanCheckDialog(QWidget* parent)
 {
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

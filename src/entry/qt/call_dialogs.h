@@ -48,4 +48,4 @@ public:
     explicit KanCheckDialog(QWidget* parent);
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -11,7 +11,7 @@ namespace {
 const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
-} // namespace
+}  // namespace
 
 void installJapaneseFonts()
 {
@@ -36,4 +36,4 @@ QFont gothicFont(qreal pointSize, bool bold)
     return font;
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -15,4 +15,4 @@ void installJapaneseFonts();
 QFont minchoFont(qreal pointSize, bool bold);
 QFont gothicFont(qreal pointSize, bool bold = false);
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

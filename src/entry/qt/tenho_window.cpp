@@ -2,9 +2,9 @@
 
 #include "entry/qt/tenho_window.h"
 
-#include "entry/qt/tile_picture.h"
 #include "entry/qt/fonts.h"
 #include "entry/qt/tile_art.h"
+#include "entry/qt/tile_picture.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,7 +29,7 @@ QString qs(std::string_view text)
 
 constexpr int kTileW = kTileSize.width();
 constexpr int kTileH = kTileSize.height();
-constexpr int kGap = 2; // between neighbouring tiles of a row
+constexpr int kGap = 2;  // between neighbouring tiles of a row
 
 // The table the window's controls lie on.
 class Felt : public QWidget {
@@ -106,7 +106,7 @@ QWidget* framed(DropFrame* frame, QWidget* content)
     return frame;
 }
 
-} // namespace
+}  // namespace
 
 TenhoWindow::TenhoWindow(TENHO& model, QWidget* parent) : QMainWindow(parent), model_(model)
 {
@@ -188,8 +188,7 @@ QWidget* TenhoWindow::buildLeftColumn()
     const auto windList = [&](const char* name, const auto& items, Integer TENHO::*selected) {
         auto* list = new QListWidget(column);
         list->setObjectName(QString::fromLatin1(name));
-        for (std::string_view item : items)
-            list->addItem(qs(item));
+        for (std::string_view item : items) list->addItem(qs(item));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -370,20 +369,14 @@ void TenhoWindow::buildMenus()
 void TenhoWindow::refresh()
 {
     setWindowTitle(QString::fromStdString(model_.caption));
-    for (std::size_t i = 0; i < hai_.size(); ++i)
-        hai_[i]->setPicture(model_.HAI[i]);
-    for (std::size_t i = 0; i < tHai_.size(); ++i)
-        tHai_[i]->setPicture(model_.T_HAI[i]);
-    for (std::size_t j = 0; j < jump_.size(); ++j)
-        jump_[j]->setPicture(model_.JUMP[j]);
+    for (std::size_t i = 0; i < hai_.size(); ++i) hai_[i]->setPicture(model_.HAI[i]);
+    for (std::size_t i = 0; i < tHai_.size(); ++i) tHai_[i]->setPicture(model_.T_HAI[i]);
+    for (std::size_t j = 0; j < jump_.size(); ++j) jump_[j]->setPicture(model_.JUMP[j]);
     for (std::size_t k = 1; k <= 4; ++k) {
-        for (std::size_t i = 0; i < 4; ++i)
-            naki_[k][i]->setPicture(model_.NAKI[k][i]);
-        for (std::size_t i = 0; i < 2; ++i)
-            kanKan_[k][i]->setPicture(model_.KAN_KAN[k][i]);
+        for (std::size_t i = 0; i < 4; ++i) naki_[k][i]->setPicture(model_.NAKI[k][i]);
+        for (std::size_t i = 0; i < 2; ++i) kanKan_[k][i]->setPicture(model_.KAN_KAN[k][i]);
     }
-    for (std::size_t i = 0; i < dora_.size(); ++i)
-        dora_[i]->setPicture(model_.DORA[i]);
+    for (std::size_t i = 0; i < dora_.size(); ++i) dora_[i]->setPicture(model_.DORA[i]);
     endpai_->setPicture(model_.ENDPAI);
 
     tumoEnd_->setChecked(model_.TUMO_END);
@@ -424,4 +417,4 @@ TilePicture* TenhoWindow::picture(const QString& name, int index) const
     return nullptr;
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

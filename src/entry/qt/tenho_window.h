@@ -67,4 +67,4 @@ private:
     std::array<QCheckBox*, 6> cOption_{};
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

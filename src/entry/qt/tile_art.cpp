@@ -140,7 +140,8 @@ void paintRing(QPainter& p, QPointF c, qreal radius, int count, qreal dot, qreal
 {
     for (int i = 0; i < count; ++i) {
         const qreal a = i * 2.0 * std::numbers::pi / count + phase;
-        p.drawEllipse(QPointF(c.x() + std::cos(a) * radius, c.y() + std::sin(a) * radius), dot, dot);
+        p.drawEllipse(QPointF(c.x() + std::cos(a) * radius, c.y() + std::sin(a) * radius), dot,
+                      dot);
     }
 }
 
@@ -186,10 +187,7 @@ void paintBigCoin(QPainter& p, QPointF c)
     p.drawEllipse(c, r * 0.07, r * 0.07);
 }
 
-QPointF at(qreal x, qreal y)
-{
-    return {kArt.left() + x, kArt.top() + y};
-}
+QPointF at(qreal x, qreal y) { return {kArt.left() + x, kArt.top() + y}; }
 
 void paintCharacters(QPainter& p, int rank)
 {
@@ -233,14 +231,12 @@ void paintBamboo(QPainter& p, int rank)
         break;
     case 6:
         for (qreal y : {27.0, 79.0})
-            for (qreal x : {14.0, 40.0, 66.0})
-                paintStick(p, at(x, y), 44, w, g);
+            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 44, w, g);
         break;
     case 7:
         paintStick(p, at(40, 17), 30, w, r);
         for (qreal y : {53.0, 89.0})
-            for (qreal x : {14.0, 40.0, 66.0})
-                paintStick(p, at(x, y), 30, w, g);
+            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 30, w, g);
         break;
     case 8:
         // Two rows of four, the inner sticks leaning together: an M over a W.
@@ -255,8 +251,7 @@ void paintBamboo(QPainter& p, int rank)
         break;
     case 9:
         for (qreal y : {18.0, 53.0, 88.0})
-            for (qreal x : {14.0, 40.0, 66.0})
-                paintStick(p, at(x, y), 30, w, x == 40.0 ? r : g);
+            for (qreal x : {14.0, 40.0, 66.0}) paintStick(p, at(x, y), 30, w, x == 40.0 ? r : g);
         break;
     default:
         break;
@@ -309,8 +304,7 @@ void paintCircles(QPainter& p, int rank)
         break;
     case 8:
         for (qreal y : {13.0, 39.5, 66.5, 93.0})
-            for (qreal x : {24.0, 56.0})
-                paintCoin(p, at(x, y), 12.5, kBlue);
+            for (qreal x : {24.0, 56.0}) paintCoin(p, at(x, y), 12.5, kBlue);
         break;
     case 9: {
         const std::array<QColor, 3> rows = {kBlue, kRed, kGreen};
@@ -403,7 +397,7 @@ void paintPlaceholder(QPainter& p)
     p.drawLine(QPointF(35, 67), QPointF(65, 67));
 }
 
-} // namespace
+}  // namespace
 
 void paintTile(QPainter& painter, const QRectF& rect, int image)
 {
@@ -436,8 +430,7 @@ QPixmap tileIconPixmap(int image, int side)
 QIcon tileIcon(int image)
 {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(tileIconPixmap(image, side));
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(tileIconPixmap(image, side));
     return icon;
 }
 
@@ -446,7 +439,7 @@ void paintFelt(QPainter& painter, const QRectF& rect)
     static const QPixmap grain = [] {
         QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
-        QRandomGenerator random(6); // the same cloth every time
+        QRandomGenerator random(6);  // the same cloth every time
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const int v = random.bounded(100);
@@ -490,4 +483,4 @@ QPixmap dragPixmap(int image, QSize size, qreal devicePixelRatio)
     return pixmap;
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -34,4 +34,4 @@ QPixmap tileIconPixmap(int image, int side);
 // The table the tiles lie on: green felt, lighter in the middle, with a fine grain.
 void paintFelt(QPainter& painter, const QRectF& rect);
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -58,7 +58,7 @@ void deliver(QObject* context, QDropEvent* event, const DropHandler& handler)
     if (handler) QTimer::singleShot(0, context, [handler, source] { handler(source); });
 }
 
-} // namespace
+}  // namespace
 
 TilePicture::TilePicture(const QString& name, int index, QWidget* parent)
     : QWidget(parent), index_(index)
@@ -88,10 +88,7 @@ void TilePicture::setDragSource(bool on)
     setCursor(on ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }
 
-QSize TilePicture::sizeHint() const
-{
-    return kTileSize;
-}
+QSize TilePicture::sizeHint() const { return kTileSize; }
 
 void TilePicture::paintEvent(QPaintEvent*)
 {
@@ -136,18 +133,9 @@ void TilePicture::startDrag()
     }
 }
 
-void TilePicture::dragEnterEvent(QDragEnterEvent* event)
-{
-    offer(event, onDrop);
-}
-void TilePicture::dragMoveEvent(QDragMoveEvent* event)
-{
-    offer(event, onDrop);
-}
-void TilePicture::dropEvent(QDropEvent* event)
-{
-    deliver(this, event, onDrop);
-}
+void TilePicture::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }
+void TilePicture::dragMoveEvent(QDragMoveEvent* event) { offer(event, onDrop); }
+void TilePicture::dropEvent(QDropEvent* event) { deliver(this, event, onDrop); }
 
 DropFrame::DropFrame(const QString& name, const QString& title, QWidget* parent)
     : QGroupBox(title, parent)
@@ -156,17 +144,8 @@ DropFrame::DropFrame(const QString& name, const QString& title, QWidget* parent)
     setAcceptDrops(true);
 }
 
-void DropFrame::dragEnterEvent(QDragEnterEvent* event)
-{
-    offer(event, onDrop);
-}
-void DropFrame::dragMoveEvent(QDragMoveEvent* event)
-{
-    offer(event, onDrop);
-}
-void DropFrame::dropEvent(QDropEvent* event)
-{
-    deliver(this, event, onDrop);
-}
+void DropFrame::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }
+void DropFrame::dragMoveEvent(QDragMoveEvent* event) { offer(event, onDrop); }
+void DropFrame::dropEvent(QDropEvent* event) { deliver(this, event, onDrop); }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

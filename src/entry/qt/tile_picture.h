@@ -80,4 +80,4 @@ protected:
     void dropEvent(QDropEvent* event) override;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -26,7 +26,7 @@ QString labelText(const std::string& text)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDialog(parent)
 {
@@ -109,4 +109,4 @@ QRect HanNumberDialog::twipRect(int left, int top, int width, int height) const
     return {px(left), px(top), px(width), px(height)};
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -30,4 +30,4 @@ private:
     HanNumberButton closedBy_ = HanNumberButton::Closed;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -87,4 +87,4 @@ bool FormOptionDialog::run(form_OPTION& data)
     return true;
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

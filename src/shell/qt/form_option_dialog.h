@@ -37,4 +37,4 @@ private:
     QPushButton* cmd_ = nullptr;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

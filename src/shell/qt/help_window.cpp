@@ -43,4 +43,4 @@ void HelpWindow::showFile(const QString& file)
     browser_->moveCursor(QTextCursor::Start);
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

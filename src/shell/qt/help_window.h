@@ -23,4 +23,4 @@ private:
     QTextBrowser* browser_ = nullptr;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

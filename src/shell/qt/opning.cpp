@@ -2,9 +2,9 @@
 
 #include "shell/qt/opning.h"
 
-#include "model/picture.h"
 #include "entry/qt/fonts.h"
 #include "entry/qt/tile_art.h"
+#include "model/picture.h"
 #include "model/tenho.h"
 
 #include <QCloseEvent>
@@ -21,15 +21,9 @@ namespace tenho::qt {
 
 namespace {
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString qs(const std::string& text) { return QString::fromStdString(text); }
 
-int tile(const char* code)
-{
-    return paletteIndex(Code::fromText(code));
-}
+int tile(const char* code) { return paletteIndex(Code::fromText(code)); }
 
 // Picture1: a complete hand standing on the table in front of a stretch of
 // the wall, its winning tile set a little apart.
@@ -88,7 +82,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 Opning::Opning(QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mainWindow_(mainWindow)
@@ -173,4 +167,4 @@ void Opning::paintEvent(QPaintEvent*)
     p.drawRect(QRectF(rect()).adjusted(5.5, 5.5, -5.5, -5.5));
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

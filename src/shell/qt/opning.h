@@ -38,4 +38,4 @@ private:
     bool ticked_ = false;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -25,7 +25,7 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace
+}  // namespace
 
 void QtHost::messageBox(std::string_view text)
 {
@@ -63,17 +63,14 @@ void QtHost::showVerInfo(const VER_info& dialog)
     d.exec();
 }
 
-void QtHost::beep()
-{
-    QApplication::beep();
-}
+void QtHost::beep() { QApplication::beep(); }
 
 void QtHost::shellOpen(std::string_view target, std::string_view workingFolder, bool)
 {
     const QString t = qs(target);
     if (t.isEmpty()) return;
     QUrl url(t);
-    if (url.scheme().size() <= 1) { // a path ("C:" is a drive, not a scheme)
+    if (url.scheme().size() <= 1) {  // a path ("C:" is a drive, not a scheme)
         url = QUrl::fromLocalFile(QDir(qs(workingFolder)).absoluteFilePath(t));
     }
     // The help file opens in the program's own help window; a missing one
@@ -91,14 +88,8 @@ void QtHost::shellOpen(std::string_view target, std::string_view workingFolder, 
     openUrl(url);
 }
 
-HelpWindow* QtHost::helpWindow() const
-{
-    return help_.data();
-}
+HelpWindow* QtHost::helpWindow() const { return help_.data(); }
 
-void QtHost::openUrl(const QUrl& url)
-{
-    QDesktopServices::openUrl(url);
-}
+void QtHost::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

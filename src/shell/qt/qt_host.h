@@ -46,4 +46,4 @@ private:
     QPointer<HelpWindow> help_;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -30,4 +30,4 @@ QString SingleInstance::defaultLockPath()
         .filePath(QStringLiteral("tenho-%1.lock").arg(static_cast<qulonglong>(::getuid())));
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -26,4 +26,4 @@ private:
     QLockFile lock_;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

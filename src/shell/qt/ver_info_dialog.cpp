@@ -19,10 +19,7 @@ namespace tenho::qt {
 
 namespace {
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // Picture1: the 中 tile standing on a square of felt.
 class VersionPicture : public QWidget {
@@ -50,7 +47,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -117,8 +114,7 @@ VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(pa
         home->setFont(underlined);
         home->setCursor(Qt::PointingHandCursor);
         home->setToolTip(qs(row.homePage));
-        for (QLabel* l : {name, mail, static_cast<QLabel*>(home)})
-            l->setProperty("index", i);
+        for (QLabel* l : {name, mail, static_cast<QLabel*>(home)}) l->setProperty("index", i);
         connect(home, &ClickableLabel::clicked, this, [callback = data.Label4_Click, i] {
             if (callback) callback(i);
         });
@@ -145,4 +141,4 @@ QLabel* VerInfoDialog::label(const char* name, int index) const
     return nullptr;
 }
 
-} // namespace tenho::qt
+}  // namespace tenho::qt

@@ -42,4 +42,4 @@ private:
     QPushButton* cmdOK_ = nullptr;
 };
 
-} // namespace tenho::qt
+}  // namespace tenho::qt
