@@ -81,7 +81,10 @@ void TENHO::TITOITU()
     List3.clear();
     for (int i = 0; i < List[0].count(); ++i) List3.add(List[0].item(i));
     List3.add(Text1);
-    if (sevenDifferentPairs()) {
+    // Seven pairs are fourteen concealed tiles. Beside called melds the pair
+    // flags could all hold (two melds leave eight tiles, four pairs), but that
+    // is never a complete hand.
+    if (List3.count() == 14 && sevenDifferentPairs()) {
         HAN_number& h = HAN();
         h.Label1 = "七対子";
         h.Label2 = "２翻";
