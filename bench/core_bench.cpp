@@ -7,6 +7,7 @@
 
 #include "app/score_cli.h"
 #include "hand_generator.h"
+#include "model/notation.h"
 #include "model/tenho.h"
 
 namespace {
@@ -30,10 +31,10 @@ void fill(tenho::TENHO& t, std::string_view hand, std::string_view win)
 {
     std::vector<tenho::Code> codes;
     std::string reason;
-    tenho::cli::parseTiles(hand, codes, reason);
+    tenho::parseTiles(hand, codes, reason);
     for (tenho::Code c : codes) t.List[0].add(c);
     codes.clear();
-    tenho::cli::parseTiles(win, codes, reason);
+    tenho::parseTiles(win, codes, reason);
     t.Text1 = codes.at(0);
 }
 

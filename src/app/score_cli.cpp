@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/notation.h"
 #include "model/tenho.h"
 
 namespace tenho::cli {
@@ -23,14 +24,7 @@ std::string quoted(std::string_view text)
     return out;
 }
 
-std::string tileLabel(Code c)
-{
-    std::string out(1, c.rank());
-    out += c.suit() == '0' ? 'm' : c.suit() == '1' ? 's' : c.suit() == '2' ? 'p' : 'z';
-    if (isHonour(c)) out[0] = static_cast<char>('1' + (c.suit() - '3'));
-    out += " (" + tileName(c) + ")";
-    return out;
-}
+std::string tileLabel(Code c) { return tileNotation(c) + " (" + tileName(c) + ")"; }
 
 int windIndex(std::string_view text)
 {
@@ -241,52 +235,6 @@ std::vector<std::string_view> splitLines(std::string_view text)
 }
 
 }  // namespace
-
-bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason)
-{
-    std::vector<char> digits;
-    if (text.empty()) {
-        reason = "no tiles given";
-        return false;
-    }
-    for (char ch : text) {
-        if (ch >= '0' && ch <= '9') {
-            digits.push_back(ch);
-            continue;
-        }
-        if (ch != 'm' && ch != 's' && ch != 'p' && ch != 'z') {
-            reason = std::string("unexpected character '") + ch +
-                     "' (tiles are digits followed by m, s, p or z)";
-            return false;
-        }
-        if (digits.empty()) {
-            reason = std::string("suit letter '") + ch + "' without digits";
-            return false;
-        }
-        for (char d : digits) {
-            if (d == '0') {
-                reason = "0 is not a tile number";
-                return false;
-            }
-            if (ch == 'z') {
-                if (d > '7') {
-                    reason = std::string(1, d) + "z is not an honour (1z..7z)";
-                    return false;
-                }
-                out.emplace_back(static_cast<char>('3' + (d - '1')), '1');
-            } else {
-                const char suit = ch == 'm' ? '0' : ch == 's' ? '1' : '2';
-                out.emplace_back(suit, d);
-            }
-        }
-        digits.clear();
-    }
-    if (!digits.empty()) {
-        reason = "digits without a suit letter at the end";
-        return false;
-    }
-    return true;
-}
 
 ParseResult parseOptions(const std::vector<std::string_view>& args)
 {

@@ -48,10 +48,6 @@ struct ParseResult {
     std::string error;  // empty when the options were understood
 };
 
-// Parses tiles such as "123m456p11z" (several digits sharing one letter).
-// Returns false with a reason on malformed text.
-bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason);
-
 ParseResult parseOptions(const std::vector<std::string_view>& args);
 
 // What became of one hand.

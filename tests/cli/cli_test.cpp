@@ -8,6 +8,7 @@
 
 #include "app/score_cli.h"
 #include "core/test_support.h"
+#include "model/notation.h"
 
 namespace tenho::testing {
 namespace {
@@ -56,7 +57,7 @@ TEST(CliTiles, ParsesSharedSuitLetters)
 {
     std::vector<Code> t;
     std::string reason;
-    ASSERT_TRUE(cli::parseTiles("123m456p789s11z7z", t, reason));
+    ASSERT_TRUE(parseTiles("123m456p789s11z7z", t, reason));
     std::string joined;
     for (Code c : t) joined += c.str() + " ";
     EXPECT_EQ(joined, "01 02 03 24 25 26 17 18 19 31 31 91 ");
@@ -67,7 +68,7 @@ TEST(CliTiles, RefusesMalformedText)
     for (const char* bad : {"", "123", "m", "0m", "8z", "12x", "1m2"}) {
         std::vector<Code> t;
         std::string reason;
-        EXPECT_FALSE(cli::parseTiles(bad, t, reason)) << bad;
+        EXPECT_FALSE(parseTiles(bad, t, reason)) << bad;
         EXPECT_FALSE(reason.empty()) << bad;
     }
 }

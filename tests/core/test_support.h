@@ -10,6 +10,7 @@
 
 #include "app/score_cli.h"
 #include "core/scripted_host.h"
+#include "model/notation.h"
 #include "model/tenho.h"
 
 namespace tenho::testing {
@@ -20,8 +21,7 @@ inline std::vector<Code> tiles(std::string_view text)
     std::vector<Code> out;
     std::string reason;
     if (text.empty()) return out;
-    if (!cli::parseTiles(text, out, reason))
-        ADD_FAILURE() << "bad tiles " << text << ": " << reason;
+    if (!parseTiles(text, out, reason)) ADD_FAILURE() << "bad tiles " << text << ": " << reason;
     return out;
 }
 
