@@ -20,7 +20,7 @@ namespace tenho::testing {
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kActions = 10000;
+constexpr int kActions = 30000;
 #else
 constexpr int kActions = 100000;
 #endif
