@@ -86,10 +86,12 @@ TEST(GoldenSevenPairs, Rejected)
         {"a called meld leaves eleven tiles", {"22m44m66p88p33s", "7z", "555z", ""}, kNotReady},
         // Pairs beside called melds are never seven pairs, whatever the count.
         {"two melds beside four pairs", {"113355m7s", "7s", "123p 456s", ""}, kNotReady},
-        {"two honour melds beside four honour pairs", {"3344556z", "6z", "111z 222z", ""},
+        {"two honour melds beside four honour pairs",
+         {"3344556z", "6z", "111z 222z", ""},
          kNotReady},
         {"three melds beside pairs", {"1133m", "5m", "123p 456s 789s", ""}, kNotReady},
-        {"a closed kan and a chi beside four pairs", {"113355m7s", "7s", "1111z* 456p", ""},
+        {"a closed kan and a chi beside four pairs",
+         {"113355m7s", "7s", "1111z* 456p", ""},
          kNotReady},
     });
 }

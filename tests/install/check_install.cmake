@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the tree: the program
 # with its help file in one folder, the launcher on the PATH leading to it,
-# the desktop files, icons and man pages; then starts both programs from there.
+# the desktop files, icons, man pages, changelogs and copyright file; then
+# starts both programs from there.
 #
 #     cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... -DLIBEXECDIR=... -DBINDIR=...
 #           -DDATADIR=... -DMANDIR=... -DDOCDIR=... -P check_install.cmake
@@ -17,8 +18,11 @@ set(expected
     ${LIBEXECDIR}/tenho/TOVARI.HLP
     ${BINDIR}/tenho
     ${BINDIR}/tenho-score
-    ${MANDIR}/man1/tenho.1
-    ${MANDIR}/man1/tenho-score.1
+    ${MANDIR}/man1/tenho.1.gz
+    ${MANDIR}/man1/tenho-score.1.gz
+    ${DOCDIR}/copyright
+    ${DOCDIR}/changelog.gz
+    ${DOCDIR}/changelog.Debian.gz
     ${DATADIR}/applications/${APP_ID}.desktop
     ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
     ${DOCDIR}/index.html)
