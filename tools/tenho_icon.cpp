@@ -31,7 +31,8 @@ int main(int argc, char** argv)
             return 2;
         }
         const QString folder = QStringLiteral("%1x%1").arg(side);
-        const QString file = out.filePath(folder + QLatin1Char('/') + args[2] + ".png");
+        const QString file =
+            out.filePath(folder + QLatin1Char('/') + args[2] + QStringLiteral(".png"));
         if (!out.mkpath(folder) || !tenho::qt::tileIconPixmap(image, side).save(file)) {
             std::fprintf(stderr, "tenho-icon: cannot write %s\n", qPrintable(file));
             return 1;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tenho-screenshot: builds one hand on the real window and saves a picture of
-// the window and of the result dialog, for the documentation. The hand goes
-// in through the same handlers the window's drops call.
+// tenho-screenshot: types one hand into the real window and saves pictures of
+// the window while the line is typed, of the window with the hand entered and
+// of the result dialog, for the documentation. The keys go to the window as a
+// person's would, and the line reaches the handlers the window's drops call.
 //
 //     tenho-screenshot OUTPUT_FOLDER
 #include "entry/qt/fonts.h"
@@ -12,25 +13,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
-#include <deque>
 
 namespace {
 
 using namespace tenho;
 
-// Answers the call dialogs from a script and photographs the result dialog
-// instead of waiting for a person.
+// Photographs the result dialog instead of waiting for a person. The typed
+// line answers the call dialogs itself; one that still came up is cancelled.
 class ScreenshotHost : public qt::QtHost {
 public:
-    std::deque<int> nakiAnswers;
-    std::deque<int> kanAnswers;
     QString resultPath;
     bool saved = false;
 
-    int showNakiCheck(bool) override { return next(nakiAnswers); }
-    int showKanCheck() override { return next(kanAnswers); }
+    int showNakiCheck(bool) override { return -1; }
+    int showKanCheck() override { return -1; }
     void beep() override {}
     void messageBox(std::string_view text) override
     {
@@ -46,18 +45,22 @@ public:
         saved = dialog.grab().save(resultPath);
         return HanNumberButton::Command1;
     }
-
-private:
-    static int next(std::deque<int>& answers)
-    {
-        if (answers.empty()) return -1;
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
 };
 
-int palette(const char* code) { return paletteIndex(Code::fromText(code)); }
+// Presses and releases one key on the widget with the focus.
+void press(QWidget* window, int key, const QString& text = {})
+{
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &up);
+}
+
+void type(QWidget* window, const QString& line)
+{
+    for (QChar c : line) press(window, c.toUpper().unicode(), QString(c));
+}
 
 }  // namespace
 
@@ -79,25 +82,25 @@ int main(int argc, char** argv)
     host.setOwner(&window);
 
     // Pon of 中, a closed kan of 一索, and 二三四萬 五六七筒 八索 waiting on 八索.
-    host.nakiAnswers = {1, 2};
-    host.kanAnswers = {0};
-    model.Frame2_DragDrop(palette("91"));
-    model.Frame3_DragDrop(palette("11"));
-    for (const char* code : {"02", "03", "04", "25", "26", "27", "18"})
-        model.Frame1_DragDrop(palette(code));
-    model.Frame7_DragDrop(palette("18"));
-    model.Frame6_DragDrop(palette("01"));
-    model.selectTUMO_END();
-    model.I_list = 1;
-    model.B_list = 0;
-    window.refresh();
     window.show();
+    window.activateWindow();
 
     int status = 0;
+    const auto save = [&](QWidget& w, const char* name) {
+        if (!w.grab().save(out.filePath(QString::fromLatin1(name)))) status = 1;
+    };
     QTimer::singleShot(500, &app, [&] {
-        if (!window.grab().save(out.filePath(QStringLiteral("window.png")))) status = 1;
-        model.cmdKEISAN_Click();
+        type(&window, QStringLiteral("234m567p8s +8s (777z) [1111s] d1m"));
+        QApplication::processEvents();
+        save(window, "typing.png");
+        press(&window, Qt::Key_Return);
+        model.selectTUMO_END();
+        model.I_list = 1;
+        model.B_list = 0;
         window.refresh();
+        QApplication::processEvents();
+        save(window, "window.png");
+        press(&window, Qt::Key_Return);  // on the emptied field: 計算
         if (!host.saved) status = 1;
         app.quit();
     });

@@ -23,6 +23,11 @@ struct HAN_number {
     bool operator==(const HAN_number&) const = default;
 };
 
+// The result as plain text, for pasting into a chat or a score sheet: one
+// line per yaku with its han, then the total with the fu, then the payment;
+// lines end in LF.
+std::string resultText(const HAN_number& dialog);
+
 // Rule options dialog "オプション設定": the selected button of each group,
 // 0 = "あり", 1 = "なし".
 struct form_OPTION {

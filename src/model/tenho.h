@@ -44,6 +44,15 @@ public:
     TENHO& operator=(const TENHO&) = delete;
 
     Host& host() { return *host_; }
+    // Puts `host` in the place of the current host and returns the one it
+    // replaces: a typed hand answers the call dialogs itself while it is
+    // entered (entry/typed_hand.h).
+    Host& replaceHost(Host& host)
+    {
+        Host& before = *host_;
+        host_ = &host;
+        return before;
+    }
 
     // ---------------------------------------------------------------- controls
     std::string caption;

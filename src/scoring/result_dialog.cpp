@@ -1,8 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result dialog's buttons and the reset of the whole calculator.
+// The result dialog's buttons, its text for the clipboard and the reset of the
+// whole calculator.
 #include "model/tenho.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace tenho {
+
+namespace {
+
+// The lines of a label, without their CR LF ends.
+std::vector<std::string_view> labelLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string resultText(const HAN_number& dialog)
+{
+    constexpr std::string_view kSpace = "　";  // between the columns, as Japanese text has it
+    std::string out;
+    const auto names = labelLines(dialog.Label1);
+    const auto han = labelLines(dialog.Label2);
+    for (std::size_t i = 0; i < std::max(names.size(), han.size()); ++i) {
+        std::string line(i < names.size() ? names[i] : std::string_view());
+        if (i < han.size() && !han[i].empty()) {
+            if (!line.empty()) line += kSpace;
+            line += han[i];
+        }
+        if (!line.empty()) out += line + '\n';
+    }
+    std::string total = dialog.Label3;
+    if (dialog.Label5Visible && !dialog.Label5.empty()) {
+        if (!total.empty()) total += kSpace;
+        total += dialog.Label5;
+    }
+    if (!total.empty()) out += total + '\n';
+    if (!dialog.Label4.empty()) out += dialog.Label4 + '\n';
+    return out;
+}
 
 void TENHO::Command1_Click() { hanNumber.reset(); }
 

@@ -87,5 +87,33 @@ TEST(GoldenResultDialog, OkOnAllGreenShowsNothingMore)
     EXPECT_TRUE(c.t.List[0].isEmpty());
 }
 
+// What Ctrl+C in the dialog copies: yaku and han, total and fu, payment.
+TEST(GoldenResultDialog, PlainTextForTheClipboard)
+{
+    struct Row {
+        const char* name;
+        Deal deal;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"平和 断公九", kPinfu.deal, "断公九　１翻\n平和　１翻\n2翻　30符\n2000点\n"},
+        {"fu hidden",
+         {"11m44m66p88p33s55s7s", "7s", "", "riichi dora=3m"},
+         "立直　１翻\n七対子　２翻\n  ドラ　２翻\n5翻\n8000点\n"},
+        {"yakuman",
+         {"111m555m222p77s99s", "7s", "", "tsumo"},
+         "四暗刻　１３翻\n１３翻\n16000点（親）・8000点（子）\n"},
+        {"no split", {"13579m2468p1357s", "9s", "", ""}, "聴牌していません\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Calculator c;
+        enter(c, r.deal);
+        c.t.cmdKEISAN_Click();
+        ASSERT_EQ(c.host.shownDialogs.size(), 1u);
+        EXPECT_EQ(resultText(c.host.shownDialogs[0]), r.text);
+    }
+}
+
 }  // namespace
 }  // namespace tenho::testing

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The result dialog, the call dialogs and the message box of the real host.
+#include "entry/qt/call_dialogs.h"
 #include "scoring/qt/han_number_dialog.h"
+#include "shell/qt/form_option_dialog.h"
+#include "shell/qt/ver_info_dialog.h"
 #include "widget_test_support.h"
 
+#include <QClipboard>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -257,6 +262,76 @@ private slots:
         for (int i = 0; i < 4; ++i) QCOMPARE(t.picture("NAKI1", i)->image(), src("31"));
         QVERIFY(t.picture("KAN_KAN1", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN1", 1)->isVisible());
+    }
+
+    void resultDialogKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("closedBy");  // HanNumberButton; -1: still open
+        QTest::newRow("Enter: やり直す")
+            << int(Qt::Key_Return) << int(Qt::NoModifier) << int(HanNumberButton::Command1);
+        QTest::newRow("Esc: closed, nothing reset")
+            << int(Qt::Key_Escape) << int(Qt::NoModifier) << int(HanNumberButton::Closed);
+        QTest::newRow("Ctrl+C: copied, still open")
+            << int(Qt::Key_C) << int(Qt::ControlModifier) << -1;
+    }
+
+    void resultDialogKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, closedBy);
+        HAN_number h;
+        h.Label1 = "一気通貫\r\n門前清自摸和\r\n";
+        h.Label2 = "２翻\r\n１翻\r\n";
+        h.Label3 = "3翻";
+        h.Label4 = "2000点（親）・1000点（子）";
+        h.Label5 = "40符";
+        QGuiApplication::clipboard()->clear();
+        qt::HanNumberDialog d(h);
+        bool open = false;
+        whenModal([&](QWidget* dialog) {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            open = dialog->isVisible();
+            if (open) buttonOf(dialog, QStringLiteral("やり直す"))->click();
+        });
+        const HanNumberButton button = d.run();
+        QCOMPARE(open, closedBy < 0);
+        if (closedBy >= 0) QCOMPARE(int(button), closedBy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 closedBy < 0 ? QStringLiteral("一気通貫　２翻\n門前清自摸和　１翻\n3翻　40符\n"
+                                               "2000点（親）・1000点（子）\n")
+                              : QString());
+    }
+
+    // Modal dialogs offer a close button and nothing to minimise or maximise;
+    // the options dialog is wide enough for its caption in a title bar.
+    void modalDialogsHaveOnlyACloseButton()
+    {
+        const HAN_number result;
+        const VER_info version = TENHO::makeVER_info();
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        dialogs.emplace_back(new qt::HanNumberDialog(result));
+        dialogs.emplace_back(new qt::NakiCheckDialog(true, nullptr));
+        dialogs.emplace_back(new qt::KanCheckDialog(nullptr));
+        dialogs.emplace_back(new qt::FormOptionDialog(form_OPTION{}));
+        dialogs.emplace_back(new qt::VerInfoDialog(version));
+        for (const auto& d : dialogs) {
+            const Qt::WindowFlags flags = d->windowFlags();
+            QVERIFY2(flags & Qt::WindowCloseButtonHint, qPrintable(d->objectName()));
+            QVERIFY2(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)),
+                     qPrintable(d->objectName()));
+            QVERIFY2(flags & Qt::CustomizeWindowHint, qPrintable(d->objectName()));
+        }
+        QDialog& options = *dialogs[3];
+        options.show();
+        QFont bold = options.font();
+        bold.setBold(true);
+        QVERIFY(options.width() >=
+                QFontMetrics(bold).horizontalAdvance(options.windowTitle()) + 120);
     }
 };
 

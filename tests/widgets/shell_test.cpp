@@ -141,7 +141,8 @@ private slots:
                 for (const char* name : {"Label2", "Label3", "Label4"})
                     texts << d->label(name, i)->text();
             labelColour = d->label("Label4", 1)->palette().color(QPalette::WindowText).name();
-            okIsDefault = d->okButton()->isDefault() && d->okButton()->text() == "OK";
+            okIsDefault =
+                d->okButton()->isDefault() && d->okButton()->text() == QLatin1String("OK");
             QTest::mouseClick(d->label("Label4", 1), Qt::LeftButton);
             QTest::mouseClick(d->label("Label4", 0), Qt::LeftButton);
             d->okButton()->click();
@@ -177,9 +178,11 @@ private slots:
     {
         QFETCH(bool, trailingSeparator);
         QTemporaryDir folder;
-        QVERIFY(QFile::copy(QStringLiteral(TENHO_HELP_SOURCE), folder.filePath("TOVARI.HLP")));
+        QVERIFY(QFile::copy(QStringLiteral(TENHO_HELP_SOURCE),
+                            folder.filePath(QStringLiteral("TOVARI.HLP"))));
         Table t;
-        t.model.appPath = (folder.path() + (trailingSeparator ? "/" : "")).toStdString();
+        t.model.appPath =
+            (folder.path() + (trailingSeparator ? QStringLiteral("/") : QString())).toStdString();
         t.control<QAction>("HELP")->trigger();
         qt::HelpWindow* help = t.host.helpWindow();
         QVERIFY(help != nullptr);

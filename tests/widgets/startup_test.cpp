@@ -55,7 +55,7 @@ private slots:
     void aHeldLockRefusesALeftOneIsTakenOver()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("tenho.lock");
+        const QString path = dir.filePath(QStringLiteral("tenho.lock"));
         {
             qt::SingleInstance first(path);
             QVERIFY(first.acquire());
@@ -86,7 +86,7 @@ private slots:
     void aSecondStartEndsAtOnceAndACrashDoesNotBlockTheNext()
     {
         QTemporaryDir runtime;
-        const QString lock = runtime.filePath("tenho.lock");
+        const QString lock = runtime.filePath(QStringLiteral("tenho.lock"));
         QProcess first;
         start(first, runtime.path());
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(lock), first.processId(), 10000);

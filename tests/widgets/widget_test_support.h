@@ -18,6 +18,8 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tenho::testing {
 
@@ -25,11 +27,22 @@ inline int src(const char* code) { return paletteIndex(Code::fromText(code)); }
 
 // The real host with the beep counted, the desktop's "open" recorded instead
 // of starting a browser and, where a test scripts them, the call dialogs
-// answered without showing them.
+// answered without showing them. Message boxes are recorded, and shown only
+// while showMessages is on.
 class CountingHost : public qt::QtHost {
 public:
     void beep() override { ++beeps; }
     void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
+    void messageBox(std::string_view text) override
+    {
+        messages.emplace_back(text);
+        if (showMessages) QtHost::messageBox(text);
+    }
+    void shellOpen(std::string_view target, std::string_view folder, bool desktop) override
+    {
+        shellTargets.emplace_back(target);
+        QtHost::shellOpen(target, folder, desktop);
+    }
 
     int showNakiCheck(bool chiVisible) override
     {
@@ -50,6 +63,9 @@ public:
 
     int beeps = 0;
     std::vector<QUrl> openedUrls;
+    std::vector<std::string> messages;
+    bool showMessages = true;
+    std::vector<std::string> shellTargets;
     std::deque<int> nakiAnswers;
     std::deque<int> kanAnswers;
     std::vector<bool> nakiChiVisible;

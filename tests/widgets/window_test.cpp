@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls and menus, and that every drop and click
 // reaches the core's handler (the rules behind them are tested on the core).
+#include "entry/qt/table_look.h"
+#include "entry/qt/tile_art.h"
 #include "widget_test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRadioButton>
 
 using namespace tenho;
@@ -143,17 +148,22 @@ private slots:
         Table t;
         const auto menus = t.window->menuBar()->actions();
         QCOMPARE(menus.size(), 2);
-        QCOMPARE(menus[0]->text(), QStringLiteral("設定"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("その他"));
+        QCOMPARE(menus[0]->text(), QStringLiteral("設定(&S)"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("その他(&O)"));
+        // Name, caption with its mnemonic, and the key that works without the menu.
         const auto items = [](QAction* menu) {
             QStringList out;
-            for (QAction* a : menu->menu()->actions()) out << a->objectName() + "=" + a->text();
+            for (QAction* a : menu->menu()->actions())
+                if (!a->isSeparator())
+                    out << a->objectName() + QLatin1Char('=') + a->text() + QLatin1Char(' ') +
+                               a->shortcut().toString();
             return out;
         };
-        QCOMPARE(items(menus[0]), QStringList{QStringLiteral("SYSTEM=オプション...")});
-        QCOMPARE(items(menus[1]),
-                 (QStringList{QStringLiteral("HELP=ヘルプ"), QStringLiteral("HP_URL=ホームページ"),
-                              QStringLiteral("VER=バージョン情報...")}));
+        QCOMPARE(items(menus[0]), QStringList{QStringLiteral("SYSTEM=オプション(&O)... ")});
+        QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("HELP=ヘルプ(&H) F1"),
+                                               QStringLiteral("HP_URL=ホームページ(&W) "),
+                                               QStringLiteral("VER=バージョン情報(&A)... "),
+                                               QStringLiteral("QUIT=終了(&X) Ctrl+Q")}));
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("SETEI"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("ETC"));
 
@@ -349,6 +359,73 @@ private slots:
         QVERIFY(!boxes[0]->isChecked());
         QVERIFY(!boxes[2]->isEnabled());
         QCOMPARE(t.model.I_list, -1);
+    }
+
+    // Every caption on the felt against the brightest the felt gets, in the
+    // colours the controls draw with; the figures go to the test log.
+    void captionsOnTheFeltAreLegible()
+    {
+        Table t;
+        const QColor felt = qt::brightestFelt();
+        // No pixel of the felt as painted is brighter than that.
+        QImage cloth(t.window->centralWidget()->size(), QImage::Format_RGB32);
+        QPainter painter(&cloth);
+        qt::paintFelt(painter, QRectF(cloth.rect()));
+        painter.end();
+        double brightest = 0;
+        for (int y = 0; y < cloth.height(); ++y)
+            for (int x = 0; x < cloth.width(); ++x)
+                brightest = std::max(brightest, qt::relativeLuminance(cloth.pixelColor(x, y)));
+        QVERIFY(brightest <= qt::relativeLuminance(felt) + 0.002);
+
+        QList<std::pair<QString, QColor>> inks;
+        for (QGroupBox* frame : t.window->findChildren<QGroupBox*>())
+            if (!frame->title().isEmpty())
+                inks.append({frame->title(), frame->palette().windowText().color()});
+        QList<QAbstractButton*> buttons;
+        for (QCheckBox* b : t.window->findChildren<QCheckBox*>()) buttons << b;
+        for (QRadioButton* b : t.window->findChildren<QRadioButton*>()) buttons << b;
+        for (QAbstractButton* b : buttons) {
+            const QPalette& p = b->palette();
+            const QColor on = p.color(QPalette::Active, QPalette::WindowText);
+            const QColor off = p.color(QPalette::Disabled, QPalette::WindowText);
+            inks.append({b->text(), on});
+            inks.append({b->text() + QStringLiteral("（選べない）"), off});
+            // A box that cannot be clicked is dimmer than one that can, square and all.
+            QVERIFY(qt::relativeLuminance(off) < qt::relativeLuminance(on));
+            QVERIFY(qt::relativeLuminance(p.color(QPalette::Disabled, QPalette::Base)) <
+                    qt::relativeLuminance(p.color(QPalette::Active, QPalette::Base)));
+        }
+        auto* note = t.control<QLabel>("handNote");
+        inks.append({QStringLiteral("手牌の書き方"), note->palette().windowText().color()});
+        QTest::keyClicks(t.control("handLine"), QStringLiteral("9z"));
+        QTest::keyClick(t.control("handLine"), Qt::Key_Return);
+        inks.append({note->text(), note->palette().windowText().color()});
+
+        QCOMPARE(inks.size(), 7 + 2 * 8 + 2);
+        for (const auto& [what, ink] : inks) {
+            const double ratio = qt::contrastRatio(ink, felt);
+            qInfo("%5.2f:1  %s on the felt", ratio, qPrintable(what));
+            QVERIFY2(ratio >= 4.5, qPrintable(what));
+        }
+        // Inside the typing field, its hint and its text.
+        auto* field = t.control<QLineEdit>("handLine");
+        const QColor ground = field->palette().color(QPalette::Base);
+        for (auto role : {QPalette::Text, QPalette::PlaceholderText}) {
+            const double ratio = qt::contrastRatio(field->palette().color(role), ground);
+            qInfo("%5.2f:1  %s in the field", ratio, role == QPalette::Text ? "text" : "hint");
+            QVERIFY(ratio >= 4.5);
+        }
+    }
+
+    void theTableCannotBeMaximised()
+    {
+        Table t;
+        const Qt::WindowFlags flags = t.window->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(t.window->minimumSize(), t.window->maximumSize());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "entry/qt/call_dialogs.h"
 
 #include "entry/qt/fonts.h"
+#include "entry/qt/table_look.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,7 +16,7 @@ CallDialog::CallDialog(const QString& name, const QString& caption, const QStrin
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModalFrame(this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(14, 14, 14, 14);
     row->setSpacing(8);

@@ -3,19 +3,25 @@
 #include "entry/qt/tenho_window.h"
 
 #include "entry/qt/fonts.h"
+#include "entry/qt/hand_line.h"
+#include "entry/qt/table_look.h"
 #include "entry/qt/tile_art.h"
 #include "entry/qt/tile_picture.h"
+#include "entry/typed_hand.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tenho::qt {
@@ -44,49 +50,6 @@ protected:
     }
 };
 
-const char* const kTableStyle = R"(
-QGroupBox {
-    color: #f6eed2;
-    font-weight: bold;
-    border: 1px solid rgba(255, 255, 255, 64);
-    border-radius: 7px;
-    background: rgba(0, 0, 0, 40);
-    margin-top: 10px;
-    padding: 12px 8px 7px 8px;
-}
-QGroupBox::title {
-    subcontrol-origin: margin;
-    subcontrol-position: top left;
-    left: 10px;
-    padding: 0 4px;
-}
-QGroupBox#Frame8 { margin-top: 0px; padding: 7px 8px 7px 8px; }
-QCheckBox, QRadioButton { spacing: 5px; }
-QListWidget {
-    background: #fbf6e6;
-    color: #1c1c2a;
-    border: 1px solid #0c3520;
-    border-radius: 3px;
-    outline: none;
-}
-QListWidget::item { padding: 1px 6px; }
-QListWidget::item:selected { background: #b8242a; color: #ffffff; }
-QPushButton#cmdKEISAN, QPushButton#cmdRESET {
-    color: #2b1d0c;
-    font-weight: bold;
-    border: 1px solid #5c3c12;
-    border-radius: 6px;
-    padding: 6px 12px;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff3d6, stop:1 #e0c48d);
-}
-QPushButton#cmdKEISAN:hover, QPushButton#cmdRESET:hover {
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8e6, stop:1 #ebd3a1);
-}
-QPushButton#cmdKEISAN:pressed, QPushButton#cmdRESET:pressed {
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d9bb83, stop:1 #f3e1b8);
-}
-)";
-
 // A fixed-size area inside a frame on which pictures lie at exact places,
 // some over others.
 QWidget* board(QWidget* parent, int width, int height)
@@ -111,8 +74,12 @@ QWidget* framed(DropFrame* frame, QWidget* content)
 TenhoWindow::TenhoWindow(TENHO& model, QWidget* parent) : QMainWindow(parent), model_(model)
 {
     setObjectName(QStringLiteral("TENHO"));
+    // The table has one size: nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     auto* felt = new Felt(this);
-    felt->setStyleSheet(QString::fromLatin1(kTableStyle));
+    felt->setStyleSheet(tableStyleSheet());
     setCentralWidget(felt);
 
     auto* grid = new QGridLayout(felt);
@@ -128,8 +95,11 @@ TenhoWindow::TenhoWindow(TENHO& model, QWidget* parent) : QMainWindow(parent), m
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     buildMenus();
+    chainFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     refresh();
+    // A player who knows the notation starts typing at once.
+    handLine_->setFocus();
 }
 
 QWidget* TenhoWindow::buildHandFrame()
@@ -152,18 +122,36 @@ QWidget* TenhoWindow::buildHandFrame()
         t->raise();
         jump_[static_cast<std::size_t>(j)] = t;
     }
-    return framed(frame, row);
+
+    // Under the tiles, the whole hand from the keyboard, and a line that says
+    // how to use it or, after a malformed line, what is wrong with it.
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addWidget(row, 0, Qt::AlignHCenter);
+    column->addSpacing(4);
+    handLine_ = new HandLine(frame);
+    handLine_->setFont(gothicFont(11));
+    handLine_->setFixedWidth(row->width());
+    handLine_->onEnter = [this](const QString& line) { enterTypedLine(line); };
+    column->addWidget(handLine_, 0, Qt::AlignHCenter);
+    handNote_ = new QLabel(frame);
+    handNote_->setObjectName(QStringLiteral("handNote"));
+    handNote_->setTextFormat(Qt::PlainText);
+    handNote_->setFixedWidth(row->width());
+    connect(handLine_, &HandLine::markCleared, this, [this] { showHandNote({}); });
+    column->addWidget(handNote_, 0, Qt::AlignHCenter);
+    showHandNote({});
+    return frame;
 }
 
 QWidget* TenhoWindow::buildLeftColumn()
 {
     auto* column = new QWidget(centralWidget());
-    // Captions in cream on the felt; the marks inside the boxes keep their ink.
-    QPalette palette = column->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(0xf6, 0xee, 0xd2));
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0xf6, 0xee, 0xd2));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xf6, 0xee, 0xd2, 105));
-    column->setPalette(palette);
+    // Captions light on the felt, the marks inside the boxes in their ink.
+    // The palette goes on each button: one inherited from the column would
+    // give way to the table's style sheet.
+    const QPalette captions = captionPalette(column->palette());
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->setSpacing(10);
@@ -173,6 +161,8 @@ QWidget* TenhoWindow::buildLeftColumn()
     tumoEnd_->setObjectName(QStringLiteral("TUMO_END"));
     ronEnd_ = new QRadioButton(QStringLiteral("ロン"), column);
     ronEnd_->setObjectName(QStringLiteral("RON_END"));
+    tumoEnd_->setPalette(captions);
+    ronEnd_->setPalette(captions);
     auto* group = new QButtonGroup(column);
     group->addButton(tumoEnd_);
     group->addButton(ronEnd_);
@@ -216,6 +206,7 @@ QWidget* TenhoWindow::buildLeftColumn()
         auto* box = new QCheckBox(qs(TENHO::kC_OPTIONCaptions[k]), column);
         box->setObjectName(QStringLiteral("C_OPTION"));
         box->setProperty("index", i);
+        box->setPalette(captions);
         if (!TENHO::kC_OPTIONToolTips[k].empty()) box->setToolTip(qs(TENHO::kC_OPTIONToolTips[k]));
         // The box has already toggled itself; the model toggles and applies
         // the interlocks, and the redraw shows the model's verdict.
@@ -311,9 +302,12 @@ QWidget* TenhoWindow::buildButtons()
         layout->addWidget(b);
         return b;
     };
-    connect(button("cmdKEISAN", QStringLiteral("計算")), &QPushButton::clicked, this,
+    cmdKEISAN_ = button("cmdKEISAN", QStringLiteral("計算"));
+    cmdKEISAN_->setToolTip(QStringLiteral("計算（Enter）"));
+    connect(cmdKEISAN_, &QPushButton::clicked, this,
             [this] { act([&] { model_.cmdKEISAN_Click(); }); });
-    connect(button("cmdRESET", QStringLiteral("リセット")), &QPushButton::clicked, this,
+    cmdRESET_ = button("cmdRESET", QStringLiteral("リセット"));
+    connect(cmdRESET_, &QPushButton::clicked, this,
             [this] { act([&] { model_.cmdRESET_Click(); }); });
     layout->addStretch();
     return column;
@@ -350,25 +344,90 @@ QWidget* TenhoWindow::buildPalette()
 void TenhoWindow::buildMenus()
 {
     const auto action = [this](QMenu* menu, const char* name, const QString& caption,
-                               auto handler) {
+                               const QKeySequence& keys, auto handler) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(keys);
         connect(a, &QAction::triggered, this,
                 [this, handler] { act([&] { (model_.*handler)(); }); });
+        return a;
     };
-    QMenu* setei = menuBar()->addMenu(QStringLiteral("設定"));
+    QMenu* setei = menuBar()->addMenu(QStringLiteral("設定(&S)"));
     setei->setObjectName(QStringLiteral("SETEI"));
-    action(setei, "SYSTEM", QStringLiteral("オプション..."), &TENHO::SYSTEM_Click);
-    QMenu* etc = menuBar()->addMenu(QStringLiteral("その他"));
+    action(setei, "SYSTEM", QStringLiteral("オプション(&O)..."), {}, &TENHO::SYSTEM_Click);
+    QMenu* etc = menuBar()->addMenu(QStringLiteral("その他(&O)"));
     etc->setObjectName(QStringLiteral("ETC"));
-    action(etc, "HELP", QStringLiteral("ヘルプ"), &TENHO::HELP_Click);
-    action(etc, "HP_URL", QStringLiteral("ホームページ"), &TENHO::HP_URL_Click);
-    action(etc, "VER", QStringLiteral("バージョン情報..."), &TENHO::VER_Click);
+    action(etc, "HELP", QStringLiteral("ヘルプ(&H)"), QKeySequence::HelpContents,
+           &TENHO::HELP_Click);
+    action(etc, "HP_URL", QStringLiteral("ホームページ(&W)"), {}, &TENHO::HP_URL_Click);
+    action(etc, "VER", QStringLiteral("バージョン情報(&A)..."), {}, &TENHO::VER_Click);
+    etc->addSeparator();
+    QAction* quit = etc->addAction(QStringLiteral("終了(&X)"));
+    quit->setObjectName(QStringLiteral("QUIT"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));  // where the desktop names no key
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TenhoWindow::chainFocus()
+{
+    // The hand, the win kind, the winds, the boxes row by row, the buttons.
+    std::vector<QWidget*> chain = {handLine_, tumoEnd_, ronEnd_, iList_, bList_};
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t column = 0; column < 2; ++column)
+            chain.push_back(cOption_[column * 3 + row]);
+    chain.push_back(cmdKEISAN_);
+    chain.push_back(cmdRESET_);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TenhoWindow::enterTypedLine(const QString& line)
+{
+    const QByteArray utf8 = line.toUtf8();
+    std::vector<TypedDrop> drops;
+    TypingError error;
+    if (!readTypedHand(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                       drops, error)) {
+        // The core counts bytes, the field characters.
+        const auto chars = [&utf8](std::size_t from, std::size_t length) {
+            return static_cast<int>(
+                QString::fromUtf8(utf8.constData() + from, static_cast<qsizetype>(length)).size());
+        };
+        handLine_->markMalformed(chars(0, error.at), chars(error.at, error.length));
+        showHandNote(qs(error.reason));
+        return;
+    }
+    handLine_->clear();
+    showHandNote({});
+    act([&] { enterTypedHand(model_, drops); });
+}
+
+void TenhoWindow::showHandNote(const QString& error)
+{
+    handNote_->setProperty("error", !error.isEmpty());
+    handNote_->setText(error.isEmpty()
+                           ? QStringLiteral("m 萬子  p 筒子  s 索子  z 字牌  + 和了牌  ( ) 鳴き  "
+                                            "[ ] アンカン  d ドラ  空欄で Enter は計算")
+                           : error);
+    handNote_->style()->unpolish(handNote_);
+    handNote_->style()->polish(handNote_);
+}
+
+void TenhoWindow::keyPressEvent(QKeyEvent* event)
+{
+    // What reaches the window has not been used by the control with the
+    // focus; a held key does not calculate again and again.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) cmdKEISAN_->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TenhoWindow::refresh()
 {
-    setWindowTitle(QString::fromStdString(model_.caption));
+    setWindowTitle(qs(model_.caption));
     for (std::size_t i = 0; i < hai_.size(); ++i) hai_[i]->setPicture(model_.HAI[i]);
     for (std::size_t i = 0; i < tHai_.size(); ++i) tHai_[i]->setPicture(model_.T_HAI[i]);
     for (std::size_t j = 0; j < jump_.size(); ++j) jump_[j]->setPicture(model_.JUMP[j]);

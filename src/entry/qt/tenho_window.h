@@ -11,6 +11,7 @@
 
 class QAction;
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -18,6 +19,7 @@ class QRadioButton;
 namespace tenho::qt {
 
 class DropFrame;
+class HandLine;
 class TilePicture;
 
 class TenhoWindow : public QMainWindow {
@@ -36,6 +38,13 @@ public:
     // "DORA", "ENDPAI" (index 0).
     TilePicture* picture(const QString& name, int index) const;
 
+    // Reads a typed line and enters it, or marks it as malformed.
+    void enterTypedLine(const QString& line);
+
+protected:
+    // Enter presses 計算 from anywhere on the table.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* buildHandFrame();
     QWidget* buildLeftColumn();
@@ -44,6 +53,9 @@ private:
     QWidget* buildButtons();
     QWidget* buildPalette();
     void buildMenus();
+    void chainFocus();
+    // Under the typing field: how to use it, or what is wrong with the line.
+    void showHandNote(const QString& error);  // Tab: top to bottom, left to right
 
     // Runs a model handler, then redraws.
     template <class F> void act(F&& handler)
@@ -65,6 +77,10 @@ private:
     QListWidget* iList_ = nullptr;
     QListWidget* bList_ = nullptr;
     std::array<QCheckBox*, 6> cOption_{};
+    HandLine* handLine_ = nullptr;
+    QLabel* handNote_ = nullptr;
+    QPushButton* cmdKEISAN_ = nullptr;
+    QPushButton* cmdRESET_ = nullptr;
 };
 
 }  // namespace tenho::qt

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "entry/qt/tile_art.h"
+#include "entry/qt/table_look.h"
 
 #include "model/picture.h"
 #include "model/tile.h"
@@ -444,15 +445,15 @@ void paintFelt(QPainter& painter, const QRectF& rect)
             for (int x = 0; x < image.width(); ++x) {
                 const int v = random.bounded(100);
                 if (v < 14)
-                    image.setPixelColor(x, y, QColor(0, 0, 0, 22));
+                    image.setPixelColor(x, y, QColor::fromRgba(kGrainDark));
                 else if (v < 24)
-                    image.setPixelColor(x, y, QColor(255, 255, 255, 12));
+                    image.setPixelColor(x, y, QColor::fromRgba(kGrainLight));
             }
         return QPixmap::fromImage(image);
     }();
     QRadialGradient light(rect.center(), std::max(rect.width(), rect.height()) * 0.75);
-    light.setColorAt(0.0, QColor(0x2f, 0x86, 0x52));
-    light.setColorAt(1.0, QColor(0x17, 0x4f, 0x30));
+    light.setColorAt(0.0, QColor(kFeltCentre));
+    light.setColorAt(1.0, QColor(kFeltEdge));
     painter.fillRect(rect, light);
     painter.save();
     painter.setBrushOrigin(rect.topLeft());

@@ -3,10 +3,14 @@
 #include "scoring/qt/han_number_dialog.h"
 
 #include "entry/qt/fonts.h"
+#include "entry/qt/table_look.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tenho::qt {
 
@@ -32,7 +36,7 @@ HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDia
 {
     setObjectName(QStringLiteral("HAN_number"));
     setWindowTitle(QStringLiteral("役数"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModalFrame(this);
 
     const auto label = [this](const char* name, const std::string& text, const QRect& geometry,
                               const QFont& font, Qt::Alignment alignment) {
@@ -87,6 +91,12 @@ HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDia
     QWidget::setTabOrder(command2, label4);
     QWidget::setTabOrder(label4, label5);
     command1->setFocus();
+
+    // Ctrl+C: the result as text for a chat or a score sheet.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [text = resultText(data)] {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    });
 
     // The form leaves the same margin right of the han column as left of the yaku.
     setFixedSize(px(3840), px(4620));

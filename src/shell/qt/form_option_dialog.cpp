@@ -3,8 +3,10 @@
 #include "shell/qt/form_option_dialog.h"
 
 #include "entry/qt/fonts.h"
+#include "entry/qt/table_look.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,11 +15,19 @@
 
 namespace tenho::qt {
 
+namespace {
+
+// Room beside the caption in a dialog's title bar: its icon, its close
+// button and the margins.
+constexpr int kCaptionRoom = 150;
+
+}  // namespace
+
 FormOptionDialog::FormOptionDialog(const form_OPTION& start, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("form_OPTION"));
     setWindowTitle(QStringLiteral("オプション設定"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModalFrame(this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 12, 14, 12);
@@ -65,6 +75,15 @@ FormOptionDialog::FormOptionDialog(const form_OPTION& start, QWidget* parent) : 
     cmd_->setMinimumWidth(90);
     connect(cmd_, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(cmd_, 0, Qt::AlignHCenter);
+
+    // Wide enough for the caption: window managers draw it in a bold face,
+    // beside an icon and a close button, and cut what does not fit.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
+    const int caption = QFontMetrics(captionFont).horizontalAdvance(windowTitle());
+    const QMargins margins = column->contentsMargins();
+    column->addStrut(caption + kCaptionRoom - margins.left() - margins.right());
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -3,6 +3,7 @@
 #include "shell/qt/ver_info_dialog.h"
 
 #include "entry/qt/fonts.h"
+#include "entry/qt/table_look.h"
 #include "entry/qt/tile_art.h"
 #include "model/tile.h"
 
@@ -60,7 +61,7 @@ VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(pa
 {
     setObjectName(QStringLiteral("VER_info"));
     setWindowTitle(qs(data.caption));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModalFrame(this);
 
     const auto plain = [this](const char* name, const std::string& text, QWidget* parent) {
         auto* l = new QLabel(qs(text), parent);
