@@ -31,20 +31,35 @@ void splitWords(std::string_view line, std::vector<std::string_view>& words)
 
 }  // namespace
 
-LineReader::LineReader(Input& in)
-    : in_(in), buffer_(std::make_unique<char[]>(kMaxLineBytes + 1 + kReadBytes))
+// Where the first LF or CR lies in unread[scanned_..], or unread.size().
+std::size_t LineReader::lineEnd(std::string_view unread) const
 {
+    const char* from = unread.data() + scanned_;
+    const std::size_t size = unread.size() - scanned_;
+    const void* lf = std::memchr(from, '\n', size);
+    const std::size_t beforeLF =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - from) : size;
+    const void* cr = std::memchr(from, '\r', beforeLF);
+    const std::size_t end =
+        cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - from) : beforeLF;
+    return scanned_ + end;
 }
+
+LineReader::LineReader(Input& in) : in_(in), buffer_(std::make_unique<char[]>(kBufferBytes)) {}
 
 void LineReader::read()
 {
-    // Only the start of the line being read is kept, never more than one
-    // line's worth, so the buffer has room for a whole read.
-    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
-    end_ -= begin_;
-    begin_ = 0;
+    // The unread bytes are the start of one line, no longer than a line may
+    // be: moved to the front, they leave room for a whole read. They are
+    // moved only when that room is short, so that input trickling in a few
+    // bytes a read costs no more than input in large reads.
+    if (kBufferBytes - end_ < kReadBytes) {
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
     if (beforeRead) beforeRead();
-    const long n = in_.read(buffer_.get() + end_, kReadBytes, error_);
+    const long n = in_.read(buffer_.get() + end_, kBufferBytes - end_, error_);
     if (n < 0) {
         atEnd_ = true;
         if (error_ == 0) error_ = EIO;
@@ -79,11 +94,11 @@ LineReader::Status LineReader::next(std::string_view& line)
                 continue;
             }
         }
-        std::size_t eol = 0;
-        while (eol < unread.size() && unread[eol] != '\n' && unread[eol] != '\r') ++eol;
+        const std::size_t eol = lineEnd(unread);
         if (eol < unread.size()) {
             afterCR_ = unread[eol] == '\r';
             begin_ += eol + 1;
+            scanned_ = 0;
             if (skipping_ || eol > kMaxLineBytes) {
                 skipping_ = false;
                 return Status::TooLong;
@@ -92,12 +107,15 @@ LineReader::Status LineReader::next(std::string_view& line)
             return Status::Line;
         }
         // No line break among the unread bytes.
+        scanned_ = unread.size();
         if (skipping_ || unread.size() > kMaxLineBytes) {
             skipping_ = true;
             begin_ = end_;
+            scanned_ = 0;
         }
         if (atEnd_) {
             begin_ = end_;
+            scanned_ = 0;
             if (skipping_) {
                 skipping_ = false;
                 return Status::TooLong;

@@ -41,16 +41,19 @@ public:
 
 private:
     static constexpr std::size_t kReadBytes = 1 << 16;
+    static constexpr std::size_t kBufferBytes = kMaxLineBytes + 1 + kReadBytes;
 
     void read();
+    std::size_t lineEnd(std::string_view unread) const;
 
     Input& in_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;  // unread bytes: [begin_, end_)
     std::size_t end_ = 0;
-    bool atStart_ = true;    // the byte order mark not looked for yet
-    bool afterCR_ = false;   // a line ended with CR: an LF next belongs to it
-    bool skipping_ = false;  // inside a line that is too long
+    std::size_t scanned_ = 0;  // unread bytes known to hold no line break
+    bool atStart_ = true;      // the byte order mark not looked for yet
+    bool afterCR_ = false;     // a line ended with CR: an LF next belongs to it
+    bool skipping_ = false;    // inside a line that is too long
     bool atEnd_ = false;
     int error_ = 0;
 };
