@@ -7,7 +7,6 @@
 
 #include "app/cli/options.h"
 #include "app/cli/output.h"
-#include "model/utf8.h"
 
 namespace tenho::cli {
 

@@ -17,7 +17,7 @@ std::string usage()
            "Tiles: digits followed by a suit letter, e.g. 123m456p789s11z\n"
            "  m 萬子 1-9, s 索子 1-9, p 筒子 1-9, z 1 東 2 南 3 西 4 北 5 白 6 發 7 中\n"
            "\n"
-           "Options (--option=value is --option value; -- ends the options):\n"
+           "Options (--option=value works as --option value; -- ends the options):\n"
            "  --hand TILES        the concealed tiles, without the winning tile\n"
            "  --win TILE          the winning tile\n"
            "  --chi TILES         a called chi (e.g. 345p)\n"

@@ -64,7 +64,7 @@ int run(std::span<const std::string_view> args, Input& in, Output& out, Output& 
     }
     writer.flush();
     if (const int e = writer.error(); e != 0) {
-        // The reader went away: nobody is left to tell.
+        // A closed pipe: the reader has gone, and nobody is left to tell.
         if (e != EPIPE) complain(err, std::string("standard output: ") + std::strerror(e));
         return 2;
     }
