@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-score: the command-line scorer.
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -8,7 +7,9 @@
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string_view> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-    return tenho::cli::run(args, stdin, stdout, stderr);
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    tenho::cli::FdInput in(0);
+    tenho::cli::FdOutput out(1);
+    tenho::cli::FdOutput err(2);
+    return tenho::cli::run(args, in, out, err);
 }

@@ -2,6 +2,8 @@
 
 #include "model/notation.h"
 
+#include "model/utf8.h"
+
 namespace tenho {
 
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
@@ -22,9 +24,14 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
             ++digits;
             continue;
         }
-        if (ch != 'm' && ch != 's' && ch != 'p' && ch != 'z')
-            return fail(i, std::string("unexpected character '") + ch +
+        if (ch != 'm' && ch != 's' && ch != 'p' && ch != 'z') {
+            // The whole character, so that the reason stays readable text.
+            const Utf8Piece piece = utf8PieceAt(text, i);
+            const std::string_view shown =
+                piece.valid ? text.substr(i, piece.size) : kReplacementCharacter;
+            return fail(i, "unexpected character '" + std::string(shown) +
                                "' (tiles are digits followed by m, s, p or z)");
+        }
         if (digits == 0) return fail(i, std::string("suit letter '") + ch + "' without digits");
         for (std::size_t j = digitsFrom; j < i; ++j) {
             const char d = text[j];

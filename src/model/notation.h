@@ -15,7 +15,9 @@
 namespace tenho {
 
 // Appends the tiles of `text` to `out` in the order written. On malformed
-// text returns false with a reason and, when errorAt is given, the byte
+// text returns false with a reason (valid UTF-8 whatever the text: it quotes
+// a whole character, or U+FFFD for bytes that are not one) and, when errorAt
+// is given, the byte
 // offset where the text stops making sense (text.size() for digits left
 // without a letter at the end); `out` may then hold the tiles read before.
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,

@@ -2,13 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/cli/text.h"
 #include "app/score_cli.h"
 #include "core/test_support.h"
 #include "model/notation.h"
+#include "shell/addresses.h"
 
 namespace tenho::testing {
 namespace {
@@ -18,38 +27,24 @@ std::vector<std::string_view> words(const std::vector<std::string>& storage)
     return {storage.begin(), storage.end()};
 }
 
-// Runs the command line in-process with `input` on standard input.
 struct RunResult {
     int status;
     std::string out;
     std::string err;
 };
 
-std::string slurp(std::FILE* f)
+// Runs the command line in-process with `input` on standard input, handed
+// out `chunk` bytes a read.
+RunResult runCli(const std::vector<std::string>& args, std::string_view input = "",
+                 std::size_t chunk = std::string_view::npos)
 {
-    std::string text;
-    std::rewind(f);
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    return text;
-}
-
-RunResult runCli(const std::vector<std::string>& args, const std::string& input = "")
-{
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::rewind(in);
-    const std::vector<std::string> storage = args;
+    cli::StringInput in(input, chunk);
+    cli::StringOutput out;
+    cli::StringOutput err;
     RunResult r;
-    r.status = cli::run(words(storage), in, out, err);
-    r.out = slurp(out);
-    r.err = slurp(err);
-    std::fclose(in);
-    std::fclose(out);
-    std::fclose(err);
+    r.status = cli::run(words(args), in, out, err);
+    r.out = out.text;
+    r.err = err.text;
     return r;
 }
 
@@ -73,14 +68,82 @@ TEST(CliTiles, RefusesMalformedText)
     }
 }
 
+TEST(CliTiles, ReasonsQuoteWholeCharacters)
+{
+    struct Row {
+        const char* text;
+        const char* shown;  // the character the reason quotes
+        std::size_t at;
+    };
+    const Row rows[] = {
+        {"１２３m", "１", 0},
+        {"12中", "中", 2},
+        {"1m\xff", "\uFFFD", 2},            // never a UTF-8 byte
+        {"1\xe4\xb8", "\uFFFD", 1},         // a character cut short
+        {"\xed\xa0\x80m", "\uFFFD", 0},     // a surrogate
+        {"\xc0\xafm", "\uFFFD", 0},         // an overlong form
+        {"\xf4\x90\x80\x80", "\uFFFD", 0},  // past U+10FFFF
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        std::vector<Code> t;
+        std::string reason;
+        std::size_t at = 99;
+        ASSERT_FALSE(parseTiles(row.text, t, reason, &at));
+        EXPECT_EQ(reason, std::string("unexpected character '") + row.shown +
+                              "' (tiles are digits followed by m, s, p or z)");
+        EXPECT_EQ(at, row.at);
+    }
+}
+
+TEST(CliText, EchoesAreValidAndShort)
+{
+    const std::string forty(40, 'x');
+    struct Row {
+        std::string word;
+        std::string shown;
+    };
+    const Row rows[] = {
+        {"123m", "123m"},
+        {forty, forty},
+        {forty + "y", std::string(39, 'x') + "…"},
+        {std::string(100000, '1'), std::string(39, '1') + "…"},
+        {"１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０",
+         "１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０"},
+        {"１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０１",
+         "１２３４５６７８９０１２３４５６７８９０１２３４５６７８９０１２３４５６７８９…"},
+        {"a\xff\xfe"
+         "b",
+         "a\uFFFD\uFFFD"
+         "b"},
+        {"\xe4\xb8"
+         "x",
+         "\uFFFD"
+         "x"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.word.substr(0, 50));
+        EXPECT_EQ(cli::echo(row.word), row.shown);
+    }
+}
+
 TEST(CliOptions, ErrorsNameTheOptionAndTheReason)
 {
     struct Row {
         std::vector<std::string> args;
-        const char* expected;  // a piece of the error text
+        std::string expected;  // a piece of the error text
     };
     const std::vector<Row> rows = {
         {{"--frobnicate"}, "--frobnicate: unknown option"},
+        {{"--frob\xff"}, "--frob\uFFFD: unknown option"},
+        {{""}, "an empty argument is not an option (see --help)"},
+        {{"--hand="}, "--hand '': no tiles given"},
+        {{"--hand=12q"}, "--hand '12q': unexpected character 'q'"},
+        {{"--hand", "１２３m"}, "--hand '１２３m': unexpected character '１'"},
+        {{"--round", std::string(60, 'E')}, "--round '" + std::string(39, 'E') + "…': expected"},
+        {{"--tsumo=yes"}, "--tsumo=yes: --tsumo takes no value"},
+        {{"--", "--hand", "1m"}, "'--hand': unexpected argument after -- (see --help)"},
+        {{"--hand", "1m", "--", ""}, "'': unexpected argument after --"},
         {{"--hand"}, "--hand: missing argument"},
         {{"--hand", "--win", "1m"}, "--hand: missing argument"},
         {{"--hand", "12q"}, "--hand '12q'"},
@@ -97,9 +160,9 @@ TEST(CliOptions, ErrorsNameTheOptionAndTheReason)
         {{"--tsumo", "--ron"}, "only one win kind"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.expected);
         const auto result = cli::parseOptions(words(r.args));
-        EXPECT_NE(result.error.find(r.expected), std::string::npos)
-            << "got: " << result.error << "; wanted: " << r.expected;
+        EXPECT_NE(result.error.find(r.expected), std::string::npos) << "got: " << result.error;
     }
 }
 
@@ -110,6 +173,29 @@ TEST(CliOptions, ChiTilesMayBeGivenInAnyOrder)
     ASSERT_TRUE(r.error.empty()) << r.error;
     ASSERT_EQ(r.options.melds.size(), 2u);
     EXPECT_EQ(r.options.melds[0].tiles[0], Code::fromText("23"));
+}
+
+TEST(CliOptions, JoinedValuesAndTheEndOfOptions)
+{
+    const std::string plain = runCli({"--json", "--hand", "234567m234p5678s", "--win", "5s",
+                                      "--round", "E", "--seat", "S", "--tsumo"})
+                                  .out;
+    ASSERT_NE(plain.find("Label1"), std::string::npos) << plain;
+    const std::vector<std::vector<std::string>> same = {
+        {"--json", "--hand=234567m234p5678s", "--win=5s", "--round=E", "--seat=S", "--tsumo"},
+        {"--hand=234567m234p", "--hand", "5678s", "--win=5s", "--round", "E", "--seat=S", "--tsumo",
+         "--json", "--"},
+    };
+    for (const auto& args : same) {
+        SCOPED_TRACE(args[1]);
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, plain);
+    }
+    // A value joined with "=" is taken as it stands, even one that looks
+    // like an option.
+    EXPECT_EQ(runCli({"--json", "--round=--json"}).out,
+              "{\"error\": \"--round '--json': expected E, S, W or N\"}\n");
 }
 
 cli::Outcome scoreArgs(const std::vector<std::string>& args)
@@ -317,7 +403,395 @@ TEST(CliRun, BatchRefusesHandOptionsOnTheCommandLine)
     EXPECT_NE(r.err.find("not allowed with --batch"), std::string::npos);
 }
 
-TEST(CliProcess, TheInstalledBinaryAnswers)
+TEST(CliRun, JsonAnywhereMakesEveryAnswerJson)
+{
+    struct Row {
+        std::vector<std::string> args;
+        std::string input;
+        std::string out;
+    };
+    const std::vector<Row> rows = {
+        {{"--frobnicate", "--json"},
+         "",
+         "{\"error\": \"--frobnicate: unknown option (see --help)\"}\n"},
+        {{"--win", "1m", "--win", "2m", "--json"},
+         "",
+         "{\"error\": \"--win: given more than once\"}\n"},
+        {{"--hand", "12q", "--json"},
+         "",
+         "{\"error\": \"--hand '12q': unexpected character 'q' (tiles are digits followed by m, s, "
+         "p or z)\"}\n"},
+        {{"--hand", "--json"}, "", "{\"error\": \"--hand: missing argument\"}\n"},
+        {{"--batch", "--hand=1m", "--json"},
+         "",
+         "{\"error\": \"--hand: not allowed with --batch (give the hands on standard input)\"}\n"},
+        {{"--json", "--batch", "--tsumo"},
+         "",
+         "{\"error\": \"--tsumo: not allowed with --batch (give the hands on standard input)\"}\n"},
+        {{"--json", "--hand", "１２３m"},
+         "",
+         "{\"error\": \"--hand '１２３m': unexpected character '１' (tiles are digits followed by "
+         "m, s, p or z)\"}\n"},
+        {{"--batch"}, "--bad --json\n", "{\"error\": \"--bad: unknown option (see --help)\"}\n"},
+        {{"--batch"},
+         "--seat\xff --json\n",
+         "{\"error\": \"--seat\uFFFD: unknown option (see --help)\"}\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args.back() + " " + row.input);
+        const auto r = runCli(row.args, row.input);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err, "");
+    }
+    // After "--" nothing is an option, --json included.
+    const auto r = runCli({"--bad", "--", "--json"});
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tenho-score: --bad: unknown option (see --help)\n");
+}
+
+TEST(CliRun, BatchLineEnds)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    struct Row {
+        const char* name;
+        std::string input;
+        std::string out;
+    };
+    const std::vector<Row> rows = {
+        {"byte order mark", bom + "--seat E\n--seat E\n",
+         "場風が選択されていません\n場風が選択されていません\n"},
+        {"only a byte order mark", bom, ""},
+        {"byte order mark, no line break", bom + "--seat E", "場風が選択されていません\n"},
+        {"mark not at the start", "--seat E\n" + bom + "--seat E\n",
+         "場風が選択されていません\nerror: \uFEFF--seat: unknown option (see --help)\n"},
+        {"lone CR", "--seat E\r--seat E --round E\r--seat E",
+         "場風が選択されていません\n和了牌がありません\n場風が選択されていません\n"},
+        {"CR LF", "--seat E\r\n--seat E --round E\r\n\r\n",
+         "場風が選択されていません\n和了牌がありません\n"},
+        {"LF CR", "--seat E\n\r--seat E\n", "場風が選択されていません\n場風が選択されていません\n"},
+        {"blank, comment, tab", "\n \t \n# --seat E\n\t--seat\tE\n  #x\n",
+         "場風が選択されていません\n"},
+    };
+    for (const Row& row : rows) {
+        for (std::size_t chunk : {std::string_view::npos, std::size_t{1}, std::size_t{2}}) {
+            SCOPED_TRACE(std::string(row.name) + ", read by " + std::to_string(chunk));
+            const auto r = runCli({"--batch"}, row.input, chunk);
+            EXPECT_EQ(r.out, row.out);
+            EXPECT_EQ(r.err, "");
+        }
+    }
+}
+
+TEST(CliRun, BatchSkipsLinesTooLongToRead)
+{
+    const std::string skipped = "{\"error\": \"a line of more than 4096 bytes is skipped\"}\n";
+    const std::string answer = "{\"message\": \"場風が選択されていません\"}\n";
+    const auto line = [](std::size_t bytes) {
+        std::string text = "--seat E";
+        text.resize(bytes, ' ');
+        return text;
+    };
+    struct Row {
+        const char* name;
+        std::string input;
+        std::string out;
+        int status;
+    };
+    const std::vector<Row> rows = {
+        {"4096 bytes", line(4096) + "\n--seat E\n", answer + answer, 0},
+        {"4096 bytes and CR LF", line(4096) + "\r\n--seat E\r\n", answer + answer, 0},
+        {"4097 bytes", line(4097) + "\n--seat E\n", skipped + answer, 2},
+        {"a comment of 4097 bytes", "#" + line(4096) + "\n--seat E\n", skipped + answer, 2},
+        {"10 MB, CR", line(10'000'000) + "\r--seat E\n", skipped + answer, 2},
+        {"10 MB at the end", "--seat E\n" + line(10'000'000), answer + skipped, 2},
+        {"two in a row", line(5000) + "\n" + line(5000) + "\n", skipped + skipped, 2},
+    };
+    for (const Row& row : rows) {
+        for (std::size_t chunk : {std::string_view::npos, std::size_t{1000}, std::size_t{4097}}) {
+            SCOPED_TRACE(std::string(row.name) + ", read by " + std::to_string(chunk));
+            const auto r = runCli({"--batch", "--json"}, row.input, chunk);
+            EXPECT_EQ(r.status, row.status);
+            EXPECT_EQ(r.out, row.out);
+        }
+    }
+}
+
+// Hands out one line per read and notes, at each read, what had been written
+// before it.
+class LinePerRead final : public cli::Input {
+public:
+    LinePerRead(std::vector<std::string> lines, const cli::StringOutput& out)
+        : lines_(std::move(lines)), out_(out)
+    {
+    }
+    long read(char* buffer, std::size_t size, int& error) override
+    {
+        writtenAtRead.push_back(out_.text);
+        if (next_ == lines_.size()) {
+            if (failWith == 0) return 0;
+            error = failWith;
+            return -1;
+        }
+        const std::string& line = lines_[next_++];
+        EXPECT_LE(line.size(), size);
+        line.copy(buffer, size);
+        return static_cast<long>(line.size());
+    }
+
+    int failWith = 0;
+    std::vector<std::string> writtenAtRead;
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    const cli::StringOutput& out_;
+};
+
+TEST(CliRun, BatchAnswersAreOutBeforeItWaitsForMore)
+{
+    cli::StringOutput out;
+    cli::StringOutput err;
+    LinePerRead in({"--seat E\n", "# no answer\n", "--seat E --round E\n--seat E\n"}, out);
+    EXPECT_EQ(cli::run(words({"--batch"}), in, out, err), 0);
+    const std::string first = "場風が選択されていません\n";
+    const std::string second = first + "和了牌がありません\n" + first;
+    EXPECT_EQ(in.writtenAtRead, (std::vector<std::string>{"", first, first, second}));
+    EXPECT_EQ(out.text, second);
+
+    // All of a file at once: one write for all its answers.
+    cli::StringOutput whole;
+    cli::StringInput file("--seat E\n--seat E\n--seat E\n");
+    EXPECT_EQ(cli::run(words({"--batch"}), file, whole, err), 0);
+    EXPECT_EQ(whole.writes, 1);
+}
+
+TEST(CliRun, AFailedReadIsAnError)
+{
+    cli::StringOutput out;
+    cli::StringOutput err;
+    LinePerRead in({"--seat E\n", "--seat"}, out);
+    in.failWith = EISDIR;
+    EXPECT_EQ(cli::run(words({"--batch"}), in, out, err), 2);
+    EXPECT_EQ(out.text, "場風が選択されていません\n");  // the cut line gets no answer
+    EXPECT_EQ(err.text, "tenho-score: standard input: Is a directory\n");
+}
+
+TEST(CliRun, AFailedWriteIsAnError)
+{
+    std::string batch;
+    for (int i = 0; i < 20000; ++i) batch += "--seat E\n";
+    struct Row {
+        int error;
+        const char* err;  // a closed pipe ends the run quietly
+    };
+    const Row rows[] = {
+        {ENOSPC, "tenho-score: standard output: No space left on device\n"},
+        {EBADF, "tenho-score: standard output: Bad file descriptor\n"},
+        {EPIPE, ""},
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"}, {"--version"}, {"--json", "--seat", "E"}, {"--seat", "E"}, {"--batch"}};
+    for (const Row& row : rows) {
+        for (const auto& args : commands) {
+            for (std::size_t failAfter : {std::size_t{0}, std::size_t{70000}}) {
+                if (failAfter > 0 && args[0] != "--batch") continue;
+                SCOPED_TRACE(args[0] + " after " + std::to_string(failAfter) + ": " + row.err);
+                cli::StringInput in(batch);
+                cli::StringOutput out;
+                cli::StringOutput err;
+                out.failWith = row.error;
+                out.failAfter = failAfter;
+                EXPECT_EQ(cli::run(words(args), in, out, err), 2);
+                EXPECT_EQ(err.text, row.err);
+                if (failAfter > 0 && args[0] == "--batch") {
+                    // It stops at the failure rather than scoring the rest.
+                    EXPECT_LT(in.reads, 5);
+                }
+            }
+        }
+    }
+}
+
+TEST(CliRun, VersionAndHelp)
+{
+    const std::string version = "tenho-score " + std::string(kVersion) + "\n";
+    EXPECT_EQ(version, "tenho-score 0.97\n");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--version"}, {"--batch", "--version"}, {"--version", "--json"}}) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, version);
+    }
+    const auto help = runCli({"--help"});
+    EXPECT_EQ(runCli({"-h"}).out, help.out);
+    const auto listed = [&](std::string_view name) {
+        for (auto at = help.out.find(name); at != std::string::npos;
+             at = help.out.find(name, at + 1)) {
+            const char next = help.out[at + name.size()];
+            if (next != '-' && (next < 'a' || next > 'z')) return true;
+        }
+        return false;
+    };
+    for (std::string_view name : cli::optionNames()) EXPECT_TRUE(listed(name)) << name;
+    EXPECT_NE(help.out.find("blank\n                      lines and lines starting with # get no "
+                            "answer"),
+              std::string::npos);
+    EXPECT_EQ(runCli({"--batch"}, "--version\n-h\n").out,
+              "error: --version: not allowed on a batch line\n"
+              "error: --help: not allowed on a batch line\n");
+}
+
+// tenho-score started with pipes on its three standard streams.
+class Scorer {
+public:
+    explicit Scorer(const std::vector<std::string>& args, bool ignorePipeSignal = false)
+    {
+        int in[2], out[2], err[2];
+        if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0) ADD_FAILURE() << "pipe";
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            std::signal(SIGPIPE, ignorePipeSignal ? SIG_IGN : SIG_DFL);
+            ::dup2(in[0], 0);
+            ::dup2(out[1], 1);
+            ::dup2(err[1], 2);
+            for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
+            std::vector<std::string> storage = {TENHO_SCORE_PATH};
+            storage.insert(storage.end(), args.begin(), args.end());
+            std::vector<char*> argv;
+            for (std::string& a : storage) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(TENHO_SCORE_PATH, argv.data());
+            ::_exit(127);
+        }
+        ::close(in[0]);
+        ::close(out[1]);
+        ::close(err[1]);
+        in_ = in[1];
+        out_ = out[0];
+        err_ = err[0];
+    }
+    ~Scorer()
+    {
+        for (int fd : {in_, out_, err_})
+            if (fd >= 0) ::close(fd);
+        if (pid_ > 0) wait();
+    }
+
+    bool write(std::string_view text) { return ::write(in_, text.data(), text.size()) >= 0; }
+    void closeInput() { closeFd(in_); }
+    void closeOutput() { closeFd(out_); }
+
+    // Reads standard output up to a line break; what there is after 10 s.
+    std::string readLine() { return readFrom(out_, true); }
+    std::string readErrors() { return readFrom(err_, false); }
+
+    int wait()
+    {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return status;
+    }
+
+private:
+    static void closeFd(int& fd)
+    {
+        ::close(fd);
+        fd = -1;
+    }
+    static std::string readFrom(int fd, bool oneLine)
+    {
+        std::string text;
+        char ch = 0;
+        pollfd p{fd, POLLIN, 0};
+        while (::poll(&p, 1, 10000) == 1 && ::read(fd, &ch, 1) == 1) {
+            text += ch;
+            if (oneLine && ch == '\n') break;
+        }
+        return text;
+    }
+
+    pid_t pid_ = -1;
+    int in_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+};
+
+// The test writes into pipes whose reader may be gone.
+class CliProcess : public ::testing::Test {
+protected:
+    void SetUp() override { previous_ = std::signal(SIGPIPE, SIG_IGN); }
+    void TearDown() override { std::signal(SIGPIPE, previous_); }
+
+private:
+    void (*previous_)(int) = nullptr;
+};
+
+TEST_F(CliProcess, AnswersOneLineAtATime)
+{
+    Scorer s({"--batch", "--json"});
+    ASSERT_TRUE(s.write("--seat E\n"));
+    EXPECT_EQ(s.readLine(), "{\"message\": \"場風が選択されていません\"}\n");
+    ASSERT_TRUE(s.write("# nothing\n--seat E --round E\r"));
+    EXPECT_EQ(s.readLine(), "{\"message\": \"和了牌がありません\"}\n");
+    s.closeInput();
+    EXPECT_EQ(s.readLine(), "");
+    const int status = s.wait();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST_F(CliProcess, AClosedPipeEndsTheRunQuietly)
+{
+    for (bool ignored : {false, true}) {
+        SCOPED_TRACE(ignored ? "SIGPIPE ignored" : "SIGPIPE as usual");
+        Scorer s({"--batch"}, ignored);
+        s.closeOutput();
+        for (int i = 0; i < 100000 && s.write("--seat E\n"); ++i) {
+        }
+        s.closeInput();
+        EXPECT_EQ(s.readErrors(), "");
+        const int status = s.wait();
+        if (ignored) {
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 2);
+        } else {
+            ASSERT_TRUE(WIFSIGNALED(status));
+            EXPECT_EQ(WTERMSIG(status), SIGPIPE);
+        }
+    }
+}
+
+TEST_F(CliProcess, FailedReadsAndWritesAreErrors)
+{
+    struct Row {
+        const char* command;  // after the program, stderr already on the pipe
+        const char* err;
+    };
+    const Row rows[] = {
+        {"--help >/dev/full", "tenho-score: standard output: No space left on device\n"},
+        {"--json --seat E >/dev/full", "tenho-score: standard output: No space left on device\n"},
+        {"--help >&-", "tenho-score: standard output: Bad file descriptor\n"},
+        {"--batch </ >/dev/null", "tenho-score: standard input: Is a directory\n"},
+        {"--batch <&- >/dev/null", "tenho-score: standard input: Bad file descriptor\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        const std::string command = std::string(TENHO_SCORE_PATH) + " 2>&1 " + row.command;
+        std::FILE* p = ::popen(command.c_str(), "r");
+        ASSERT_NE(p, nullptr);
+        std::string text;
+        char buf[256];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) text.append(buf, n);
+        const int status = ::pclose(p);
+        EXPECT_EQ(text, row.err);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2);
+    }
+}
+
+TEST_F(CliProcess, TheInstalledBinaryAnswers)
 {
     const std::string command = std::string(TENHO_SCORE_PATH) +
                                 " --json --hand 123456789m1234p --win 4p --round E >/dev/null";

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// --batch: one hand per line of standard input, one answer per line, in
+// order. Memory stays the same whatever the input: lines are read through a
+// fixed buffer, and a line too long for it is skipped with an error.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/cli/io.h"
+#include "app/cli/replay.h"
+
+namespace tenho::cli {
+
+inline constexpr std::size_t kMaxLineBytes = 4096;
+
+// Splits the input into lines: LF, CR and CR LF each end one. A UTF-8 byte
+// order mark at the very start is skipped.
+class LineReader {
+public:
+    enum class Status {
+        Line,     // `line` holds it, without its line break
+        TooLong,  // a line of more than kMaxLineBytes, dropped
+        End,
+        Failed,  // the input could not be read: error()
+    };
+
+    explicit LineReader(Input& in);
+
+    // The next line; `line` stays valid until the next call.
+    Status next(std::string_view& line);
+    int error() const { return error_; }
+
+    // Called before every read of the input, that is, whenever the reader
+    // may have to wait for more.
+    std::function<void()> beforeRead;
+
+private:
+    static constexpr std::size_t kReadBytes = 1 << 16;
+    static constexpr std::size_t kBufferBytes = kMaxLineBytes + 1 + kReadBytes;
+
+    void read();
+    std::size_t lineEnd(std::string_view unread) const;
+
+    Input& in_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t begin_ = 0;  // unread bytes: [begin_, end_)
+    std::size_t end_ = 0;
+    std::size_t scanned_ = 0;  // unread bytes known to hold no line break
+    bool atStart_ = true;      // the byte order mark not looked for yet
+    bool afterCR_ = false;     // a line ended with CR: an LF next belongs to it
+    bool skipping_ = false;    // inside a line that is too long
+    bool atEnd_ = false;
+    int error_ = 0;
+};
+
+// Answers batch lines one after another on a replay of its own; a batch
+// scored in parallel needs one per thread.
+class LineAnswerer {
+public:
+    enum class Answer { None, Given, Error };
+
+    explicit LineAnswerer(bool json) : json_(json) {}
+
+    // Appends the answer to `line` and a line break to `out`, or nothing for
+    // a blank line or a comment (first word starting with #).
+    Answer answer(std::string_view line, std::string& out);
+    // The answer to a line that was too long to read.
+    Answer answerTooLong(std::string& out);
+
+private:
+    Answer give(const Outcome& outcome, bool json, std::string& out);
+
+    bool json_;
+    HandReplay replay_;
+    std::vector<std::string_view> words_;
+};
+
+// Answers every line of `in` into `out`; 0, or 2 when a line's answer was an
+// error or the input failed (then with a message on `err`). A failure to
+// write is left in `out`.
+int runBatch(bool json, Input& in, Writer& out, Output& err);
+
+}  // namespace tenho::cli

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/cli/options.h"
+
+#include <algorithm>
+
+#include "app/cli/text.h"
+#include "model/notation.h"
+
+namespace tenho::cli {
+
+namespace {
+
+struct Parser {
+    ParseResult& r;
+    std::string_view opt = {};  // the option being read, for its messages
+    bool roundSet = false;
+    bool seatSet = false;
+
+    bool fail(std::string text)
+    {
+        r.error = std::move(text);
+        return false;
+    }
+    HandOptions& hand() { return r.options; }
+};
+
+// What an option sets; false (with the error in the result) when its value
+// is not understood.
+using Apply = bool (*)(Parser&, std::string_view value);
+
+struct Option {
+    std::string_view name;
+    bool takesValue;
+    bool describesHand;  // refused beside --batch, whose hands come on standard input
+    Apply apply;
+};
+
+bool readTiles(Parser& p, std::string_view value, std::vector<Code>& into)
+{
+    std::string reason;
+    if (parseTiles(value, into, reason)) return true;
+    return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+}
+
+void appendText(std::string& text, std::string_view value)
+{
+    if (!text.empty()) text += ' ';
+    text += value;
+}
+
+bool setHand(Parser& p, std::string_view value)
+{
+    if (!readTiles(p, value, p.hand().hand)) return false;
+    appendText(p.hand().handText, value);
+    return true;
+}
+
+bool setWin(Parser& p, std::string_view value)
+{
+    std::vector<Code> t;
+    if (!readTiles(p, value, t)) return false;
+    if (t.size() != 1) return p.fail("--win " + quoted(value) + ": exactly one tile expected");
+    if (p.hand().win) return p.fail("--win: given more than once");
+    p.hand().win = t[0];
+    return true;
+}
+
+bool isChi(const std::vector<Code>& t)
+{
+    return t.size() == 3 && isNumberTile(t[0]) && t[1].suit() == t[0].suit() &&
+           t[2].suit() == t[0].suit() && t[1].value() == t[0].value() + 1 &&
+           t[2].value() == t[0].value() + 2;
+}
+
+bool allEqual(const std::vector<Code>& t, std::size_t n)
+{
+    return t.size() == n && std::all_of(t.begin(), t.end(), [&](Code c) { return c == t[0]; });
+}
+
+template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
+{
+    MeldOption m;
+    m.kind = Kind;
+    m.text = std::string(value);
+    if (!readTiles(p, value, m.tiles)) return false;
+    std::sort(m.tiles.begin(), m.tiles.end());
+    const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
+                    : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
+                                            : allEqual(m.tiles, 4);
+    const std::string given = std::string(p.opt) + " " + quoted(value);
+    if (!ok) {
+        const char* shape = Kind == MeldKind::Chi   ? "a chi is three tiles of one suit in sequence"
+                            : Kind == MeldKind::Pon ? "a pon is three equal tiles"
+                                                    : "a kan is four equal tiles";
+        return p.fail(given + ": not a meld of this kind (" + shape + ")");
+    }
+    if (p.hand().melds.size() >= 4) return p.fail(given + ": at most four melds");
+    p.hand().melds.push_back(std::move(m));
+    return true;
+}
+
+bool setDora(Parser& p, std::string_view value)
+{
+    if (!readTiles(p, value, p.hand().dora)) return false;
+    appendText(p.hand().doraText, value);
+    return true;
+}
+
+int windIndex(std::string_view text)
+{
+    if (text == "E" || text == "e") return 0;
+    if (text == "S" || text == "s") return 1;
+    if (text == "W" || text == "w") return 2;
+    if (text == "N" || text == "n") return 3;
+    return -1;
+}
+
+template <int HandOptions::*Wind, bool Parser::*Given>
+bool setWind(Parser& p, std::string_view value)
+{
+    const int w = windIndex(value);
+    if (w < 0) return p.fail(std::string(p.opt) + " " + quoted(value) + ": expected E, S, W or N");
+    if (p.*Given) return p.fail(std::string(p.opt) + ": given more than once");
+    p.*Given = true;
+    p.hand().*Wind = w;
+    return true;
+}
+
+template <bool HandOptions::*Flag> bool setHandFlag(Parser& p, std::string_view)
+{
+    p.hand().*Flag = true;
+    return true;
+}
+
+template <int Box> bool setBox(Parser& p, std::string_view)
+{
+    p.hand().boxes[Box] = true;
+    return true;
+}
+
+template <bool ParseResult::*Flag> bool setMode(Parser& p, std::string_view)
+{
+    p.r.*Flag = true;
+    return true;
+}
+
+constexpr Option kOptions[] = {
+    {"--hand", true, true, setHand},
+    {"--win", true, true, setWin},
+    {"--chi", true, true, addMeld<MeldKind::Chi>},
+    {"--pon", true, true, addMeld<MeldKind::Pon>},
+    {"--kan", true, true, addMeld<MeldKind::Kan>},
+    {"--ankan", true, true, addMeld<MeldKind::Ankan>},
+    {"--dora", true, true, setDora},
+    {"--tsumo", false, true, setHandFlag<&HandOptions::tsumo>},
+    {"--ron", false, true, setHandFlag<&HandOptions::ron>},
+    {"--round", true, true, setWind<&HandOptions::round, &Parser::roundSet>},
+    {"--seat", true, true, setWind<&HandOptions::seat, &Parser::seatSet>},
+    {"--riichi", false, true, setBox<0>},
+    {"--double-riichi", false, true, setBox<1>},
+    {"--ippatsu", false, true, setBox<2>},
+    {"--first-turn", false, true, setBox<3>},
+    {"--haitei", false, true, setBox<4>},
+    {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>},
+    {"--renhou", false, true, setHandFlag<&HandOptions::renhou>},
+    {"--json", false, false, setMode<&ParseResult::json>},
+    {"--batch", false, false, setMode<&ParseResult::batch>},
+    {"--help", false, false, setMode<&ParseResult::help>},
+    {"-h", false, false, setMode<&ParseResult::help>},
+    {"--version", false, false, setMode<&ParseResult::version>},
+};
+
+// A word split into the option it names and the value joined to it with
+// "=" (only long options take one that way).
+struct Word {
+    std::string_view name;
+    std::string_view value;
+    bool joinedValue = false;
+};
+
+Word splitWord(std::string_view word)
+{
+    Word w{word, {}};
+    if (!word.starts_with("--")) return w;
+    const std::size_t eq = word.find('=');
+    if (eq == std::string_view::npos) return w;
+    w.name = word.substr(0, eq);
+    w.value = word.substr(eq + 1);
+    w.joinedValue = true;
+    return w;
+}
+
+const Option* findOption(std::string_view name)
+{
+    for (const Option& o : kOptions)
+        if (o.name == name) return &o;
+    return nullptr;
+}
+
+// A separate word after an option is its value unless it looks like the
+// next option.
+bool isValueWord(std::string_view word) { return !word.starts_with("--"); }
+
+}  // namespace
+
+std::span<const std::string_view> optionNames()
+{
+    static const auto names = [] {
+        std::vector<std::string_view> out;
+        for (const Option& o : kOptions) out.push_back(o.name);
+        return out;
+    }();
+    return names;
+}
+
+ParseResult parseOptions(std::span<const std::string_view> args)
+{
+    ParseResult r;
+    Parser p{r};
+    std::size_t i = 0;
+    bool ok = true;
+    bool ended = false;  // "--" seen
+    while (ok && i < args.size()) {
+        const std::string_view word = args[i++];
+        if (word == "--") {
+            ended = true;
+            break;
+        }
+        Word w = splitWord(word);
+        const Option* o = findOption(w.name);
+        if (!o) {
+            ok = p.fail(word.empty() ? "an empty argument is not an option (see --help)"
+                                     : echo(word) + ": unknown option (see --help)");
+            break;
+        }
+        if (o->takesValue && !w.joinedValue) {
+            if (i >= args.size() || !isValueWord(args[i])) {
+                ok = p.fail(std::string(o->name) + ": missing argument");
+                break;
+            }
+            w.value = args[i++];
+        } else if (!o->takesValue && w.joinedValue) {
+            ok = p.fail(echo(word) + ": " + std::string(o->name) + " takes no value");
+            break;
+        }
+        if (o->describesHand && r.firstHandOption.empty()) r.firstHandOption = o->name;
+        p.opt = o->name;
+        ok = o->apply(p, w.value);
+    }
+    if (ok && ended && i < args.size())
+        ok = p.fail(quoted(args[i]) + ": unexpected argument after -- (see --help)");
+    if (!ok) {
+        // Past the error the words are only looked through for --json, so
+        // that the error comes out as JSON too.
+        while (i < args.size()) {
+            const std::string_view word = args[i++];
+            if (word == "--") break;
+            if (word == "--json") r.json = true;
+            const Word w = splitWord(word);
+            const Option* o = findOption(w.name);
+            if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))
+                ++i;
+        }
+        return r;
+    }
+    if (r.options.tsumo && r.options.ron) p.fail("--tsumo, --ron: only one win kind may be given");
+    return r;
+}
+
+}  // namespace tenho::cli

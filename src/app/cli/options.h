@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tenho-score's options: the words of a command line, or of one batch line,
+// read into the hand they describe and the way of answering.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/cli/hand_options.h"
+
+namespace tenho::cli {
+
+struct ParseResult {
+    HandOptions options;
+    bool json = false;  // --json anywhere, even after the error
+    bool batch = false;
+    bool help = false;  // --help or -h
+    bool version = false;
+    // The first option that describes the hand (refused beside --batch).
+    std::string_view firstHandOption;
+    std::string error;  // the first word that was not understood, and why; empty when none
+};
+
+// `--name value` and `--name=value` alike; `--` ends the options. Reading
+// stops at the first error, except that a later --json still counts.
+ParseResult parseOptions(std::span<const std::string_view> args);
+
+// Every option's name, in the order of the option table (for --help's tests).
+std::span<const std::string_view> optionNames();
+
+}  // namespace tenho::cli

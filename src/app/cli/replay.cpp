@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/cli/replay.h"
+
+#include "app/cli/refusals.h"
+
+namespace tenho::cli {
+
+void ReplayHost::begin(const HandOptions& hand)
+{
+    hand_ = &hand;
+    hanNumberAnswer = HanNumberButton::Command1;
+    pendingMeld = MeldKind::Chi;
+    chiWasHidden = false;
+    beeps = 0;
+    messagesShown = 0;
+    dialogsShown = 0;
+    message.reset();
+    shown.reset();
+}
+
+void ReplayHost::messageBox(std::string_view text)
+{
+    ++messagesShown;
+    if (!message) message = std::string(text);
+}
+
+HanNumberButton ReplayHost::showHanNumber(const HAN_number& dialog)
+{
+    ++dialogsShown;
+    if (!shown) shown = dialog;
+    return hanNumberAnswer;
+}
+
+int ReplayHost::showNakiCheck(bool chiVisible)
+{
+    chiWasHidden = false;
+    switch (pendingMeld) {
+    case MeldKind::Chi:
+        if (!chiVisible) {
+            chiWasHidden = true;
+            return 3;  // Cancel
+        }
+        return 0;
+    case MeldKind::Pon:
+        return 1;
+    case MeldKind::Kan:
+    case MeldKind::Ankan:
+        return 2;
+    }
+    return 3;
+}
+
+int ReplayHost::showKanCheck() { return pendingMeld == MeldKind::Ankan ? 0 : 1; }
+
+bool ReplayHost::showFormOption(form_OPTION& dialog)
+{
+    dialog.Option1 = hand_ && hand_->kuitan ? 0 : 1;
+    dialog.Option3 = hand_ && hand_->renhou ? 0 : 1;
+    return true;
+}
+
+TENHO& HandReplay::freshCalculator()
+{
+    // A new calculator for every hand; once the core can return one to its
+    // starting state, that reset goes here instead.
+    calculator_.emplace(host_);
+    return *calculator_;
+}
+
+std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
+{
+    host_.begin(hand);
+    TENHO& t = freshCalculator();
+    t.Form_Load();
+    t.SYSTEM_Click();  // the house rules, through the options dialog
+
+    for (std::size_t k = 1; k <= hand.melds.size(); ++k) {
+        const MeldOption& m = hand.melds[k - 1];
+        host_.pendingMeld = m.kind;
+        const int beeps = host_.beeps;
+        if (t.formMeld(static_cast<int>(k), paletteIndex(m.tiles[0])) != Entry::Accepted) {
+            if (host_.chiWasHidden) return Outcome::error(chiNotOffered(m));
+            if (host_.beeps > beeps) return Outcome::error(meldRefused(t, m));
+            return Outcome::error(meldNotFormed(m));
+        }
+    }
+
+    for (Code c : hand.hand) {
+        const Entry e = t.Frame1_DragDrop(paletteIndex(c));
+        if (e == Entry::Refused) return Outcome::error(handTileRefused(hand, c));
+        if (e == Entry::Ignored) return Outcome::error(tooManyHandTiles(hand));
+    }
+
+    if (hand.win && t.Frame7_DragDrop(paletteIndex(*hand.win)) != Entry::Accepted)
+        return Outcome::error(winRefused(*hand.win));
+
+    for (int b = 0; b < 5; ++b) {
+        if (hand.boxes[b] && t.clickC_OPTION(b) != Entry::Accepted)
+            return Outcome::error(boxDisabled(t, hand, b));
+    }
+
+    for (Code c : hand.dora) {
+        const Entry e = t.Frame6_DragDrop(paletteIndex(c));
+        if (e == Entry::Refused) return Outcome::error(doraRefused(hand, c));
+        if (e == Entry::Ignored) return Outcome::error(tooManyIndicators(hand));
+    }
+
+    if (hand.tsumo) t.selectTUMO_END();
+    if (hand.ron) t.selectRON_END();
+    t.B_list = static_cast<Integer>(hand.round);
+    t.I_list = static_cast<Integer>(hand.seat);
+    return std::nullopt;
+}
+
+Outcome HandReplay::score(const HandOptions& hand)
+{
+    if (auto refused = enter(hand)) return std::move(*refused);
+    calculator_->cmdKEISAN_Click();
+
+    Outcome o;
+    if (host_.shown) {
+        o.kind = Outcome::Kind::Dialog;
+        o.dialog = std::move(*host_.shown);
+    } else if (host_.message) {
+        o.kind = Outcome::Kind::Message;
+        o.message = std::move(*host_.message);
+    } else {
+        return Outcome::error("計算: no result was shown");
+    }
+    return o;
+}
+
+Outcome score(const HandOptions& hand)
+{
+    HandReplay replay;
+    return replay.score(hand);
+}
+
+}  // namespace tenho::cli

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A hand entered on the calculator exactly as a person would enter it at the
+// window: every tile, meld, box and choice goes through the window's own
+// event handlers, so the hand passes the same checks, and 計算 is pressed.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/cli/hand_options.h"
+#include "app/cli/outcome.h"
+#include "model/host.h"
+#include "model/tenho.h"
+
+namespace tenho::cli {
+
+// The host of a headless replay: answers the call and rule dialogs as the
+// hand says and remembers what the calculator showed.
+class ReplayHost final : public Host {
+public:
+    // Forgets the previous hand; the dialogs are answered for `hand` from now on.
+    void begin(const HandOptions& hand);
+
+    void messageBox(std::string_view text) override;
+    HanNumberButton showHanNumber(const HAN_number& dialog) override;
+    int showNakiCheck(bool chiVisible) override;
+    int showKanCheck() override;
+    bool showFormOption(form_OPTION& dialog) override;
+    void showVerInfo(const VER_info&) override {}
+    void beep() override { ++beeps; }
+    void shellOpen(std::string_view, std::string_view, bool) override {}
+
+    // How the result dialog is closed: "やり直す", which keeps the hand.
+    HanNumberButton hanNumberAnswer = HanNumberButton::Command1;
+    MeldKind pendingMeld = MeldKind::Chi;  // the meld whose call dialog comes next
+    bool chiWasHidden = false;             // the last NAKI_check offered no チー
+    int beeps = 0;
+    int messagesShown = 0;
+    int dialogsShown = 0;
+    std::optional<std::string> message;  // the first message box
+    std::optional<HAN_number> shown;     // the first result dialog
+
+private:
+    const HandOptions* hand_ = nullptr;
+};
+
+// Scores hands one after another. Each hand starts on a calculator as the
+// program starts it; one replay per thread.
+class HandReplay {
+public:
+    // A started calculator with `hand` entered: melds, concealed tiles,
+    // winning tile, boxes, dora indicators, win kind and winds, in that
+    // order. The error when the window refused one of them.
+    std::optional<Outcome> enter(const HandOptions& hand);
+
+    // enter(hand), then 計算: what the calculator showed.
+    Outcome score(const HandOptions& hand);
+
+    // The calculator and host of the last hand entered.
+    TENHO& calculator() { return *calculator_; }
+    ReplayHost& host() { return host_; }
+
+private:
+    TENHO& freshCalculator();
+
+    ReplayHost host_;
+    std::optional<TENHO> calculator_;
+};
+
+// One hand on a replay of its own.
+Outcome score(const HandOptions& hand);
+
+}  // namespace tenho::cli
