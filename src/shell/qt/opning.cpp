@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 
 namespace tenho::qt {
@@ -134,16 +135,55 @@ void Opning::showEvent(QShowEvent* event)
     timer1_->start();
 }
 
+void Opning::prepareMainWindow()
+{
+    // While the splash is up, the main window is made ready to appear at
+    // once: its native window made, its style and layout settled, and every
+    // control drawn once so that the fonts and tile pictures are at hand.
+    if (mainWindow_ == nullptr || prepared_) return;
+    prepared_ = true;
+    mainWindow_->winId();
+    mainWindow_->ensurePolished();
+    mainWindow_->adjustSize();
+    mainWindow_->grab();
+    // The result dialog's fonts, whose first use would otherwise fall on the
+    // first 計算.
+    for (const QFont& font : {minchoFont(14.25, true), minchoFont(18, true), gothicFont(18)}) {
+        QPixmap scratch(8, 8);
+        QPainter p(&scratch);
+        p.setFont(font);
+        p.drawText(QPointF(0, 8), QStringLiteral("翻符点０１２３４５６７８９"));
+    }
+}
+
 void Opning::Timer1_Timer()
 {
     ticked_ = true;
     timer1_->stop();
-    close();
-    if (mainWindow_ != nullptr) {
-        mainWindow_->show();
-        mainWindow_->raise();
-        mainWindow_->activateWindow();
+    if (mainWindow_ == nullptr) {
+        close();
+        return;
     }
+    prepareMainWindow();
+    // The main window comes up first and the splash goes once the main
+    // window is on the screen, so that there is never a moment without
+    // either (a watchdog closes it if the screen never says so).
+    mainWindow_->windowHandle()->installEventFilter(this);
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+    QTimer::singleShot(1000, this, &Opning::close);
+}
+
+bool Opning::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && mainWindow_ != nullptr &&
+        watched == mainWindow_->windowHandle() && mainWindow_->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // After the main window has painted what the exposure asks for.
+        QTimer::singleShot(0, this, &Opning::close);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Opning::closeEvent(QCloseEvent* event)
@@ -157,6 +197,8 @@ void Opning::closeEvent(QCloseEvent* event)
 
 void Opning::paintEvent(QPaintEvent*)
 {
+    // Once the splash is on the screen, the main window gets ready behind it.
+    if (!prepared_) QTimer::singleShot(0, this, &Opning::prepareMainWindow);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     paintFelt(p, rect());

@@ -8,7 +8,12 @@
 #include "shell/qt/opning.h"
 #include "shell/qt/qt_host.h"
 
+#include "shell/addresses.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 
 namespace tenho::qt {
 
@@ -19,7 +24,9 @@ WindowProgram::WindowProgram(std::unique_ptr<QtHost> host)
     QApplication::setWindowIcon(tileIcon(paletteIndex(Code('9', '1'))));
 
     model_ = std::make_unique<TENHO>(*host_);
-    model_->appPath = QCoreApplication::applicationDirPath().toStdString();
+    const QString folder = QCoreApplication::applicationDirPath();
+    model_->appPath = folder.toStdString();
+    model_->homePage = buildTreePage(folder).toStdString();
     model_->Form_Load();
 
     // The main window waits hidden behind the splash until its tick.
@@ -31,5 +38,29 @@ WindowProgram::WindowProgram(std::unique_ptr<QtHost> host)
 WindowProgram::~WindowProgram() = default;
 
 void WindowProgram::start() { splash_->show(); }
+
+void WindowProgram::bringToFront()
+{
+    QWidget* front = splash_->isVisible() ? static_cast<QWidget*>(splash_.get()) : window_.get();
+    if (!front->isVisible()) return;
+    front->setWindowState((front->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    front->show();
+    front->raise();
+    front->activateWindow();
+}
+
+QString WindowProgram::buildTreePage(const QString& programFolder)
+{
+    // The address built in names the installed page, which a program in the
+    // build tree may not have beside it; the build tree has its own copy.
+    const QString built =
+        QString::fromUtf8(kHomePage.data(), static_cast<qsizetype>(kHomePage.size()));
+    if (!built.startsWith(QLatin1String("file:"))) return {};
+    const QFileInfo copy(QDir(programFolder).filePath(QStringLiteral("data/index.html")));
+    if (!copy.isFile() ||
+        !QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("CMakeCache.txt"))))
+        return {};
+    return QUrl::fromLocalFile(copy.absoluteFilePath()).toString();
+}
 
 }  // namespace tenho::qt

@@ -26,6 +26,15 @@ public:
     // Shows the splash; its tick shows the main window.
     void start();
 
+    // A later start asked for the calculator: the main window comes to the
+    // front, restored if it was minimised (the splash, while it is up).
+    void bringToFront();
+
+    // The project's page that the program in `programFolder` opens: run from
+    // the build tree, the copy configured there; else empty (the address
+    // built in).
+    static QString buildTreePage(const QString& programFolder);
+
     QtHost& host() { return *host_; }
     TENHO& model() { return *model_; }
     TenhoWindow& window() { return *window_; }
