@@ -6,6 +6,7 @@
 #include "entry/qt/tile_art.h"
 #include "model/picture.h"
 #include "model/tenho.h"
+#include "scoring/qt/han_number_dialog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -146,14 +147,15 @@ void Opning::prepareMainWindow()
     mainWindow_->ensurePolished();
     mainWindow_->adjustSize();
     mainWindow_->grab();
-    // The result dialog's fonts, whose first use would otherwise fall on the
-    // first 計算.
-    for (const QFont& font : {minchoFont(14.25, true), minchoFont(18, true), gothicFont(18)}) {
-        QPixmap scratch(8, 8);
-        QPainter p(&scratch);
-        p.setFont(font);
-        p.drawText(QPointF(0, 8), QStringLiteral("翻符点０１２３４５６７８９"));
-    }
+    // A result dialog drawn once too, so that its fonts are not first loaded
+    // on the first 計算.
+    HAN_number sample;
+    sample.Label1 = "立直\r\n平和\r\nドラ\r\n";
+    sample.Label2 = "１翻\r\n１翻\r\n２翻\r\n";
+    sample.Label3 = "４翻";
+    sample.Label4 = "2000点（親）・1000点（子）";
+    sample.Label5 = "30符";
+    HanNumberDialog(sample, mainWindow_).grab();
 }
 
 void Opning::Timer1_Timer()
