@@ -135,6 +135,9 @@ public:
 
     // The application's own folder (for the help file).
     std::string appPath;
+    // The project's page, where it is not the address built in (the copy in
+    // the build tree, for a program run from there).
+    std::string homePage;
 
     // ----------------------------------------------------------- tile pictures
     void HAI_GAZOU();
@@ -304,7 +307,7 @@ public:
     void HP_URL_Click();
     void VER_Click();
     std::string helpFilePath() const;
-    static VER_info makeVER_info();
+    VER_info makeVER_info() const;
     void VER_info_Label4_Click(int index);
 
 private:

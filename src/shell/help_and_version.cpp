@@ -36,7 +36,7 @@ void TENHO::HELP_Click() { host().shellOpen(helpFilePath(), appPath, false); }
 
 void TENHO::HP_URL_Click() { host().shellOpen(makeVER_info().credits[0].homePage, "", true); }
 
-VER_info TENHO::makeVER_info()
+VER_info TENHO::makeVER_info() const
 {
     VER_info v;
     v.caption = "バージョン情報";
@@ -50,7 +50,7 @@ VER_info TENHO::makeVER_info()
     for (std::size_t i = 0; i < v.credits.size(); ++i) {
         v.credits[i].name = std::string(kProject) + std::string(roles[i]);
         v.credits[i].mail = kMail;
-        v.credits[i].homePage = kHomePage;
+        v.credits[i].homePage = homePage.empty() ? std::string(kHomePage) : homePage;
     }
     return v;
 }

@@ -312,7 +312,8 @@ private slots:
     void modalDialogsHaveOnlyACloseButton()
     {
         const HAN_number result;
-        const VER_info version = TENHO::makeVER_info();
+        CountingHost host;
+        const VER_info version = TENHO(host).makeVER_info();
         std::vector<std::unique_ptr<QDialog>> dialogs;
         dialogs.emplace_back(new qt::HanNumberDialog(result));
         dialogs.emplace_back(new qt::NakiCheckDialog(true, nullptr));

@@ -148,7 +148,7 @@ private slots:
             d->okButton()->click();
         });
         t.control<QAction>("VER")->trigger();
-        const VER_info v = TENHO::makeVER_info();
+        const VER_info v = t.model.makeVER_info();
         const QString home = qs(kHomePage);
         const QString mail = qs(kMail);
         QCOMPARE(

@@ -184,8 +184,13 @@ QWidget* TenhoWindow::buildLeftColumn()
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setFixedSize(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 14,
                            4 * list->sizeHintForRow(0) + 2 * list->frameWidth() + 2);
-        connect(list, &QListWidget::currentRowChanged, this, [this, selected](int row) {
-            act([&] { model_.*selected = static_cast<Integer>(row); });
+        // A wind is chosen by selecting its row (a click, or an arrow key in
+        // the list). The focus arriving by Tab makes a row current without
+        // selecting it, and chooses nothing.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list, selected] {
+            const QList<QListWidgetItem*> rows = list->selectedItems();
+            if (rows.isEmpty()) return refresh();  // a chosen wind is not taken back
+            act([&] { model_.*selected = static_cast<Integer>(list->row(rows.front())); });
         });
         return list;
     };

@@ -5,7 +5,7 @@
 #include "entry/qt/tile_art.h"
 #include "model/tile.h"
 
-#include <QCursor>
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -99,38 +99,47 @@ void TilePicture::paintEvent(QPaintEvent*)
 void TilePicture::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
-    if (dragSource_) {
-        startDrag();
-        return;
-    }
     pressed_ = true;
+    pressedAt_ = event->position().toPoint();
+}
+
+void TilePicture::mouseMoveEvent(QMouseEvent* event)
+{
+    // A palette tile is dragged once the pointer has moved off its press;
+    // until then a release is a press and release on the tile itself.
+    if (!pressed_ || !dragSource_ || !(event->buttons() & Qt::LeftButton)) return;
+    if ((event->position().toPoint() - pressedAt_).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    pressed_ = false;
+    startDrag();
 }
 
 void TilePicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
-    if (rect().contains(event->position().toPoint()) && onClick) onClick();
+    if (!rect().contains(event->position().toPoint())) return;
+    // Pressed and released on one palette tile: it is dropped on itself.
+    if (dragSource_) {
+        if (onDrop) onDrop(index_);
+        return;
+    }
+    if (onClick) onClick();
 }
 
 void TilePicture::startDrag()
 {
-    // The drag starts on the press itself: releasing on the same tile drops
-    // it on itself, which adds it to the hand.
+    // Only a drop on a target enters the tile: a drag cancelled with Escape,
+    // or ended outside the window or on anything that takes no drop, changes
+    // nothing, wherever the pointer then is.
     auto* drag = new QDrag(this);
     drag->setMimeData(paletteMimeData(index_));
     const QPixmap pixmap = dragPixmap(image_, size(), devicePixelRatioF());
     drag->setPixmap(pixmap);
     const QSizeF half = pixmap.deviceIndependentSize() / 2;
     drag->setHotSpot(QPoint(qRound(half.width()), qRound(half.height())));
-    const Qt::DropAction done = drag->exec(Qt::CopyAction);
-    // X11's drag manager ends a drag that never moved without any drop; a
-    // press and release on one palette tile must still drop it on itself.
-    if (done == Qt::IgnoreAction && onDrop && rect().contains(mapFromGlobal(QCursor::pos()))) {
-        const DropHandler handler = onDrop;
-        const int source = index_;
-        QTimer::singleShot(0, this, [handler, source] { handler(source); });
-    }
+    drag->exec(Qt::CopyAction);
 }
 
 void TilePicture::dragEnterEvent(QDragEnterEvent* event) { offer(event, onDrop); }

@@ -44,7 +44,8 @@ public:
     // A palette tile dropped here. Pictures without a handler still swallow
     // drops, so that nothing dropped on them reaches the frame behind.
     DropHandler onDrop;
-    // A palette picture: a press starts a drag of this tile.
+    // A palette picture: moving the pressed pointer drags this tile, a press
+    // and release on it drops it on itself.
     void setDragSource(bool on);
 
     QSize sizeHint() const override;
@@ -52,6 +53,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -64,6 +66,7 @@ private:
     int image_ = image::kNone;
     bool dragSource_ = false;
     bool pressed_ = false;
+    QPoint pressedAt_;
 };
 
 // A captioned frame that palette tiles can be dropped on.

@@ -6,6 +6,7 @@
 #include "entry/qt/tile_art.h"
 #include "model/picture.h"
 #include "model/tenho.h"
+#include "scoring/qt/han_number_dialog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 
 namespace tenho::qt {
@@ -134,16 +136,56 @@ void Opning::showEvent(QShowEvent* event)
     timer1_->start();
 }
 
+void Opning::prepareMainWindow()
+{
+    // While the splash is up, the main window is made ready to appear at
+    // once: its native window made, its style and layout settled, and every
+    // control drawn once so that the fonts and tile pictures are at hand.
+    if (mainWindow_ == nullptr || prepared_) return;
+    prepared_ = true;
+    mainWindow_->winId();
+    mainWindow_->ensurePolished();
+    mainWindow_->adjustSize();
+    mainWindow_->grab();
+    // A result dialog drawn once too, so that its fonts are not first loaded
+    // on the first 計算.
+    HAN_number sample;
+    sample.Label1 = "立直\r\n平和\r\nドラ\r\n";
+    sample.Label2 = "１翻\r\n１翻\r\n２翻\r\n";
+    sample.Label3 = "４翻";
+    sample.Label4 = "2000点（親）・1000点（子）";
+    sample.Label5 = "30符";
+    HanNumberDialog(sample, mainWindow_).grab();
+}
+
 void Opning::Timer1_Timer()
 {
     ticked_ = true;
     timer1_->stop();
-    close();
-    if (mainWindow_ != nullptr) {
-        mainWindow_->show();
-        mainWindow_->raise();
-        mainWindow_->activateWindow();
+    if (mainWindow_ == nullptr) {
+        close();
+        return;
     }
+    prepareMainWindow();
+    // The main window comes up first and the splash goes once the main
+    // window is on the screen, so that there is never a moment without
+    // either (a watchdog closes it if the screen never says so).
+    mainWindow_->windowHandle()->installEventFilter(this);
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+    QTimer::singleShot(1000, this, &Opning::close);
+}
+
+bool Opning::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && mainWindow_ != nullptr &&
+        watched == mainWindow_->windowHandle() && mainWindow_->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // After the main window has painted what the exposure asks for.
+        QTimer::singleShot(0, this, &Opning::close);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Opning::closeEvent(QCloseEvent* event)
@@ -157,6 +199,8 @@ void Opning::closeEvent(QCloseEvent* event)
 
 void Opning::paintEvent(QPaintEvent*)
 {
+    // Once the splash is on the screen, the main window gets ready behind it.
+    if (!prepared_) QTimer::singleShot(0, this, &Opning::prepareMainWindow);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     paintFelt(p, rect());

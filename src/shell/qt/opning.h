@@ -22,20 +22,24 @@ public:
     QLabel* titleLabel() const { return label1_; }
     QLabel* creditsLabel() const { return label2_; }
 
-    // The first tick: close the splash and show the main window.
+    // The first tick: show the main window and close the splash.
     void Timer1_Timer();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void prepareMainWindow();
+
     QWidget* mainWindow_;
     QTimer* timer1_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     bool ticked_ = false;
+    bool prepared_ = false;
 };
 
 }  // namespace tenho::qt
