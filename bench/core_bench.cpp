@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the split search and of a whole calculation.
+// Speed of the split search, of a whole calculation and of listing the waits
+// of a hand (34 trials).
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/score_cli.h"
+#include "evaluation/waits.h"
 #include "hand_generator.h"
 #include "model/notation.h"
 #include "model/tenho.h"
@@ -112,6 +115,85 @@ void BM_CalculationGenerated(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalculationGenerated);
+
+std::vector<std::string> splitLine(const std::string& line)
+{
+    std::vector<std::string> storage;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const auto end = line.find(' ', start);
+        storage.push_back(line.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return storage;
+}
+
+// A hand of thirteen tiles entered as tenho-score --waits enters it; the
+// timing is the waits alone: every kind tried on a copy, ロン and ツモ for the waits.
+void runWaits(benchmark::State& state, const std::vector<std::string>& args)
+{
+    const std::vector<std::string_view> words(args.begin(), args.end());
+    const auto parsed = tenho::cli::parseOptions(words);
+    tenho::cli::HandReplay replay;
+    if (replay.enter(parsed.options) || !tenho::canListWaits(replay.calculator())) {
+        state.SkipWithError("not a hand of thirteen tiles");
+        return;
+    }
+    const tenho::TENHO& t = replay.calculator();
+    for (auto _ : state) {
+        auto waits = tenho::listWaits(t);
+        benchmark::DoNotOptimize(waits);
+    }
+}
+
+void BM_WaitsTwoSided(benchmark::State& state)
+{
+    runWaits(state, {"--hand", "2345m678p345s999s", "--round", "E", "--seat", "S"});
+}
+BENCHMARK(BM_WaitsTwoSided);
+
+// Nine waits, each a yakuman.
+void BM_WaitsNineGates(benchmark::State& state)
+{
+    runWaits(state, {"--hand", "1112345678999m", "--round", "E", "--seat", "S"});
+}
+BENCHMARK(BM_WaitsNineGates);
+
+void BM_WaitsNone(benchmark::State& state)
+{
+    runWaits(state, {"--hand", "1357m2468p1357s1z", "--round", "E", "--seat", "S"});
+}
+BENCHMARK(BM_WaitsNone);
+
+void BM_WaitsWithMelds(benchmark::State& state)
+{
+    runWaits(state, {"--chi", "345p", "--pon", "777z", "--hand", "234m678s5p", "--round", "S",
+                     "--seat", "E", "--dora", "4p", "--riichi"});
+}
+BENCHMARK(BM_WaitsWithMelds);
+
+// Generated hands with their winning tile taken away: mostly waiting hands.
+void BM_WaitsGenerated(benchmark::State& state)
+{
+    tenho::bench::HandGenerator gen(11);
+    std::vector<std::unique_ptr<tenho::cli::HandReplay>> hands;
+    while (hands.size() < 200) {
+        const auto storage = splitLine(gen.next());
+        const std::vector<std::string_view> words(storage.begin(), storage.end());
+        auto options = tenho::cli::parseOptions(words).options;
+        options.win.reset();
+        auto replay = std::make_unique<tenho::cli::HandReplay>();
+        if (replay->enter(options) || !tenho::canListWaits(replay->calculator())) continue;
+        hands.push_back(std::move(replay));
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto waits = tenho::listWaits(hands[i++ % hands.size()]->calculator());
+        benchmark::DoNotOptimize(waits);
+    }
+}
+BENCHMARK(BM_WaitsGenerated);
 
 }  // namespace
 

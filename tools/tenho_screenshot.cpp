@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tenho-screenshot: types one hand into the real window and saves pictures of
 // the window while the line is typed, of the window with the hand entered and
-// of the result dialog, for the documentation. The keys go to the window as a
+// of the result dialog, then types a hand of thirteen tiles and saves the
+// waits table 待ち一覧, for the documentation. The keys go to the window as a
 // person's would, and the line reaches the handlers the window's drops call.
 //
 //     tenho-screenshot OUTPUT_FOLDER
@@ -11,6 +12,7 @@
 #include "scoring/qt/han_number_dialog.h"
 #include "shell/qt/qt_host.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -102,6 +104,31 @@ int main(int argc, char** argv)
         save(window, "window.png");
         press(&window, Qt::Key_Return);  // on the emptied field: 計算
         if (!host.saved) status = 1;
+
+        // 二三四四五六七萬 五六七筒 六七八索 with リーチ and an indicator: it
+        // waits on 一萬, 四萬 and 七萬, each worth something else.
+        model.cmdRESET_Click();
+        window.refresh();
+        type(&window, QStringLiteral("2344567m567p678s d4p"));
+        press(&window, Qt::Key_Return);
+        model.clickC_OPTION(0);
+        model.I_list = 1;
+        model.B_list = 0;
+        window.refresh();
+        bool waitsSaved = false;
+        auto* poll = new QTimer(&app);
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, [&] {
+            QWidget* table = QApplication::activeModalWidget();
+            if (!table || !table->isVisible()) return;
+            poll->stop();
+            QApplication::processEvents();
+            waitsSaved = table->grab().save(out.filePath(QStringLiteral("waits.png")));
+            table->close();
+        });
+        poll->start();
+        window.findChild<QAction*>(QStringLiteral("MACHI"))->trigger();
+        if (!waitsSaved) status = 1;
         app.quit();
     });
     app.exec();

@@ -40,7 +40,17 @@ inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
 class TENHO {
 public:
     explicit TENHO(Host& host);
-    TENHO(const TENHO&) = delete;
+    // A copy of the whole state of `other` that shows through `host`, to try
+    // what the calculator would do without touching `other`. It keeps no
+    // pointer into `other`: PAI_CTL, PAI_CTL_LIST and PAI_ARRAY are cleared
+    // (every routine sets them before it reads them).
+    TENHO(const TENHO& other, Host& host) : TENHO(other)
+    {
+        host_ = &host;
+        PAI_CTL = nullptr;
+        PAI_CTL_LIST = nullptr;
+        PAI_ARRAY = {};
+    }
     TENHO& operator=(const TENHO&) = delete;
 
     Host& host() { return *host_; }
@@ -311,6 +321,10 @@ public:
     void VER_info_Label4_Click(int index);
 
 private:
+    // Member by member, so that nothing is left out; only the copy above,
+    // which takes the pointers out, may use it.
+    TENHO(const TENHO&) = default;
+
     // Three concealed triplets: a triplet group counts unless it is an open
     // pon or open kan (concealedOnly, for the open-hand branch).
     bool isOpenCalledTriplet(int group) const;

@@ -517,6 +517,121 @@ TEST(CliRun, BatchSkipsLinesTooLongToRead)
     }
 }
 
+// What --json prints for the hand with `win` as its winning tile, without the line break.
+std::string jsonWith(const std::vector<std::string>& hand, const char* win, const char* kind)
+{
+    std::vector<std::string> args = hand;
+    args.insert(args.end(), {"--json", "--win", win, kind});
+    std::string out = runCli(args).out;
+    if (!out.empty()) out.pop_back();
+    return out;
+}
+
+TEST(CliWaits, EachWaitWithWhatJsonPrintsForIt)
+{
+    const std::vector<std::string> hand = {"--hand", "2345m678p345s999s", "--round", "E", "--seat",
+                                           "S"};
+    std::string expected = "{\"waits\": [";
+    for (const char* win : {"2m", "5m"}) {
+        if (win[0] == '5') expected += ", ";
+        expected += std::string("{\"win\": \"") + win +
+                    "\", \"ron\": " + jsonWith(hand, win, "--ron") +
+                    ", \"tsumo\": " + jsonWith(hand, win, "--tsumo") + "}";
+    }
+    expected += "]}\n";
+    for (const char* extra : {"", "--json", "--tsumo"}) {
+        SCOPED_TRACE(extra);
+        std::vector<std::string> args = {"--waits"};
+        args.insert(args.end(), hand.begin(), hand.end());
+        if (*extra) args.push_back(extra);
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(CliWaits, AnswersAndErrorsAreJson)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        std::string out;
+        int status;
+    };
+    const std::vector<Row> rows = {
+        {"no wait",
+         {"--waits", "--hand", "1357m2468p1357s1z", "--round", "E", "--seat", "S"},
+         "{\"waits\": []}\n",
+         0},
+        {"a wind missing",
+         {"--waits", "--hand", "1357m2468p1357s1z", "--round", "E"},
+         "{\"message\": \"自風が選択されていません\"}\n",
+         0},
+        {"twelve tiles",
+         {"--waits", "--hand", "2345m678p345s99s"},
+         "{\"error\": \"--waits: the hand has 12 tiles (13 are needed: the concealed tiles and "
+         "three for each meld)\"}\n",
+         2},
+        {"a meld and nine",
+         {"--waits", "--pon", "111z", "--hand", "123456789m"},
+         "{\"error\": \"--waits: the hand has 12 tiles (13 are needed: the concealed tiles and "
+         "three for each meld)\"}\n",
+         2},
+        {"--win too",
+         {"--hand", "2345m678p345s999s", "--win", "5m", "--waits"},
+         "{\"error\": \"--waits: not allowed with --win (the waits are the tiles that could "
+         "win)\"}\n",
+         2},
+        {"a refused tile",
+         {"--waits", "--hand", "11111m"},
+         "{\"error\": \"--hand '11111m': a fifth 1m (一萬) is refused (four are on the table "
+         "already)\"}\n",
+         2},
+        {"an unknown option",
+         {"--waits", "--bogus"},
+         "{\"error\": \"--bogus: unknown option (see --help)\"}\n",
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto r = runCli(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(CliWaits, BatchAnswersEveryLine)
+{
+    const std::string twoSided = "--hand 2345m678p345s999s --round E --seat S";
+    const std::string answer =
+        runCli({"--waits", "--hand", "2345m678p345s999s", "--round", "E", "--seat", "S"}).out;
+    const std::string input = twoSided + "\n# a comment\n" +
+                              "--hand 1357m2468p1357s1z --round E --seat S\n"
+                              "--hand 2345m678p345s99s\n" +
+                              twoSided + " --win 5m\n" + "--hand 1357m2468p1357s1z\n";
+    const std::string out =
+        answer + "{\"waits\": []}\n" +
+        "{\"error\": \"--waits: the hand has 12 tiles (13 are needed: the concealed tiles and "
+        "three for each meld)\"}\n"
+        "{\"error\": \"--waits: not allowed with --win (the waits are the tiles that could "
+        "win)\"}\n"
+        "{\"message\": \"自風が選択されていません\"}\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--batch", "--waits"}, {"--waits", "--batch", "--json"}}) {
+        SCOPED_TRACE(args[0]);
+        const auto r = runCli(args, input);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, out);
+        EXPECT_EQ(r.err, "");
+    }
+    // --waits on one line of a batch answers that line only so.
+    const auto r = runCli({"--batch"}, "--seat E\n--waits " + twoSided + "\n--seat E\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "場風が選択されていません\n" + answer + "場風が選択されていません\n");
+}
+
 // Hands out one line per read and notes, at each read, what had been written
 // before it.
 class LinePerRead final : public cli::Input {

@@ -160,7 +160,8 @@ private slots:
             return out;
         };
         QCOMPARE(items(menus[0]), QStringList{QStringLiteral("SYSTEM=オプション(&O)... ")});
-        QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("HELP=ヘルプ(&H) F1"),
+        QCOMPARE(items(menus[1]), (QStringList{QStringLiteral("MACHI=待ち一覧(&M)... Ctrl+M"),
+                                               QStringLiteral("HELP=ヘルプ(&H) F1"),
                                                QStringLiteral("HP_URL=ホームページ(&W) "),
                                                QStringLiteral("VER=バージョン情報(&A)... "),
                                                QStringLiteral("QUIT=終了(&X) Ctrl+Q")}));

@@ -7,6 +7,7 @@
 
 #include "app/cli/options.h"
 #include "app/cli/output.h"
+#include "app/cli/waits.h"
 
 namespace tenho::cli {
 
@@ -142,14 +143,15 @@ LineAnswerer::Answer LineAnswerer::answer(std::string_view line, std::string& ou
     splitWords(line, words_);
     if (words_.empty() || words_[0].starts_with("#")) return Answer::None;
     const ParseResult r = parseOptions(words_);
-    const bool json = json_ || r.json;
+    const bool waits = waits_ || r.waits;
+    const bool json = json_ || r.json || waits;
     if (!r.error.empty()) return give(Outcome::error(r.error), json, out);
     if (r.batch || r.help || r.version) {
         const char* option = r.batch ? "--batch" : r.help ? "--help" : "--version";
         return give(Outcome::error(std::string(option) + ": not allowed on a batch line"), json,
                     out);
     }
-    return give(replay_.score(r.options), json, out);
+    return give(waits ? answerWaits(replay_, r.options) : replay_.score(r.options), json, out);
 }
 
 LineAnswerer::Answer LineAnswerer::answerTooLong(std::string& out)
@@ -159,14 +161,14 @@ LineAnswerer::Answer LineAnswerer::answerTooLong(std::string& out)
                 json_, out);
 }
 
-int runBatch(bool json, Input& in, Writer& out, Output& err)
+int runBatch(bool json, bool waits, Input& in, Writer& out, Output& err)
 {
     LineReader reader(in);
     // Whatever is answered goes out before the reader may wait, so that a
     // program can write a line and read its answer; from a file the reads
     // come back at once and the answers go out in large writes.
     reader.beforeRead = [&out] { out.flush(); };
-    LineAnswerer answerer(json);
+    LineAnswerer answerer(json, waits);
     bool anyError = false;
     std::string_view line;
     for (LineReader::Status s; (s = reader.next(line)) != LineReader::Status::End;) {

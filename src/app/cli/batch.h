@@ -64,7 +64,8 @@ class LineAnswerer {
 public:
     enum class Answer { None, Given, Error };
 
-    explicit LineAnswerer(bool json) : json_(json) {}
+    // waits: every line is answered as with --waits (and so in JSON).
+    explicit LineAnswerer(bool json, bool waits = false) : json_(json || waits), waits_(waits) {}
 
     // Appends the answer to `line` and a line break to `out`, or nothing for
     // a blank line or a comment (first word starting with #).
@@ -76,6 +77,7 @@ private:
     Answer give(const Outcome& outcome, bool json, std::string& out);
 
     bool json_;
+    bool waits_;
     HandReplay replay_;
     std::vector<std::string_view> words_;
 };
@@ -83,6 +85,6 @@ private:
 // Answers every line of `in` into `out`; 0, or 2 when a line's answer was an
 // error or the input failed (then with a message on `err`). A failure to
 // write is left in `out`.
-int runBatch(bool json, Input& in, Writer& out, Output& err);
+int runBatch(bool json, bool waits, Input& in, Writer& out, Output& err);
 
 }  // namespace tenho::cli

@@ -9,8 +9,8 @@ namespace tenho::cli {
 
 std::string usage()
 {
-    return "usage: tenho-score [--json] OPTION...      score one hand given by the options\n"
-           "       tenho-score --batch [--json]        one hand per line of standard input\n"
+    return "usage: tenho-score [--json] [--waits] OPTION...  one hand, given by the options\n"
+           "       tenho-score --batch [--json] [--waits]    one hand per line of input\n"
            "       tenho-score --help | -h\n"
            "       tenho-score --version\n"
            "\n"
@@ -33,6 +33,9 @@ std::string usage()
            "  --kuitan            house rule 食いタン あり\n"
            "  --renhou            house rule 連和 あり\n"
            "  --json              one JSON object per hand, errors included\n"
+           "  --waits             without --win: the tiles that complete the hand of 13\n"
+           "                      tiles and what each pays on ロン and on ツモ, as one\n"
+           "                      JSON object per hand (errors included)\n"
            "  --batch             one hand per line of standard input, its options as on\n"
            "                      the command line; one answer per line, in order; blank\n"
            "                      lines and lines starting with # get no answer; a line\n"

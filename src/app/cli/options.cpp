@@ -165,6 +165,7 @@ constexpr Option kOptions[] = {
     {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>},
     {"--renhou", false, true, setHandFlag<&HandOptions::renhou>},
     {"--json", false, false, setMode<&ParseResult::json>},
+    {"--waits", false, false, setMode<&ParseResult::waits>},
     {"--batch", false, false, setMode<&ParseResult::batch>},
     {"--help", false, false, setMode<&ParseResult::help>},
     {"-h", false, false, setMode<&ParseResult::help>},

@@ -13,7 +13,8 @@ namespace tenho::cli {
 
 struct ParseResult {
     HandOptions options;
-    bool json = false;  // --json anywhere, even after the error
+    bool json = false;   // --json anywhere, even after the error
+    bool waits = false;  // --waits: the tiles that complete the hand, not one result
     bool batch = false;
     bool help = false;  // --help or -h
     bool version = false;

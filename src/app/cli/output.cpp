@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/notation.h"
 #include "model/utf8.h"
 
 namespace tenho::cli {
@@ -83,34 +84,52 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
+void appendDialogJson(std::string& out, const HAN_number& d)
+{
+    out += "{\"Label1\": ";
+    appendJsonString(out, d.Label1);
+    out += ", \"Label2\": ";
+    appendJsonString(out, d.Label2);
+    out += ", \"Label3\": ";
+    appendJsonString(out, d.Label3);
+    out += ", \"Label4\": ";
+    appendJsonString(out, d.Label4);
+    out += ", \"Label5\": ";
+    appendJsonString(out, d.Label5);
+    out += ", \"Label4FontSize\": ";
+    out += fontSizeText(d.Label4FontSize);
+    out += ", \"Label5Visible\": ";
+    out += d.Label5Visible ? "true" : "false";
+    out += "}";
+}
+
 }  // namespace
 
 void appendJson(std::string& out, const Outcome& o)
 {
     switch (o.kind) {
-    case Outcome::Kind::Dialog: {
-        const HAN_number& d = o.dialog;
-        out += "{\"Label1\": ";
-        appendJsonString(out, d.Label1);
-        out += ", \"Label2\": ";
-        appendJsonString(out, d.Label2);
-        out += ", \"Label3\": ";
-        appendJsonString(out, d.Label3);
-        out += ", \"Label4\": ";
-        appendJsonString(out, d.Label4);
-        out += ", \"Label5\": ";
-        appendJsonString(out, d.Label5);
-        out += ", \"Label4FontSize\": ";
-        out += fontSizeText(d.Label4FontSize);
-        out += ", \"Label5Visible\": ";
-        out += d.Label5Visible ? "true" : "false";
-        out += "}";
+    case Outcome::Kind::Dialog:
+        appendDialogJson(out, o.dialog);
         break;
-    }
     case Outcome::Kind::Message:
         out += "{\"message\": ";
         appendJsonString(out, o.message);
         out += "}";
+        break;
+    case Outcome::Kind::Waits:
+        out += "{\"waits\": [";
+        for (std::size_t i = 0; i < o.waits.size(); ++i) {
+            const Wait& w = o.waits[i];
+            if (i > 0) out += ", ";
+            out += "{\"win\": ";
+            appendJsonString(out, tileNotation(w.tile));
+            out += ", \"ron\": ";
+            appendDialogJson(out, w.ron);
+            out += ", \"tsumo\": ";
+            appendDialogJson(out, w.tsumo);
+            out += "}";
+        }
+        out += "]}";
         break;
     case Outcome::Kind::Error:
         out += "{\"error\": ";
@@ -130,6 +149,8 @@ std::string toJson(const Outcome& o)
 
 std::string toPlain(const Outcome& o, bool oneLine)
 {
+    // --waits answers in JSON whatever else is asked for.
+    if (o.kind == Outcome::Kind::Waits) return toJson(o);
     std::string out;
     if (o.kind == Outcome::Kind::Message) {
         appendValidUtf8(out, o.message);

@@ -8,28 +8,10 @@ namespace tenho::cli {
 
 void ReplayHost::begin(const HandOptions& hand)
 {
+    clear();
     hand_ = &hand;
-    hanNumberAnswer = HanNumberButton::Command1;
     pendingMeld = MeldKind::Chi;
     chiWasHidden = false;
-    beeps = 0;
-    messagesShown = 0;
-    dialogsShown = 0;
-    message.reset();
-    shown.reset();
-}
-
-void ReplayHost::messageBox(std::string_view text)
-{
-    ++messagesShown;
-    if (!message) message = std::string(text);
-}
-
-HanNumberButton ReplayHost::showHanNumber(const HAN_number& dialog)
-{
-    ++dialogsShown;
-    if (!shown) shown = dialog;
-    return hanNumberAnswer;
 }
 
 int ReplayHost::showNakiCheck(bool chiVisible)

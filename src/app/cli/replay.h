@@ -9,36 +9,24 @@
 
 #include "app/cli/hand_options.h"
 #include "app/cli/outcome.h"
-#include "model/host.h"
+#include "model/recording_host.h"
 #include "model/tenho.h"
 
 namespace tenho::cli {
 
 // The host of a headless replay: answers the call and rule dialogs as the
 // hand says and remembers what the calculator showed.
-class ReplayHost final : public Host {
+class ReplayHost final : public RecordingHost {
 public:
     // Forgets the previous hand; the dialogs are answered for `hand` from now on.
     void begin(const HandOptions& hand);
 
-    void messageBox(std::string_view text) override;
-    HanNumberButton showHanNumber(const HAN_number& dialog) override;
     int showNakiCheck(bool chiVisible) override;
     int showKanCheck() override;
     bool showFormOption(form_OPTION& dialog) override;
-    void showVerInfo(const VER_info&) override {}
-    void beep() override { ++beeps; }
-    void shellOpen(std::string_view, std::string_view, bool) override {}
 
-    // How the result dialog is closed: "やり直す", which keeps the hand.
-    HanNumberButton hanNumberAnswer = HanNumberButton::Command1;
     MeldKind pendingMeld = MeldKind::Chi;  // the meld whose call dialog comes next
     bool chiWasHidden = false;             // the last NAKI_check offered no チー
-    int beeps = 0;
-    int messagesShown = 0;
-    int dialogsShown = 0;
-    std::optional<std::string> message;  // the first message box
-    std::optional<HAN_number> shown;     // the first result dialog
 
 private:
     const HandOptions* hand_ = nullptr;

@@ -10,6 +10,7 @@
 #include "app/cli/options.h"
 #include "app/cli/output.h"
 #include "app/cli/replay.h"
+#include "app/cli/waits.h"
 #include "model/utf8.h"
 
 namespace tenho::cli {
@@ -46,21 +47,22 @@ int run(std::span<const std::string_view> args, Input& in, Output& out, Output& 
     Writer writer(out);
     int status = 0;
     if (!top.error.empty()) {
-        status = report(Outcome::error(top.error), top.json, writer, err);
+        status = report(Outcome::error(top.error), top.json || top.waits, writer, err);
     } else if (top.help) {
         writer.buffer() = usage();
     } else if (top.version) {
         writer.buffer() = versionLine();
     } else if (!top.batch) {
         HandReplay replay;
-        status = report(replay.score(top.options), top.json, writer, err);
+        status = top.waits ? report(answerWaits(replay, top.options), true, writer, err)
+                           : report(replay.score(top.options), top.json, writer, err);
     } else if (!top.firstHandOption.empty()) {
         status = report(Outcome::error(std::string(top.firstHandOption) +
                                        ": not allowed with --batch (give the hands on "
                                        "standard input)"),
-                        top.json, writer, err);
+                        top.json || top.waits, writer, err);
     } else {
-        status = runBatch(top.json, in, writer, err);
+        status = runBatch(top.json, top.waits, in, writer, err);
     }
     writer.flush();
     if (const int e = writer.error(); e != 0) {

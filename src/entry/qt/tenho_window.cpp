@@ -7,7 +7,9 @@
 #include "entry/qt/table_look.h"
 #include "entry/qt/tile_art.h"
 #include "entry/qt/tile_picture.h"
+#include "entry/qt/waits_dialog.h"
 #include "entry/typed_hand.h"
+#include "evaluation/waits.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -362,6 +364,12 @@ void TenhoWindow::buildMenus()
     action(setei, "SYSTEM", QStringLiteral("オプション(&O)..."), {}, &TENHO::SYSTEM_Click);
     QMenu* etc = menuBar()->addMenu(QStringLiteral("その他(&O)"));
     etc->setObjectName(QStringLiteral("ETC"));
+    // Enabled while the hand waits for its winning tile (refresh).
+    machi_ = etc->addAction(QStringLiteral("待ち一覧(&M)..."));
+    machi_->setObjectName(QStringLiteral("MACHI"));
+    machi_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(machi_, &QAction::triggered, this, &TenhoWindow::showWaits);
+    etc->addSeparator();
     action(etc, "HELP", QStringLiteral("ヘルプ(&H)"), QKeySequence::HelpContents,
            &TENHO::HELP_Click);
     action(etc, "HP_URL", QStringLiteral("ホームページ(&W)"), {}, &TENHO::HP_URL_Click);
@@ -417,6 +425,17 @@ void TenhoWindow::showHandNote(const QString& error)
     handNote_->style()->polish(handNote_);
 }
 
+void TenhoWindow::showWaits()
+{
+    if (!canListWaits(model_)) return;
+    const WaitList list = listWaits(model_);
+    WaitsDialog dialog(list, this);
+    const int row = dialog.run();
+    if (row < 0) return;
+    const Code tile = list.waits[static_cast<std::size_t>(row)].tile;
+    act([&] { model_.Frame7_DragDrop(paletteIndex(tile)); });
+}
+
 void TenhoWindow::keyPressEvent(QKeyEvent* event)
 {
     // What reaches the window has not been used by the control with the
@@ -459,6 +478,7 @@ void TenhoWindow::refresh()
         cOption_[i]->setChecked(model_.C_OPTION[i].value == 1);
         cOption_[i]->setEnabled(model_.C_OPTION[i].enabled);
     }
+    if (machi_) machi_->setEnabled(canListWaits(model_));
 }
 
 TilePicture* TenhoWindow::picture(const QString& name, int index) const

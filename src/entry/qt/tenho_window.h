@@ -56,6 +56,8 @@ private:
     void chainFocus();
     // Under the typing field: how to use it, or what is wrong with the line.
     void showHandNote(const QString& error);  // Tab: top to bottom, left to right
+    // 待ち一覧...: the waits table; a row chosen is dropped on 和了牌.
+    void showWaits();
 
     // Runs a model handler, then redraws.
     template <class F> void act(F&& handler)
@@ -81,6 +83,7 @@ private:
     QLabel* handNote_ = nullptr;
     QPushButton* cmdKEISAN_ = nullptr;
     QPushButton* cmdRESET_ = nullptr;
+    QAction* machi_ = nullptr;
 };
 
 }  // namespace tenho::qt
