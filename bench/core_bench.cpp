@@ -91,31 +91,6 @@ void BM_CalculationWithMelds(benchmark::State& state)
 }
 BENCHMARK(BM_CalculationWithMelds);
 
-void BM_CalculationGenerated(benchmark::State& state)
-{
-    tenho::bench::HandGenerator gen(7);
-    std::vector<tenho::cli::HandOptions> hands;
-    for (int i = 0; i < 1000; ++i) {
-        const std::string line = gen.next();
-        std::vector<std::string> storage;
-        std::size_t start = 0;
-        while (start < line.size()) {
-            const auto end = line.find(' ', start);
-            storage.push_back(line.substr(start, end - start));
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
-        const std::vector<std::string_view> words(storage.begin(), storage.end());
-        hands.push_back(tenho::cli::parseOptions(words).options);
-    }
-    std::size_t i = 0;
-    for (auto _ : state) {
-        auto outcome = tenho::cli::score(hands[i++ % hands.size()]);
-        benchmark::DoNotOptimize(outcome);
-    }
-}
-BENCHMARK(BM_CalculationGenerated);
-
 std::vector<std::string> splitLine(const std::string& line)
 {
     std::vector<std::string> storage;
@@ -128,6 +103,23 @@ std::vector<std::string> splitLine(const std::string& line)
     }
     return storage;
 }
+
+void BM_CalculationGenerated(benchmark::State& state)
+{
+    tenho::bench::HandGenerator gen(7);
+    std::vector<tenho::cli::HandOptions> hands;
+    for (int i = 0; i < 1000; ++i) {
+        const auto storage = splitLine(gen.next());
+        const std::vector<std::string_view> words(storage.begin(), storage.end());
+        hands.push_back(tenho::cli::parseOptions(words).options);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto outcome = tenho::cli::score(hands[i++ % hands.size()]);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_CalculationGenerated);
 
 // A hand of thirteen tiles entered as tenho-score --waits enters it; the
 // timing is the waits alone: every kind tried on a copy, ロン and ツモ for the waits.
@@ -169,9 +161,26 @@ BENCHMARK(BM_WaitsNone);
 void BM_WaitsWithMelds(benchmark::State& state)
 {
     runWaits(state, {"--chi", "345p", "--pon", "777z", "--hand", "234m678s5p", "--round", "S",
-                     "--seat", "E", "--dora", "4p", "--riichi"});
+                     "--seat", "E", "--dora", "4p"});
 }
 BENCHMARK(BM_WaitsWithMelds);
+
+// One copy of the calculator, as each trial makes it.
+void BM_WaitsOneCopy(benchmark::State& state)
+{
+    const std::vector<std::string> args = {"--chi",   "345p", "--hand", "234m678s55p678m",
+                                           "--round", "E",    "--seat", "S",
+                                           "--dora",  "4p"};
+    const std::vector<std::string_view> words(args.begin(), args.end());
+    tenho::cli::HandReplay replay;
+    replay.enter(tenho::cli::parseOptions(words).options);
+    SilentHost host;
+    for (auto _ : state) {
+        tenho::TENHO copy(replay.calculator(), host);
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(BM_WaitsOneCopy);
 
 // Generated hands with their winning tile taken away: mostly waiting hands.
 void BM_WaitsGenerated(benchmark::State& state)
