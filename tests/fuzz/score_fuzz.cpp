@@ -17,7 +17,8 @@
 //   line, one per line of a batch that is neither blank nor a comment;
 // - a batch answer that differs from the answer to the same words as a
 //   command line of their own (hands are scored one after another on one
-//   calculator: none may depend on the one before).
+//   calculator: none may depend on the one before), --waits of the batch's
+//   command line included.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -40,25 +41,38 @@ using namespace tenho;
     std::abort();
 }
 
-// A strict reader of the JSON the scorer writes: one object of strings,
-// numbers and booleans on one line.
+// A strict reader of the JSON the scorer writes: one object on one line, of
+// strings, numbers and booleans, and for --waits arrays of such objects.
 class JsonLine {
 public:
     explicit JsonLine(std::string_view text) : s_(text) {}
 
-    bool object(bool& hasError)
-    {
-        if (!take('{')) return false;
-        if (take('}')) return done();
-        do {
-            std::string key;
-            if (!string(&key) || !take(':') || !value()) return false;
-            hasError = hasError || key == "error";
-        } while (take(','));
-        return take('}') && done();
-    }
+    // hasError: the object has a key "error" (nested objects do not count).
+    bool object(bool& hasError) { return members(&hasError, 0) && done(); }
 
 private:
+    static constexpr int kMaxDepth = 4;
+
+    bool members(bool* hasError, int depth)
+    {
+        if (!take('{')) return false;
+        if (take('}')) return true;
+        do {
+            std::string key;
+            if (!string(&key) || !take(':') || !value(depth)) return false;
+            if (hasError) *hasError = *hasError || key == "error";
+        } while (take(','));
+        return take('}');
+    }
+    bool array(int depth)
+    {
+        if (!take('[')) return false;
+        if (take(']')) return true;
+        do {
+            if (!value(depth)) return false;
+        } while (take(','));
+        return take(']');
+    }
     void blanks()
     {
         while (i_ < s_.size() && s_[i_] == ' ') ++i_;
@@ -104,11 +118,13 @@ private:
         }
         return false;
     }
-    bool value()
+    bool value(int depth)
     {
         blanks();
         if (i_ >= s_.size()) return false;
         if (s_[i_] == '"') return string(nullptr);
+        if (s_[i_] == '{') return depth < kMaxDepth && members(nullptr, depth + 1);
+        if (s_[i_] == '[') return depth < kMaxDepth && array(depth + 1);
         if (word("true") || word("false")) return true;
         const std::size_t from = i_;
         while (i_ < s_.size() &&
@@ -240,6 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (hands[i].empty() || (line.error.empty() && (line.batch || line.help || line.version)))
             continue;
         words.insert(words.begin(), "--json");
+        if (parsed.waits) words.insert(words.begin(), "--waits");  // for every line of the batch
         const Run alone = run(words, {}, std::string_view::npos);
         if (alone.out != std::string(answers[i]) + "\n") fail("batch against alone", alone.out);
         bool error = false;

@@ -171,7 +171,9 @@ private slots:
             else
                 buttonOf(dialog, how)->click();
         });
-        QTest::keyClick(t.window.get(), Qt::Key_M, Qt::ControlModifier);
+        // The key works from the typing field, which has the focus.
+        QCOMPARE(QApplication::focusWidget(), t.control("handLine"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(tableHadFocus);
         QCOMPARE(stateText(t.model), before);
         QCOMPARE(t.window->windowTitle(), title);
