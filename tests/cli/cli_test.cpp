@@ -592,6 +592,10 @@ TEST(CliWaits, AnswersAndErrorsAreJson)
          {"--waits", "--bogus"},
          "{\"error\": \"--bogus: unknown option (see --help)\"}\n",
          2},
+        {"an unknown option before it",
+         {"--bogus", "--waits"},
+         "{\"error\": \"--bogus: unknown option (see --help)\"}\n",
+         2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

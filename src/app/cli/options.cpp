@@ -252,12 +252,14 @@ ParseResult parseOptions(std::span<const std::string_view> args)
     if (ok && ended && i < args.size())
         ok = p.fail(quoted(args[i]) + ": unexpected argument after -- (see --help)");
     if (!ok) {
-        // Past the error the words are only looked through for --json, so
-        // that the error comes out as JSON too.
+        // Past the error the words are only looked through for --json (and
+        // --waits, which answers in JSON), so that the error comes out as
+        // JSON too.
         while (i < args.size()) {
             const std::string_view word = args[i++];
             if (word == "--") break;
             if (word == "--json") r.json = true;
+            if (word == "--waits") r.waits = true;
             const Word w = splitWord(word);
             const Option* o = findOption(w.name);
             if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))

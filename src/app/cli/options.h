@@ -14,7 +14,7 @@ namespace tenho::cli {
 struct ParseResult {
     HandOptions options;
     bool json = false;   // --json anywhere, even after the error
-    bool waits = false;  // --waits: the tiles that complete the hand, not one result
+    bool waits = false;  // --waits anywhere: the tiles that complete the hand, in JSON
     bool batch = false;
     bool help = false;  // --help or -h
     bool version = false;
