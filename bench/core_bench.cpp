@@ -91,25 +91,12 @@ void BM_CalculationWithMelds(benchmark::State& state)
 }
 BENCHMARK(BM_CalculationWithMelds);
 
-std::vector<std::string> splitLine(const std::string& line)
-{
-    std::vector<std::string> storage;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const auto end = line.find(' ', start);
-        storage.push_back(line.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return storage;
-}
-
 void BM_CalculationGenerated(benchmark::State& state)
 {
     tenho::bench::HandGenerator gen(7);
     std::vector<tenho::cli::HandOptions> hands;
     for (int i = 0; i < 1000; ++i) {
-        const auto storage = splitLine(gen.next());
+        const auto storage = tenho::bench::optionWords(gen.next());
         const std::vector<std::string_view> words(storage.begin(), storage.end());
         hands.push_back(tenho::cli::parseOptions(words).options);
     }
@@ -188,7 +175,7 @@ void BM_WaitsGenerated(benchmark::State& state)
     tenho::bench::HandGenerator gen(11);
     std::vector<std::unique_ptr<tenho::cli::HandReplay>> hands;
     while (hands.size() < 200) {
-        const auto storage = splitLine(gen.next());
+        const auto storage = tenho::bench::optionWords(gen.next());
         const std::vector<std::string_view> words(storage.begin(), storage.end());
         auto options = tenho::cli::parseOptions(words).options;
         options.win.reset();

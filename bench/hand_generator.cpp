@@ -169,4 +169,17 @@ std::string HandGenerator::next()
     return line.substr(1);
 }
 
+std::vector<std::string> optionWords(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const auto end = line.find(' ', start);
+        if (end != start) words.push_back(line.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return words;
+}
+
 }  // namespace tenho::bench

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace tenho::bench {
 
@@ -21,5 +22,8 @@ private:
     int roll(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
     std::mt19937_64 rng_;
 };
+
+// The words of a line of options, split at blanks.
+std::vector<std::string> optionWords(const std::string& line);
 
 }  // namespace tenho::bench

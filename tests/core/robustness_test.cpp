@@ -13,19 +13,6 @@
 namespace tenho::testing {
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line)
-{
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const auto end = line.find(' ', start);
-        words.push_back(line.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return words;
-}
-
 TEST(Robustness, EveryGeneratedHandEndsInOneResult)
 {
     // One replay for every hand, as a batch scores them: no hand may depend
@@ -35,7 +22,7 @@ TEST(Robustness, EveryGeneratedHandEndsInOneResult)
     int dialogs = 0;
     for (int n = 0; n < 3000; ++n) {
         const std::string line = gen.next();
-        const auto storage = splitWords(line);
+        const auto storage = bench::optionWords(line);
         const std::vector<std::string_view> words(storage.begin(), storage.end());
         const auto parsed = cli::parseOptions(words);
         ASSERT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;
@@ -59,7 +46,7 @@ TEST(Robustness, OkAfterAnyResultResetsTheCalculator)
 {
     bench::HandGenerator gen(7);
     for (int n = 0; n < 500; ++n) {
-        const auto storage = splitWords(gen.next());
+        const auto storage = bench::optionWords(gen.next());
         const std::vector<std::string_view> words(storage.begin(), storage.end());
         const auto options = cli::parseOptions(words).options;
 

@@ -15,22 +15,9 @@
 namespace tenho::testing {
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line)
-{
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const auto end = line.find(' ', start);
-        if (end != start) words.push_back(line.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return words;
-}
-
 cli::HandOptions optionsOf(const std::string& line)
 {
-    const auto storage = splitWords(line);
+    const auto storage = bench::optionWords(line);
     const std::vector<std::string_view> words(storage.begin(), storage.end());
     const auto parsed = cli::parseOptions(words);
     EXPECT_TRUE(parsed.error.empty()) << line << ": " << parsed.error;

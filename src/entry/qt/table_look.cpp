@@ -2,7 +2,9 @@
 
 #include "entry/qt/table_look.h"
 
+#include <QBoxLayout>
 #include <QDialog>
+#include <QFontMetrics>
 #include <cmath>
 
 namespace tenho::qt {
@@ -25,6 +27,10 @@ double linear(double channel)
 }
 
 QString hex(QRgb c) { return QColor(c).name(); }
+
+// Room beside the caption in a dialog's title bar: its icon, its close
+// button and the margins.
+constexpr int kCaptionRoom = 150;
 
 }  // namespace
 
@@ -128,6 +134,16 @@ void setModalFrame(QDialog* dialog)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
+}
+
+void keepCaptionWhole(QDialog* dialog, QBoxLayout* column)
+{
+    QFont captionFont = dialog->font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
+    const int caption = QFontMetrics(captionFont).horizontalAdvance(dialog->windowTitle());
+    const QMargins margins = column->contentsMargins();
+    column->addStrut(caption + kCaptionRoom - margins.left() - margins.right());
 }
 
 }  // namespace tenho::qt

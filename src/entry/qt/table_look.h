@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QString>
 
+class QBoxLayout;
 class QDialog;
 
 namespace tenho::qt {
@@ -53,5 +54,10 @@ QPalette captionPalette(QPalette base);
 // A modal dialog's frame: a caption and a close button, nothing to minimise
 // or maximise.
 void setModalFrame(QDialog* dialog);
+
+// Makes `column`, the dialog's outer layout, wide enough for the caption:
+// window managers draw it in a bold face, beside an icon and a close button,
+// and cut what does not fit.
+void keepCaptionWhole(QDialog* dialog, QBoxLayout* column);
 
 }  // namespace tenho::qt

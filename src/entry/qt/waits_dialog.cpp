@@ -197,10 +197,6 @@ QString resultCellText(const HAN_number& d)
     return text;
 }
 
-// Room beside the caption in a dialog's title bar: its icon, its close
-// button and the margins.
-constexpr int kCaptionRoom = 150;
-
 }  // namespace
 
 WaitsDialog::WaitsDialog(const WaitList& list, QWidget* parent)
@@ -300,12 +296,7 @@ WaitsDialog::WaitsDialog(const WaitList& list, QWidget* parent)
     else
         cancel->setFocus();
 
-    QFont captionFont = font();
-    captionFont.setBold(true);
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
-    const int caption = QFontMetrics(captionFont).horizontalAdvance(windowTitle());
-    const QMargins margins = column->contentsMargins();
-    column->addStrut(caption + kCaptionRoom - margins.left() - margins.right());
+    keepCaptionWhole(this, column);
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -6,7 +6,6 @@
 #include "entry/qt/table_look.h"
 
 #include <QButtonGroup>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -14,14 +13,6 @@
 #include <QVBoxLayout>
 
 namespace tenho::qt {
-
-namespace {
-
-// Room beside the caption in a dialog's title bar: its icon, its close
-// button and the margins.
-constexpr int kCaptionRoom = 150;
-
-}  // namespace
 
 FormOptionDialog::FormOptionDialog(const form_OPTION& start, QWidget* parent) : QDialog(parent)
 {
@@ -76,14 +67,7 @@ FormOptionDialog::FormOptionDialog(const form_OPTION& start, QWidget* parent) : 
     connect(cmd_, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(cmd_, 0, Qt::AlignHCenter);
 
-    // Wide enough for the caption: window managers draw it in a bold face,
-    // beside an icon and a close button, and cut what does not fit.
-    QFont captionFont = font();
-    captionFont.setBold(true);
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
-    const int caption = QFontMetrics(captionFont).horizontalAdvance(windowTitle());
-    const QMargins margins = column->contentsMargins();
-    column->addStrut(caption + kCaptionRoom - margins.left() - margins.right());
+    keepCaptionWhole(this, column);
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
