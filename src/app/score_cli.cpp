@@ -51,7 +51,16 @@ bool allEqual(const std::vector<Code>& t, std::size_t n)
 // remembers what the calculator showed.
 class ReplayHost final : public Host {
 public:
-    explicit ReplayHost(const HandOptions& options) : options_(options) {}
+    // Ready for the next hand.
+    void start(const HandOptions& options)
+    {
+        options_ = &options;
+        pendingMeld = MeldKind::Chi;
+        chiWasHidden = false;
+        beeps = 0;
+        message.reset();
+        shown.reset();
+    }
 
     void messageBox(std::string_view text) override
     {
@@ -83,8 +92,8 @@ public:
     int showKanCheck() override { return pendingMeld == MeldKind::Ankan ? 0 : 1; }
     bool showFormOption(form_OPTION& dialog) override
     {
-        dialog.Option1 = options_.kuitan ? 0 : 1;
-        dialog.Option3 = options_.renhou ? 0 : 1;
+        dialog.Option1 = options_->kuitan ? 0 : 1;
+        dialog.Option3 = options_->renhou ? 0 : 1;
         return true;
     }
     void showVerInfo(const VER_info&) override {}
@@ -98,7 +107,7 @@ public:
     std::optional<HAN_number> shown;
 
 private:
-    const HandOptions& options_;
+    const HandOptions* options_ = nullptr;
 };
 
 std::string meldOption(MeldKind kind)
@@ -356,21 +365,31 @@ ParseResult parseOptions(const std::vector<std::string_view>& args)
 
 Outcome score(const HandOptions& options)
 {
-    ReplayHost host(options);
-    TENHO t(host);
+    // One calculator a thread, started afresh for every hand: building the
+    // window's model anew took longer than scoring the hand on it.
+    struct Calculator {
+        ReplayHost host;
+        TENHO t{host};
+    };
+    thread_local Calculator calculator;
+    ReplayHost& host = calculator.host;
+    TENHO& t = calculator.t;
+    host.start(options);
+    t.restart();
     t.Form_Load();
     t.SYSTEM_Click();
 
     for (std::size_t k = 1; k <= options.melds.size(); ++k) {
         const MeldOption& m = options.melds[k - 1];
-        const std::string where = meldOption(m.kind) + " " + quoted(m.text) + ": ";
+        const auto where = [&m] { return meldOption(m.kind) + " " + quoted(m.text) + ": "; };
         host.pendingMeld = m.kind;
         const int beeps = host.beeps;
         const Entry e = t.formMeld(static_cast<int>(k), paletteIndex(m.tiles[0]));
         if (e != Entry::Accepted) {
-            if (host.chiWasHidden) return errorOutcome(where + "チー is not offered for this tile");
-            if (host.beeps > beeps) return errorOutcome(where + meldRefusal(t, m));
-            return errorOutcome(where + "the meld was not formed");
+            if (host.chiWasHidden)
+                return errorOutcome(where() + "チー is not offered for this tile");
+            if (host.beeps > beeps) return errorOutcome(where() + meldRefusal(t, m));
+            return errorOutcome(where() + "the meld was not formed");
         }
     }
 

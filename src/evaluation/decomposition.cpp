@@ -8,6 +8,8 @@
 // the fu are judged on, so the order below decides results.
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "model/tenho.h"
 
@@ -35,14 +37,282 @@ constexpr std::array<std::array<char, 4>, 16> kPatterns = {{
     {'S', 'S', 'S', 'S'},
 }};
 
-void appendKey(std::string& to, const TileList& list)
+template <std::size_t N> void appendKey(FixedText<N>& to, const TileList& list)
 {
-    to += ':';
-    for (int i = 0; i < 3; ++i) to += list.item(i).view();
-    to += ':';
+    char key[8];
+    std::size_t n = 0;
+    key[n++] = ':';
+    for (int i = 0; i < 3; ++i) {
+        const Code c = list.item(i);
+        if (c.suit() != '\0') key[n++] = c.suit();
+        if (c.suit() != '\0' && c.rank() != '\0') key[n++] = c.rank();
+    }
+    key[n++] = ':';
+    to += std::string_view(key, n);
 }
 
+// The search on tile counts. Equal tiles cannot be told apart, so the
+// extractors' moves depend only on how many of each tile are left: a triplet
+// of the lowest tile wants three of it, a sequence one each of the next two.
+// Tiles are counted under an index in which the next tile of a sequence is
+// the next index: number tiles keep their value (1..29; 10 and 20 hold
+// nothing), honours stand two apart from 31 on, so nothing follows one.
+constexpr int kDenseSize = 48;
+
+constexpr auto kDenseOfKind = [] {
+    std::array<std::uint8_t, kTileKinds> dense{};
+    for (int k = 0; k < kTileKinds; ++k)
+        dense[static_cast<std::size_t>(k)] =
+            static_cast<std::uint8_t>(k < 27 ? k / 9 * 10 + k % 9 + 1 : 31 + 2 * (k - 27));
+    return dense;
+}();
+
+constexpr auto kCodeOfDense = [] {
+    std::array<Code, kDenseSize> codes{};
+    for (std::size_t k = 0; k < kTileKinds; ++k) codes[kDenseOfKind[k]] = kHaiCodes[k];
+    return codes;
+}();
+
+// How many of each tile are left, by dense index; the places after the last
+// tile stay 0, so a scan for the next tile never runs past them.
+using Counts = std::array<std::uint8_t, kDenseSize>;
+
+// The lowest tile left at or after index `from` (there is one).
+int lowestFrom(const Counts& n, int from)
+{
+    while (n[static_cast<std::size_t>(from)] == 0) ++from;
+    return from;
+}
+
+// A pattern as bits: bit s set when slot s takes a sequence.
+constexpr auto kPatternBits = [] {
+    std::array<unsigned, kPatterns.size()> bits{};
+    for (std::size_t n = 0; n < kPatterns.size(); ++n)
+        for (std::size_t s = 0; s < 4; ++s)
+            if (kPatterns[n][s] == 'S') bits[n] |= 1u << s;
+    return bits;
+}();
+
+// Every pattern that splits the tiles left, as a set of pattern bits: each
+// prefix of moves is made once, and a failed move ends every pattern that
+// starts with it.
+// A group taken starts at the lowest tile, so the next lowest is never
+// below it.
+template <int Slot> void explore(Counts& n, int from, unsigned path, std::uint32_t& found)
+{
+    if constexpr (Slot == 4) {
+        found |= std::uint32_t{1} << path;
+    } else {
+        const auto a = static_cast<std::size_t>(lowestFrom(n, from));
+        if (n[a] >= 3) {
+            n[a] = static_cast<std::uint8_t>(n[a] - 3);
+            explore<Slot + 1>(n, static_cast<int>(a), path, found);
+            n[a] = static_cast<std::uint8_t>(n[a] + 3);
+        }
+        if (n[a + 1] > 0 && n[a + 2] > 0) {
+            --n[a];
+            --n[a + 1];
+            --n[a + 2];
+            explore<Slot + 1>(n, static_cast<int>(a), path | 1u << Slot, found);
+            ++n[a];
+            ++n[a + 1];
+            ++n[a + 2];
+        }
+    }
+}
+
+// For the patterns that begin with the moves of `prefix` (bit s set: slot s
+// a sequence) in their first `slots` slots, the place of the first of them
+// in the order.
+constexpr auto kFirstWithPrefix = [] {
+    std::array<std::array<int, 16>, 5> first{};
+    for (unsigned slots = 0; slots <= 4; ++slots)
+        for (unsigned prefix = 0; prefix < 16; ++prefix) {
+            first[slots][prefix] = static_cast<int>(kPatterns.size());
+            for (std::size_t n = kPatterns.size(); n-- > 0;)
+                if ((kPatternBits[n] & ((1u << slots) - 1)) == prefix)
+                    first[slots][prefix] = static_cast<int>(n);
+        }
+    return first;
+}();
+
+// The first pattern in the order that splits the tiles left (its place, or
+// kPatterns.size() for none): the moves are tried as in `explore`, and a
+// prefix whose patterns all come after the best found is not followed.
+template <int Slot> void firstSplit(Counts& n, int from, unsigned path, int& best)
+{
+    if constexpr (Slot == 4) {
+        best = std::min(best, kFirstWithPrefix[4][path]);
+    } else {
+        if (kFirstWithPrefix[Slot][path] >= best) return;
+        const auto a = static_cast<std::size_t>(lowestFrom(n, from));
+        const auto triplet = [&] {
+            if (n[a] < 3 || kFirstWithPrefix[Slot + 1][path] >= best) return;
+            n[a] = static_cast<std::uint8_t>(n[a] - 3);
+            firstSplit<Slot + 1>(n, static_cast<int>(a), path, best);
+            n[a] = static_cast<std::uint8_t>(n[a] + 3);
+        };
+        const auto sequence = [&] {
+            const unsigned next = path | 1u << Slot;
+            if (n[a + 1] == 0 || n[a + 2] == 0 || kFirstWithPrefix[Slot + 1][next] >= best) return;
+            --n[a];
+            --n[a + 1];
+            --n[a + 2];
+            firstSplit<Slot + 1>(n, static_cast<int>(a), next, best);
+            ++n[a];
+            ++n[a + 1];
+            ++n[a + 2];
+        };
+        // The move whose patterns come first goes first.
+        if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][path | 1u << Slot]) {
+            triplet();
+            sequence();
+        } else {
+            sequence();
+            triplet();
+        }
+    }
+}
+
+using Items = std::array<Code, TileList::kCapacity>;
+
 }  // namespace
+
+// TENPAI on tile counts, for the fourteen tiles of every hand the window can
+// enter (called melds of three or four tiles, the concealed tiles, the
+// winning tile, all real tiles, at most four of a kind, and ListTEMP empty
+// to begin with). It tries the pair positions and patterns in the same
+// order and leaves every list and variable that later routines read as the
+// list search does, so the same split is reported. Returns false, having
+// changed nothing, for any other state; the list search then runs.
+bool TENHO::splitByCounts()
+{
+    if (!ListTEMP.isEmpty()) return false;
+    const int m = meldCount();
+    Counts all{};
+    std::uint64_t present = 0;  // bit i: a tile of index i is in the hand
+    bool valid = true;
+    const auto gather = [&](Code c) {
+        const int kind = paletteIndex(c);
+        if (kind < 0) {
+            valid = false;
+            return;
+        }
+        const std::uint8_t i = kDenseOfKind[static_cast<std::size_t>(kind)];
+        ++all[i];
+        present |= std::uint64_t{1} << i;
+    };
+    gather(Text1);
+    for (int k = 1; k <= m; ++k)
+        for (int i = 0; i < 3; ++i) gather(List[static_cast<std::size_t>(k)].item(i));
+    for (int i = 0; i <= 12 - 3 * m; ++i) gather(List[0].item(i));
+    if (!valid) return false;
+
+    // ListTEMP as TEHAI_SET leaves it: the fourteen tiles in order. The pair
+    // positions tried are the first of each run of equal tiles that holds a
+    // pair: the other positions of a run hold no pair or leave the same
+    // twelve tiles, and fail the same way.
+    std::array<Code, TileList::kCapacity + 4> sorted{};
+    struct Pair {
+        int index;     // of the tile
+        int position;  // of the run in ListTEMP
+    };
+    std::array<Pair, 7> pairs{};
+    int pairCount = 0;
+    int count = 0;
+    for (std::uint64_t left = present; left != 0; left &= left - 1) {
+        const int i = std::countr_zero(left);
+        const int n = all[static_cast<std::size_t>(i)];
+        if (n > 4) return false;
+        const Code c = kCodeOfDense[static_cast<std::size_t>(i)];
+        for (int j = 0; j < 4; ++j) sorted[static_cast<std::size_t>(count + j)] = c;
+        if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
+        count += n;
+    }
+    Items fourteen{};
+    std::copy_n(sorted.begin(), 14, fourteen.begin());
+    if (m >= 1) NAKI_NO = static_cast<Integer>(m);
+    ListTEMP.assign(fourteen, 14);
+    if (pairCount == 0) {
+        HANTEI = 1;
+        return true;
+    }
+    const int lowest = std::countr_zero(present);
+    const auto withoutPair = [&](const Pair& pair) {
+        Counts left = all;
+        left[static_cast<std::size_t>(pair.index)] =
+            static_cast<std::uint8_t>(left[static_cast<std::size_t>(pair.index)] - 2);
+        return left;
+    };
+
+    // The split of pattern n with this pair, as JANTOU_TRY leaves it.
+    const auto place = [&](const Pair& pair, std::size_t n) {
+        Items twelve{};
+        const auto p = static_cast<std::size_t>(pair.position);
+        std::copy_n(fourteen.begin(), p, twelve.begin());
+        std::copy_n(fourteen.begin() + static_cast<long>(p) + 2, 12 - p,
+                    twelve.begin() + static_cast<long>(p));
+        ListTemp2.assign(twelve, 12);
+        ListTEMP.clear();
+        Counts left = withoutPair(pair);
+        int a = lowest;
+        for (std::size_t s = 0; s < 4; ++s) {
+            a = lowestFrom(left, a);
+            Items group{};
+            const bool triplet = kPatterns[n][s] == 'T';
+            for (int d = 0; d < 3; ++d) {
+                const auto at = static_cast<std::size_t>(triplet ? a : a + d);
+                --left[at];
+                group[static_cast<std::size_t>(d)] = kCodeOfDense[at];
+            }
+            ListEND[s].assign(group, 3);
+        }
+        Items two{};
+        two[0] = two[1] = fourteen[p];
+        ListEND[4].assign(two, 2);
+        JANTOU_POS = static_cast<Integer>(pair.position);
+        COPY_NO = 12;
+        MENTSU_NO = 4;
+        MENTSU_SLOT = 3;
+        BUNKAI_NG = '0';
+    };
+    const auto accepted = [&](const Pair& pair, std::size_t n) {
+        place(pair, n);
+        NAKI_KENSA();
+        return BUNKAI_NG != '1';
+    };
+
+    // The first split at each pair position stands or falls as a whole.
+    for (int q = 0; q < pairCount; ++q) {
+        const Pair& pair = pairs[static_cast<std::size_t>(q)];
+        Counts left = withoutPair(pair);
+        int first = static_cast<int>(kPatterns.size());
+        firstSplit<0>(left, lowest, 0, first);
+        if (first == static_cast<int>(kPatterns.size())) continue;
+        if (accepted(pair, static_cast<std::size_t>(first))) return true;
+    }
+    // Called melds that fit only a later pattern: the second search, with
+    // the melds checked pattern by pattern.
+    if (m >= 1) {
+        for (int q = 0; q < pairCount; ++q) {
+            const Pair& pair = pairs[static_cast<std::size_t>(q)];
+            Counts left = withoutPair(pair);
+            std::uint32_t splits = 0;
+            explore<0>(left, lowest, 0, splits);
+            for (std::size_t n = 0; n < kPatterns.size(); ++n)
+                if ((splits >> kPatternBits[n] & 1) != 0 && accepted(pair, n)) return true;
+        }
+    }
+
+    // As the last pair position leaves the lists: no pair there, nothing taken.
+    for (auto& list : ListEND) list.clear();
+    ListTemp2.clear();
+    ListTEMP.assign(fourteen, 14);
+    JANTOU_POS = 13;
+    BUNKAI_NG = '1';
+    HANTEI = 1;
+    return true;
+}
 
 void TENHO::NAKI_COPY()
 {
@@ -64,6 +334,7 @@ void TENHO::TEHAI_SET()
 void TENHO::TENPAI()
 {
     HANTEI = 0;
+    if (splitByCounts()) return;
     ListTEMP.add(Text1);
     TEHAI_SET();
 
@@ -241,7 +512,7 @@ void TENHO::NAKI_SHOUGOU()
         MENTSU_KEY.clear();
         appendKey(MENTSU_KEY, List[static_cast<std::size_t>(k)]);
         const auto at = MENTSU_KEYS.find(MENTSU_KEY);
-        if (at == std::string::npos) {
+        if (at == std::string_view::npos) {
             BUNKAI_NG = '1';
             return;
         }

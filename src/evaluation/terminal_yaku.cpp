@@ -83,17 +83,19 @@ void TENHO::TANYAO()
 {
     // From the tiles, so that seven pairs are judged too; a kan's fourth
     // tile and the winning tile count.
-    List3.clear();
-    for (std::size_t k : {1u, 2u, 3u, 4u, 0u}) {
-        PAI_CTL_LIST = &List[k];
-        SUUJI_COPY();
-    }
-    List3.add(Code::digit(Text1.rank()));
+    // The numbers SUUJI_COPY puts in List3 for List(1) .. List(4) and
+    // List(0), and the winning tile's; List3 keeps the first sixteen. Only
+    // whether a 1 or a 9 is among them matters, so they are looked at as
+    // they come, and List3 is left empty as it would be.
     bool simples = true;
-    for (int i = 0; i < List3.count(); ++i) {
-        const Code n = List3.item(i);
-        if (n == Code::digit('1') || n == Code::digit('9')) simples = false;
-    }
+    int added = 0;
+    const auto look = [&](char rank) {
+        if (added++ < TileList::kCapacity && (rank == '1' || rank == '9')) simples = false;
+    };
+    for (std::size_t k : {1u, 2u, 3u, 4u, 0u})
+        for (Code c : List[k]) look(c.rank());
+    look(Text1.rank());
+    PAI_CTL_LIST = &List[0];
     if (simples && !(NAKI_FLAG == 1 && RULE_KUITAN != 1)) reportYaku("断公九", "１翻", 1);
     List3.clear();
 }

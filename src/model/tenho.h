@@ -19,10 +19,12 @@
 #include <string_view>
 
 #include "model/dialogs.h"
+#include "model/fixed_text.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/tile.h"
 #include "model/tile_list.h"
+#include "model/tile_pictures.h"
 
 namespace tenho {
 
@@ -45,12 +47,25 @@ public:
 
     Host& host() { return *host_; }
 
+    // Back to the state of a calculator just built on the same host, as if
+    // made anew: every list, picture, box, variable and rule flag, the caption
+    // empty and no result dialog. Only the application's folder stays. For
+    // scoring one hand after another without building a window each time.
+    void restart();
+
     // ---------------------------------------------------------------- controls
     std::string caption;
 
-    std::array<Picture, kTileKinds> HAI;  // the palette; never changes
-    std::array<Picture, 13> T_HAI;        // concealed hand
-    std::array<Picture, 12> JUMP;         // placeholders; JUMP(j) lies over T_HAI(12 - j)
+    // The palette: HAI(i) shows tile i, always.
+    static constexpr std::array<Picture, kTileKinds> HAI = [] {
+        std::array<Picture, kTileKinds> palette{};
+        for (int i = 0; i < kTileKinds; ++i)
+            palette[static_cast<std::size_t>(i)] = Picture{i, true};
+        return palette;
+    }();
+    static_assert(HAI[0] == Picture{0, true} && HAI[33] == Picture{33, true});  // drawTiles
+    std::array<Picture, 13> T_HAI;                                              // concealed hand
+    std::array<Picture, 12> JUMP;  // placeholders; JUMP(j) lies over T_HAI(12 - j)
     // Meld frames 1..4 (index 0 unused, so NAKI[1][2] is NAKI1(2)). Picture 0
     // is the rightmost; KAN_KAN[k][0] lies over NAKI[k][3], [1] over NAKI[k][0].
     std::array<std::array<Picture, 4>, 5> NAKI;
@@ -83,7 +98,11 @@ public:
     // Result dialog: created by the first write to a label, destroyed by
     // either of its buttons.
     std::optional<HAN_number> hanNumber;
-    HAN_number& HAN();
+    HAN_number& HAN()
+    {
+        if (!hanNumber) hanNumber.emplace();
+        return *hanNumber;
+    }
 
     // ------------------------------------------------------------ rule flags
     Integer RULE_KUITAN = 0;
@@ -99,21 +118,22 @@ public:
     Picture* PAI_CTL = nullptr;
     const TileList* PAI_CTL_LIST = nullptr;  // the list handed to IRO_COPY/SUUJI_COPY
     std::span<Picture> PAI_ARRAY;
-    std::string WORK_CODE;
-    std::string WORK_CODES;
-    char BUNKAI_NG = '\0';  // '0' the split holds, '1' it failed
+    FixedText<4> WORK_CODE;    // one code, or a "0"/"1" result
+    FixedText<32> WORK_CODES;  // one character or flag per item of List3 (16 at most)
+    char BUNKAI_NG = '\0';     // '0' the split holds, '1' it failed
     Integer HANTEI = 0;
     char DRAG_SUIT = '\0';
     char DRAG_RANK = '\0';
     Code NAKI_PAI;
     Integer NAKI_NO = 0;
-    std::string MENTSU_KEYS;
-    std::string MENTSU_KEY;
-    std::string DRAG_KEY;
+    FixedText<40> MENTSU_KEYS;  // five group keys
+    FixedText<8> MENTSU_KEY;    // ":" + three codes + ":"
+    FixedText<8> DRAG_KEY;      // ":" + code + ":"
     Integer OVER_FLAG = 0;
-    // The tiles on the table (hand, melds, winning tile, dora indicators),
-    // counted by kind: how often each tile's key occurs among them.
-    std::array<std::int8_t, kTileKinds> USED_KEYS{};
+    // The keys of the tiles on the table (hand, melds, winning tile, dora
+    // indicators), as far as the checks read them: how often DRAG_KEY's
+    // tile occurs among them. HAI_SHUUKEI counts it afresh for every check.
+    Integer USED_KEYS = 0;
     Code DORA_WORK;
     Integer DORA_COUNT = 0;
     Integer NAKI_FLAG = 0;
@@ -128,7 +148,13 @@ public:
     std::string appPath;
 
     // ----------------------------------------------------------- tile pictures
-    void HAI_GAZOU();
+    void HAI_GAZOU()
+    {
+        const int n = paletteIndex(PAI_CODE);
+        if (n < 0 || PAI_CTL == nullptr) return;
+        PAI_CTL->image = HAI[static_cast<std::size_t>(n)].image;
+        PAI_CTL->visible = true;
+    }
     // Number of meld frames in use (highest k whose NAKIk(2) is shown).
     int meldCount() const;
     bool meldPresent(int k) const { return NAKI[static_cast<std::size_t>(k)][2].visible; }
@@ -299,12 +325,20 @@ public:
     void VER_info_Label4_Click(int index);
 
 private:
+    bool splitByCounts();
     // Three concealed triplets: a triplet group counts unless it is an open
     // pon or open kan (concealedOnly, for the open-hand branch).
     bool isOpenCalledTriplet(int group) const;
     bool concealedTriplet(int group) const;
     void sananKakutei(bool concealedOnly);
-    void collectSuits();
+    struct SuitDigits {
+        int below = 0;  // characters below "0" (the empty text's among them)
+        std::array<int, 3> suit{};
+        int above = 0;  // above "2": honours
+    };
+    SuitDigits collectSuits();
+    void classifySuits(const SuitDigits& d, char other);
+    void honitu(const SuitDigits& d);
     bool hasGroupOf(Code c) const;
     // The pair flags of List3 in WORK_CODES: true when List3 holds seven
     // pairs of seven different tiles.

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <compare>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "model/fixed_text.h"
 
 namespace tenho {
 
@@ -56,7 +60,10 @@ public:
     {
         return key() <=> other.key();
     }
-    constexpr bool operator==(const Code& other) const { return key() == other.key(); }
+    constexpr bool operator==(const Code& other) const
+    {
+        return std::bit_cast<std::uint16_t>(d_) == std::bit_cast<std::uint16_t>(other.d_);
+    }
 
 private:
     // Both characters as one number, in text order.
@@ -81,15 +88,30 @@ inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
     Code('6', '1'), Code('7', '1'), Code('8', '1'), Code('9', '1'),
 };
 
+namespace detail {
+// Palette index by the two characters' offsets from '0', 0..15 each; -1
+// where there is no tile.
+inline constexpr auto kPaletteOf = [] {
+    std::array<std::int8_t, 256> t{};
+    for (int suit = 0; suit < 16; ++suit)
+        for (int rank = 0; rank < 16; ++rank) {
+            int index = -1;
+            if (suit <= 2 && rank >= 1 && rank <= 9) index = suit * 9 + rank - 1;
+            if (suit >= 3 && suit <= 9 && rank == 1) index = 27 + suit - 3;
+            t[static_cast<std::size_t>(suit * 16 + rank)] = static_cast<std::int8_t>(index);
+        }
+    return t;
+}();
+}  // namespace detail
+
 // Palette index of a code, or -1 for anything that is not one of the 34 codes.
+// Every entry check and every tile picture asks this, so it is one look-up.
 constexpr int paletteIndex(Code c)
 {
-    if (c.length() != 2) return -1;
-    const int suit = c.suit() - '0';
-    const int rank = c.rank() - '0';
-    if (suit >= 0 && suit <= 2 && rank >= 1 && rank <= 9) return suit * 9 + rank - 1;
-    if (suit >= 3 && suit <= 9 && rank == 1) return 27 + suit - 3;
-    return -1;
+    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()) - '0');
+    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()) - '0');
+    if ((suit | rank) > 15) return -1;
+    return detail::kPaletteOf[suit * 16 + rank];
 }
 
 // Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
@@ -103,11 +125,9 @@ constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() =
 
 // Key of one tile on the table, ":" + code + ":": every key carries its own
 // colons, so a text search for a key can only match a whole key.
-inline std::string tileKey(Code c)
+inline FixedText<8> tileKey(Code c)
 {
-    std::string key;
-    key.reserve(4);
-    key += ':';
+    FixedText<8> key(":");
     key += c.view();
     key += ':';
     return key;
@@ -117,7 +137,7 @@ inline std::string tileKey(Code c)
 std::string tileName(Code c);
 
 // Full-width decimal digits ("１３").
-std::string fullWidthNumber(int n);
+FixedText<40> fullWidthNumber(int n);
 
 // Numeric value of a text the way the calculator reads labels: leading blanks,
 // an optional sign and the ASCII digits that follow; anything else stops the

@@ -2,7 +2,13 @@
 // The ordered tile containers of the calculator.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cassert>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstdint>
 
 #include "model/tile.h"
@@ -27,14 +33,47 @@ public:
     constexpr int count() const { return count_; }
     constexpr bool isEmpty() const { return count_ == 0; }
 
+    // The places past the count hold the empty code, so only an index
+    // outside the capacity needs a test.
     constexpr Code item(int i) const
     {
-        return (i >= 0 && i < count_) ? items_[static_cast<std::size_t>(i)] : Code();
+        return static_cast<unsigned>(i) < kCapacity ? items_[static_cast<std::size_t>(i)] : Code();
     }
 
     // The items 0 .. count() - 1, for scans that run many times a calculation.
     constexpr const Code* begin() const { return items_.data(); }
     constexpr const Code* end() const { return items_.data() + count_; }
+
+    // How many items equal c, a non-empty code.
+    int countOf(Code c) const { return countOf(c, std::array<const TileList*, 1>{this}); }
+
+    // How many items of all the lists equal c, a non-empty code. The places
+    // past a list's count hold the empty code, so all sixteen are compared.
+    template <std::size_t N> static int countOf(Code c, const std::array<const TileList*, N>& lists)
+    {
+        const auto want = std::bit_cast<std::uint16_t>(c);
+#if defined(__SSE2__)
+        static_assert(sizeof(items_) == 32);
+        const __m128i w = _mm_set1_epi16(static_cast<short>(want));
+        __m128i sum = _mm_setzero_si128();  // a match is -1 in its lane
+        for (const TileList* list : lists) {
+            const auto* at = reinterpret_cast<const __m128i*>(list->items_.data());
+            sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at), w));
+            sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at + 1), w));
+        }
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
+        return -static_cast<short>(_mm_cvtsi128_si32(sum));
+#else
+        int n = 0;
+        for (const TileList* list : lists)
+            for (std::uint16_t r :
+                 std::bit_cast<std::array<std::uint16_t, kCapacity>>(list->items_))
+                n += r == want ? 1 : 0;
+        return n;
+#endif
+    }
 
     // Sorted lists place the code after any equal ones; a full list ignores it.
     constexpr void add(Code c)
@@ -72,6 +111,18 @@ public:
         index = -1;
     }
 
+    // Clear, then take the first `n` of `codes` as they stand; the rest of
+    // `codes` must be empty codes. The caller of a sorted list gives them in
+    // order. Faster than adding them one by one.
+    constexpr void assign(const std::array<Code, kCapacity>& codes, int n)
+    {
+        assert(n >= 0 && n <= kCapacity &&
+               std::all_of(codes.begin() + n, codes.end(), [](Code c) { return c.empty(); }));
+        items_ = codes;
+        count_ = static_cast<std::int16_t>(n);
+        index = -1;
+    }
+
     constexpr void clear()
     {
         for (int j = 0; j < count_; ++j) items_[static_cast<std::size_t>(j)] = Code();
@@ -83,7 +134,7 @@ public:
     int index = -1;
 
 private:
-    std::array<Code, kCapacity> items_{};
+    std::array<Code, kCapacity> items_{};  // past count_: empty codes, always
     std::int16_t count_ = 0;
     bool sorted_ = false;
 };

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <string_view>
+
 namespace tenho::qt {
 
 namespace {
@@ -19,9 +21,9 @@ constexpr qreal kFuPointSize = 18.0;
 constexpr qreal kButtonPointSize = 10.0;
 
 // The labels hold CR LF line ends, as the calculator writes them.
-QString labelText(const std::string& text)
+QString labelText(std::string_view text)
 {
-    QString s = QString::fromStdString(text);
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
 }
@@ -34,7 +36,7 @@ HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDia
     setWindowTitle(QStringLiteral("役数"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    const auto label = [this](const char* name, const std::string& text, const QRect& geometry,
+    const auto label = [this](const char* name, std::string_view text, const QRect& geometry,
                               const QFont& font, Qt::Alignment alignment) {
         auto* l = new QLabel(labelText(text), this);
         l->setObjectName(QString::fromLatin1(name));
