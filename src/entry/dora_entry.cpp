@@ -23,7 +23,7 @@ void TENHO::redrawDora()
     // HAI_GAZOU; the variables are left as the last call leaves them.
     const int n = std::min(List2.count(), static_cast<int>(DORA.size()));
     if (n == 0) return;
-    drawTiles(List2, DORA.data(), n);
+    drawTiles(List2, DORA);
     List2.index = n - 1;
     PAI_CODE = List2.item(n - 1);
     PAI_CTL = &DORA[static_cast<std::size_t>(n - 1)];

@@ -93,7 +93,7 @@ void TENHO::redrawHand()
     TileList& hand = List[0];
     const int n = std::min(hand.count(), static_cast<int>(T_HAI.size()));
     if (n == 0) return;
-    drawTiles(hand, T_HAI.data(), n);
+    drawTiles(hand, T_HAI);
     LOOP_I = static_cast<Integer>(n - 1);
     hand.index = n - 1;
     PAI_CODE = hand.item(n - 1);

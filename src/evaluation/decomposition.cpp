@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "model/tenho.h"
 
@@ -51,6 +52,30 @@ template <std::size_t N> void appendKey(FixedText<N>& to, const TileList& list)
     to += std::string_view(key, n);
 }
 
+// Where `key` first occurs in `keys`, as std::string_view::find says, for
+// these texts of a few dozen characters: compared in place, no library call.
+std::size_t findKey(std::string_view keys, std::string_view key)
+{
+    if (key.empty()) return 0;
+    if (key.size() > keys.size()) return std::string_view::npos;
+    if (key.size() == 8) {  // a meld's key: three codes, eight characters
+        std::uint64_t want;
+        std::memcpy(&want, key.data(), 8);
+        for (std::size_t at = 0; at + 8 <= keys.size(); ++at) {
+            std::uint64_t here;
+            std::memcpy(&here, keys.data() + at, 8);
+            if (here == want) return at;
+        }
+        return std::string_view::npos;
+    }
+    for (std::size_t at = 0; at + key.size() <= keys.size(); ++at) {
+        std::size_t i = 0;
+        while (i < key.size() && keys[at + i] == key[i]) ++i;
+        if (i == key.size()) return at;
+    }
+    return std::string_view::npos;
+}
+
 // The search on tile counts. Equal tiles cannot be told apart, so the
 // extractors' moves depend only on how many of each tile are left: a triplet
 // of the lowest tile wants three of it, a sequence one each of the next two.
@@ -73,16 +98,22 @@ constexpr auto kCodeOfDense = [] {
     return codes;
 }();
 
-// How many of each tile are left, by dense index; the places after the last
-// tile stay 0, so a scan for the next tile never runs past them.
+// How many of each tile are left, by dense index, and which are left at all
+// (bit i), so that the lowest tile is a bit scan of a register: the counts
+// are written a byte at a time and never read wider.
 using Counts = std::array<std::uint8_t, kDenseSize>;
 
-// The lowest tile left at or after index `from` (there is one).
-int lowestFrom(const Counts& n, int from)
-{
-    while (n[static_cast<std::size_t>(from)] == 0) ++from;
-    return from;
-}
+struct Left {
+    Counts& n;
+    std::uint64_t present;
+
+    int lowest() const { return std::countr_zero(present); }
+    // Present bits after one of each of these has been taken.
+    std::uint64_t without(std::size_t i) const
+    {
+        return n[i] == 0 ? present & ~(std::uint64_t{1} << i) : present;
+    }
+};
 
 // A pattern as bits: bit s set when slot s takes a sequence.
 constexpr auto kPatternBits = [] {
@@ -93,31 +124,45 @@ constexpr auto kPatternBits = [] {
     return bits;
 }();
 
+// The two moves from the lowest tile a: a triplet (three of a), a sequence
+// (a, a + 1, a + 2). Each calls `next` with what is left, then puts the
+// tiles back.
+template <typename Next> void takeTriplet(Left left, std::size_t a, Next next)
+{
+    Counts& n = left.n;
+    if (n[a] < 3) return;
+    n[a] = static_cast<std::uint8_t>(n[a] - 3);
+    next(Left{n, left.without(a)});
+    n[a] = static_cast<std::uint8_t>(n[a] + 3);
+}
+
+template <typename Next> void takeSequence(Left left, std::size_t a, Next next)
+{
+    Counts& n = left.n;
+    if (n[a + 1] == 0 || n[a + 2] == 0) return;
+    --n[a];
+    --n[a + 1];
+    --n[a + 2];
+    Left after{n, left.without(a)};
+    after.present = after.without(a + 1);
+    after.present = after.without(a + 2);
+    next(after);
+    ++n[a];
+    ++n[a + 1];
+    ++n[a + 2];
+}
+
 // Every pattern that splits the tiles left, as a set of pattern bits: each
 // prefix of moves is made once, and a failed move ends every pattern that
 // starts with it.
-// A group taken starts at the lowest tile, so the next lowest is never
-// below it.
-template <int Slot> void explore(Counts& n, int from, unsigned path, std::uint32_t& found)
+template <int Slot> void explore(Left left, unsigned path, std::uint32_t& found)
 {
     if constexpr (Slot == 4) {
         found |= std::uint32_t{1} << path;
     } else {
-        const auto a = static_cast<std::size_t>(lowestFrom(n, from));
-        if (n[a] >= 3) {
-            n[a] = static_cast<std::uint8_t>(n[a] - 3);
-            explore<Slot + 1>(n, static_cast<int>(a), path, found);
-            n[a] = static_cast<std::uint8_t>(n[a] + 3);
-        }
-        if (n[a + 1] > 0 && n[a + 2] > 0) {
-            --n[a];
-            --n[a + 1];
-            --n[a + 2];
-            explore<Slot + 1>(n, static_cast<int>(a), path | 1u << Slot, found);
-            ++n[a];
-            ++n[a + 1];
-            ++n[a + 2];
-        }
+        const auto a = static_cast<std::size_t>(left.lowest());
+        takeTriplet(left, a, [&](Left l) { explore<Slot + 1>(l, path, found); });
+        takeSequence(left, a, [&](Left l) { explore<Slot + 1>(l, path | 1u << Slot, found); });
     }
 }
 
@@ -139,32 +184,23 @@ constexpr auto kFirstWithPrefix = [] {
 // The first pattern in the order that splits the tiles left (its place, or
 // kPatterns.size() for none): the moves are tried as in `explore`, and a
 // prefix whose patterns all come after the best found is not followed.
-template <int Slot> void firstSplit(Counts& n, int from, unsigned path, int& best)
+template <int Slot> void firstSplit(Left left, unsigned path, int& best)
 {
     if constexpr (Slot == 4) {
         best = std::min(best, kFirstWithPrefix[4][path]);
     } else {
-        if (kFirstWithPrefix[Slot][path] >= best) return;
-        const auto a = static_cast<std::size_t>(lowestFrom(n, from));
+        const auto a = static_cast<std::size_t>(left.lowest());
+        const unsigned withSequence = path | 1u << Slot;
         const auto triplet = [&] {
-            if (n[a] < 3 || kFirstWithPrefix[Slot + 1][path] >= best) return;
-            n[a] = static_cast<std::uint8_t>(n[a] - 3);
-            firstSplit<Slot + 1>(n, static_cast<int>(a), path, best);
-            n[a] = static_cast<std::uint8_t>(n[a] + 3);
+            if (kFirstWithPrefix[Slot + 1][path] >= best) return;
+            takeTriplet(left, a, [&](Left l) { firstSplit<Slot + 1>(l, path, best); });
         };
         const auto sequence = [&] {
-            const unsigned next = path | 1u << Slot;
-            if (n[a + 1] == 0 || n[a + 2] == 0 || kFirstWithPrefix[Slot + 1][next] >= best) return;
-            --n[a];
-            --n[a + 1];
-            --n[a + 2];
-            firstSplit<Slot + 1>(n, static_cast<int>(a), next, best);
-            ++n[a];
-            ++n[a + 1];
-            ++n[a + 2];
+            if (kFirstWithPrefix[Slot + 1][withSequence] >= best) return;
+            takeSequence(left, a, [&](Left l) { firstSplit<Slot + 1>(l, withSequence, best); });
         };
         // The move whose patterns come first goes first.
-        if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][path | 1u << Slot]) {
+        if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][withSequence]) {
             triplet();
             sequence();
         } else {
@@ -173,8 +209,6 @@ template <int Slot> void firstSplit(Counts& n, int from, unsigned path, int& bes
         }
     }
 }
-
-using Items = std::array<Code, TileList::kCapacity>;
 
 }  // namespace
 
@@ -229,65 +263,87 @@ bool TENHO::splitByCounts()
         if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
         count += n;
     }
-    Items fourteen{};
-    std::copy_n(sorted.begin(), 14, fourteen.begin());
+    const auto fourteen = [&sorted](int i) { return sorted[static_cast<std::size_t>(i)]; };
     if (m >= 1) NAKI_NO = static_cast<Integer>(m);
-    ListTEMP.assign(fourteen, 14);
+    ListTEMP.generate(14, fourteen);
     if (pairCount == 0) {
         HANTEI = 1;
         return true;
     }
-    const int lowest = std::countr_zero(present);
-    const auto withoutPair = [&](const Pair& pair) {
-        Counts left = all;
-        left[static_cast<std::size_t>(pair.index)] =
-            static_cast<std::uint8_t>(left[static_cast<std::size_t>(pair.index)] - 2);
-        return left;
+    // The twelve tiles left beside a pair, in `counts`.
+    const auto withoutPair = [&](const Pair& pair, Counts& counts) {
+        counts = all;
+        const auto i = static_cast<std::size_t>(pair.index);
+        counts[i] = static_cast<std::uint8_t>(counts[i] - 2);
+        return Left{counts, counts[i] == 0 ? present & ~(std::uint64_t{1} << i) : present};
     };
 
     // The split of pattern n with this pair, as JANTOU_TRY leaves it.
     const auto place = [&](const Pair& pair, std::size_t n) {
-        Items twelve{};
-        const auto p = static_cast<std::size_t>(pair.position);
-        std::copy_n(fourteen.begin(), p, twelve.begin());
-        std::copy_n(fourteen.begin() + static_cast<long>(p) + 2, 12 - p,
-                    twelve.begin() + static_cast<long>(p));
-        ListTemp2.assign(twelve, 12);
+        const int p = pair.position;
+        ListTemp2.generate(12, [&](int i) { return fourteen(i < p ? i : i + 2); });
         ListTEMP.clear();
-        Counts left = withoutPair(pair);
-        int a = lowest;
+        Counts counts;
+        Left left = withoutPair(pair, counts);
         for (std::size_t s = 0; s < 4; ++s) {
-            a = lowestFrom(left, a);
-            Items group{};
+            const auto a = static_cast<std::size_t>(left.lowest());
             const bool triplet = kPatterns[n][s] == 'T';
-            for (int d = 0; d < 3; ++d) {
-                const auto at = static_cast<std::size_t>(triplet ? a : a + d);
-                --left[at];
-                group[static_cast<std::size_t>(d)] = kCodeOfDense[at];
-            }
-            ListEND[s].assign(group, 3);
+            ListEND[s].generate(3, [&](int d) {
+                const std::size_t at = triplet ? a : a + static_cast<std::size_t>(d);
+                --counts[at];
+                left.present = left.without(at);
+                return kCodeOfDense[at];
+            });
         }
-        Items two{};
-        two[0] = two[1] = fourteen[p];
-        ListEND[4].assign(two, 2);
+        ListEND[4].generate(2, [&](int) { return fourteen(p); });
         JANTOU_POS = static_cast<Integer>(pair.position);
         COPY_NO = 12;
         MENTSU_NO = 4;
         MENTSU_SLOT = 3;
         BUNKAI_NG = '0';
     };
+    // NAKI_KENSA on a split: with no meld it only empties the keys. With
+    // melds, every key here is eight characters (three codes) but the pair's
+    // six, and a key carries its colons, so MENTSU_KEYS holds a meld's key
+    // exactly where a group holds its three codes, and taking out the first
+    // occurrence is taking the first such group not taken yet: the codes are
+    // compared instead. The keys themselves are written by a real NAKI_KENSA
+    // on the last split checked, at the end.
+    const Pair* lastPair = nullptr;
+    std::size_t lastPattern = 0;
     const auto accepted = [&](const Pair& pair, std::size_t n) {
         place(pair, n);
-        NAKI_KENSA();
-        return BUNKAI_NG != '1';
+        if (m == 0) {
+            NAKI_KENSA();
+            return true;
+        }
+        lastPair = &pair;
+        lastPattern = n;
+        std::array<bool, 4> taken{};
+        for (int k = 1; k <= m; ++k) {
+            const TileList& meld = List[static_cast<std::size_t>(k)];
+            bool found = false;
+            for (std::size_t g = 0; g < 4 && !found; ++g) {
+                const TileList& group = ListEND[g];
+                if (!taken[g] && group.item(0) == meld.item(0) && group.item(1) == meld.item(1) &&
+                    group.item(2) == meld.item(2))
+                    taken[g] = found = true;
+            }
+            if (!found) {
+                BUNKAI_NG = '1';
+                return false;
+            }
+        }
+        NAKI_KENSA();  // the split stands: the keys as the check leaves them
+        return true;
     };
 
     // The first split at each pair position stands or falls as a whole.
     for (int q = 0; q < pairCount; ++q) {
         const Pair& pair = pairs[static_cast<std::size_t>(q)];
-        Counts left = withoutPair(pair);
+        Counts counts;
         int first = static_cast<int>(kPatterns.size());
-        firstSplit<0>(left, lowest, 0, first);
+        firstSplit<0>(withoutPair(pair, counts), 0, first);
         if (first == static_cast<int>(kPatterns.size())) continue;
         if (accepted(pair, static_cast<std::size_t>(first))) return true;
     }
@@ -296,18 +352,23 @@ bool TENHO::splitByCounts()
     if (m >= 1) {
         for (int q = 0; q < pairCount; ++q) {
             const Pair& pair = pairs[static_cast<std::size_t>(q)];
-            Counts left = withoutPair(pair);
+            Counts counts;
             std::uint32_t splits = 0;
-            explore<0>(left, lowest, 0, splits);
+            explore<0>(withoutPair(pair, counts), 0, splits);
             for (std::size_t n = 0; n < kPatterns.size(); ++n)
                 if ((splits >> kPatternBits[n] & 1) != 0 && accepted(pair, n)) return true;
         }
     }
 
-    // As the last pair position leaves the lists: no pair there, nothing taken.
+    // The keys as the last check left them; then the lists as the last pair
+    // position leaves them: no pair there, nothing taken.
+    if (lastPair != nullptr) {
+        place(*lastPair, lastPattern);
+        NAKI_KENSA();
+    }
     for (auto& list : ListEND) list.clear();
     ListTemp2.clear();
-    ListTEMP.assign(fourteen, 14);
+    ListTEMP.generate(14, fourteen);
     JANTOU_POS = 13;
     BUNKAI_NG = '1';
     HANTEI = 1;
@@ -334,7 +395,12 @@ void TENHO::TEHAI_SET()
 void TENHO::TENPAI()
 {
     HANTEI = 0;
-    if (splitByCounts()) return;
+    if (!splitByCounts()) splitByLists();
+}
+
+void TENHO::splitByLists()
+{
+    HANTEI = 0;
     ListTEMP.add(Text1);
     TEHAI_SET();
 
@@ -511,7 +577,7 @@ void TENHO::NAKI_SHOUGOU()
     for (int k = 1; k <= m; ++k) {
         MENTSU_KEY.clear();
         appendKey(MENTSU_KEY, List[static_cast<std::size_t>(k)]);
-        const auto at = MENTSU_KEYS.find(MENTSU_KEY);
+        const auto at = findKey(MENTSU_KEYS, MENTSU_KEY);
         if (at == std::string_view::npos) {
             BUNKAI_NG = '1';
             return;

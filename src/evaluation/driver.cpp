@@ -9,7 +9,7 @@ namespace tenho {
 
 namespace {
 
-bool contains(std::string_view label, std::string_view text)
+template <std::size_t N> bool contains(const FixedText<N>& label, std::string_view text)
 {
     return label.find(text) != std::string_view::npos;
 }

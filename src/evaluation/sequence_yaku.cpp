@@ -82,7 +82,7 @@ void TENHO::ITUU()
 
 void TENHO::IIPEI()
 {
-    constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
+    static constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
         {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
     for (const auto& p : kPairs) {
         const TileList& x = ListEND[p[0]];

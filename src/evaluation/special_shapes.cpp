@@ -80,14 +80,14 @@ bool TENHO::sevenDifferentPairs()
     for (int j = 0; j <= last; j += 2) {
         const bool pair = List3.item(j) == List3.item(j + 1);
         flags[n++] = pair ? '1' : '0';
-        all = all && pair;
+        all &= pair;
     }
     // Four equal tiles are not two pairs; past the end reads "", so the
     // last pair always passes. An odd count fails at its last position.
     for (int j = 0; j <= last; j += 2) {
         const bool different = List3.item(j) != List3.item(j + 2);
         flags[n++] = different ? '1' : '0';
-        all = all && different;
+        all &= different;
     }
     WORK_CODES = std::string_view(flags, n);
     if (n > 0)

@@ -30,6 +30,20 @@ void TENHO::SUUJI_COPY()
 // else of List3, so they work on the counts and leave List3 empty.
 TENHO::SuitDigits TENHO::collectSuits()
 {
+    PAI_CTL_LIST = &List[0];
+    const std::array<const TileList*, 5> lists = {&List[1], &List[2], &List[3], &List[4], &List[0]};
+    int items = 1;  // the winning tile's suit
+    for (const TileList* list : lists) items += list->count();
+    if (items <= TileList::kCapacity) {
+        // Nothing is cut: count every place at once, less the empty places'
+        // '\0', which is below "0".
+        const auto t = TileList::tally<false>(lists, std::array<char, 3>{'0', '1', '2'});
+        const auto win = static_cast<unsigned char>(Text1.suit());
+        const int s0 = t[0] + (win == '0' ? 1 : 0), s1 = t[1] + (win == '1' ? 1 : 0),
+                  s2 = t[2] + (win == '2' ? 1 : 0);
+        const int below = t[3] - (5 * TileList::kCapacity - (items - 1)) + (win < '0' ? 1 : 0);
+        return SuitDigits{below, {s0, s1, s2}, items - below - s0 - s1 - s2};
+    }
     int added = 0, below = 0, s0 = 0, s1 = 0, s2 = 0;
     const auto add = [&](char ch) {
         if (added == TileList::kCapacity) return;
@@ -132,7 +146,7 @@ void TENHO::TU_I_SO()
 void TENHO::RYU_IISOU()
 {
     // 發 is not required: the five green number tiles alone make it too.
-    constexpr std::array<std::string_view, 6> kGreen = {"12", "13", "14", "16", "18", "81"};
+    static constexpr std::array<std::string_view, 6> kGreen = {"12", "13", "14", "16", "18", "81"};
     const auto green = [&](Code c) {
         for (std::string_view g : kGreen)
             if (c.view() == g) return true;

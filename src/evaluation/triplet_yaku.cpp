@@ -71,7 +71,7 @@ void TENHO::TOITOI()
 
 void TENHO::SAN_KAN()
 {
-    constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
+    static constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
         {{2, 3, 4}, {1, 3, 4}, {1, 2, 4}, {1, 2, 3}}};
     for (const auto& f : kFrames) {
         if (NAKI[f[0]][3].visible && NAKI[f[1]][3].visible && NAKI[f[2]][3].visible) {

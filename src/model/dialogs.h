@@ -17,6 +17,10 @@ namespace tenho {
 struct HAN_number {
     static constexpr double kDefaultPaymentPointSize = 12.75;
 
+    // User-provided, so that creating the dialog does not clear its labels'
+    // whole capacity first.
+    HAN_number() noexcept {}  // NOLINT(modernize-use-equals-default)
+
     FixedText<1024> Label1;  // yaku names, newest on top, each line ending in CR LF
     FixedText<512> Label2;   // han per yaku, aligned with Label1
     FixedText<64> Label3;    // running han total; "翻" appended at the end

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,9 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tenho {
 
@@ -26,14 +30,17 @@ template <std::size_t N> class FixedText {
 public:
     static constexpr std::size_t kCapacity = N;
 
-    FixedText() = default;
+    // User-provided, so that value-initialising one does not clear its
+    // whole capacity first.
+    FixedText() noexcept {}                             // NOLINT(modernize-use-equals-default)
     FixedText(std::string_view text) { assign(text); }  // NOLINT: as a std::string is
     FixedText(const char* text) { assign(text); }       // NOLINT
-    FixedText(const FixedText& other) : size_(other.size_) { move(data_, other.data_, size_); }
+    FixedText(const FixedText& other) : size_(other.size_) { copyWhole(other); }
     FixedText& operator=(const FixedText& other)
     {
+        if (this == &other) return *this;
         size_ = other.size_;
-        move(data_, other.data_, size_);
+        copyWhole(other);
         return *this;
     }
     FixedText& operator=(std::string_view text) { return assign(text); }
@@ -100,6 +107,33 @@ public:
 
     std::size_t find(std::string_view text, std::size_t pos = 0) const
     {
+#if defined(__SSE2__)
+        // The labels are searched for yaku names many times a calculation:
+        // sixteen places at a time are tested for the name's first two bytes,
+        // reading no further than the capacity.
+        if constexpr (N >= 64) {
+            if (text.size() >= 2 && pos <= size_) {
+                const __m128i first = _mm_set1_epi8(text[0]);
+                const __m128i second = _mm_set1_epi8(text[1]);
+                for (std::size_t at = pos; at + text.size() <= size_; at += 16) {
+                    if (at + 17 > N) return view().find(text, at);
+                    const auto* p = reinterpret_cast<const __m128i*>(data_ + at);
+                    const auto* q = reinterpret_cast<const __m128i*>(data_ + at + 1);
+                    auto hits = static_cast<unsigned>(_mm_movemask_epi8(
+                        _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(p), first),
+                                      _mm_cmpeq_epi8(_mm_loadu_si128(q), second))));
+                    // Only the places where the whole name would fit count.
+                    const std::size_t fits = size_ - text.size() - at + 1;
+                    if (fits < 16) hits &= (1u << fits) - 1;
+                    for (; hits != 0; hits &= hits - 1) {
+                        const std::size_t i = at + static_cast<std::size_t>(std::countr_zero(hits));
+                        if (std::memcmp(data_ + i, text.data(), text.size()) == 0) return i;
+                    }
+                }
+                return std::string_view::npos;
+            }
+        }
+#endif
         return view().find(text, pos);
     }
     std::size_t find(char ch, std::size_t pos = 0) const { return view().find(ch, pos); }
@@ -111,6 +145,23 @@ public:
     friend std::ostream& operator<<(std::ostream& os, const FixedText& t) { return os << t.view(); }
 
 private:
+    // A copy of another text of the same capacity: for a capacity of whole
+    // sixteen-byte blocks, the blocks in use as they stand (the bytes past the
+    // size come along unread).
+    void copyWhole(const FixedText& other)
+    {
+#if defined(__SSE2__)
+        if constexpr (N % 16 == 0) {
+            for (std::size_t at = 0; at < size_; at += 16)
+                _mm_storeu_si128(
+                    reinterpret_cast<__m128i*>(data_ + at),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(other.data_ + at)));
+            return;
+        }
+#endif
+        move(data_, other.data_, size_);
+    }
+
     // memmove, without a library call for the short texts that are nearly
     // all of them: both ends are read before anything is written.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -159,6 +210,11 @@ class Decimal {
 public:
     explicit Decimal(long n)
     {
+        if (n >= 0 && n < 100) {  // han totals, fu and counts, nearly always
+            if (n >= 10) buf_[len_++] = static_cast<char>('0' + n / 10);
+            buf_[len_++] = static_cast<char>('0' + n % 10);
+            return;
+        }
         char digits[24];
         int count = 0;
         unsigned long rest =

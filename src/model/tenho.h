@@ -170,6 +170,10 @@ public:
 
     // ------------------------------------------------------------ split search
     void TENPAI();
+    // TENPAI's search step by step on the lists (JANTOU_TRY, the extractors,
+    // NAKI_KENSA). TENPAI runs it for states its search on tile counts does
+    // not take; it is public so that the two can be compared.
+    void splitByLists();
     void JANTOU_TRY();
     void TEHAI_SET();
     void NAKI_COPY();

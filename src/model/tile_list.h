@@ -75,6 +75,52 @@ public:
 #endif
     }
 
+    // Over all sixteen places of each list (past a count: the empty code,
+    // both characters '\0'): for each of `chars`, how many places hold it as
+    // their first character (or their second, with Second), and last how many
+    // hold one below chars[0] there.
+    template <bool Second, std::size_t N, std::size_t K>
+    static std::array<int, K + 1> tally(const std::array<const TileList*, N>& lists,
+                                        const std::array<char, K>& chars)
+    {
+        std::array<int, K + 1> counts{};
+#if defined(__SSE2__)
+        __m128i sums[K + 1];  // a match is -1 in its lane
+        for (auto& s : sums) s = _mm_setzero_si128();
+        for (const TileList* list : lists) {
+            const auto* at = reinterpret_cast<const __m128i*>(list->items_.data());
+            for (int half = 0; half < 2; ++half) {
+                const __m128i codes = _mm_loadu_si128(at + half);
+                const __m128i ch =
+                    Second ? _mm_srli_epi16(codes, 8) : _mm_and_si128(codes, _mm_set1_epi16(0xff));
+                for (std::size_t k = 0; k < K; ++k)
+                    sums[k] = _mm_add_epi16(
+                        sums[k],
+                        _mm_cmpeq_epi16(ch, _mm_set1_epi16(static_cast<unsigned char>(chars[k]))));
+                sums[K] = _mm_add_epi16(
+                    sums[K],
+                    _mm_cmpgt_epi16(_mm_set1_epi16(static_cast<unsigned char>(chars[0])), ch));
+            }
+        }
+        for (std::size_t k = 0; k <= K; ++k) {
+            __m128i s = sums[k];
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 8));
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 4));
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 2));
+            counts[k] = -static_cast<short>(_mm_cvtsi128_si32(s));
+        }
+#else
+        for (const TileList* list : lists)
+            for (Code c : list->items_) {
+                const auto ch = static_cast<unsigned char>(Second ? c.rank() : c.suit());
+                for (std::size_t k = 0; k < K; ++k)
+                    counts[k] += ch == static_cast<unsigned char>(chars[k]) ? 1 : 0;
+                counts[K] += ch < static_cast<unsigned char>(chars[0]) ? 1 : 0;
+            }
+#endif
+        return counts;
+    }
+
     // Sorted lists place the code after any equal ones; a full list ignores it.
     constexpr void add(Code c)
     {
@@ -123,9 +169,20 @@ public:
         index = -1;
     }
 
+    // Clear, then take at(0) .. at(n - 1) as they come; the caller of a
+    // sorted list gives them in order. Each item is written where it goes.
+    template <typename At> constexpr void generate(int n, At at)
+    {
+        assert(n >= 0 && n <= kCapacity);
+        items_ = {};
+        for (int j = 0; j < n; ++j) items_[static_cast<std::size_t>(j)] = at(j);
+        count_ = static_cast<std::int16_t>(n);
+        index = -1;
+    }
+
     constexpr void clear()
     {
-        for (int j = 0; j < count_; ++j) items_[static_cast<std::size_t>(j)] = Code();
+        items_ = {};
         count_ = 0;
         index = -1;
     }
