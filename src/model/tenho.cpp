@@ -21,15 +21,7 @@ const std::array<std::string_view, 6> TENHO::kC_OPTIONToolTips = {
     "ハイテイ牌での「ツモ」or「ロン」",
     ""};
 
-TENHO::TENHO(Host& host) : host_(&host)
-{
-    for (auto& p : JUMP) p = Picture{image::kPlaceholder, false};
-    for (auto& frame : KAN_KAN)
-        for (auto& p : frame) p = Picture{image::kFaceDown, false};
-    for (auto& list : List) list = TileList(true);
-    C_OPTION[2].enabled = false;
-    C_OPTION[5].enabled = false;
-}
+TENHO::TENHO(Host& host) : host_(&host) {}
 
 void TENHO::restart()
 {

@@ -40,6 +40,13 @@ enum class Entry {
 inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
 
 class TENHO {
+    template <std::size_t N, typename T> static constexpr std::array<T, N> filled(const T& value)
+    {
+        std::array<T, N> a;
+        a.fill(value);
+        return a;
+    }
+
 public:
     explicit TENHO(Host& host);
     TENHO(const TENHO&) = delete;
@@ -65,16 +72,18 @@ public:
     }();
     static_assert(HAI[0] == Picture{0, true} && HAI[33] == Picture{33, true});  // drawTiles
     std::array<Picture, 13> T_HAI;                                              // concealed hand
-    std::array<Picture, 12> JUMP;  // placeholders; JUMP(j) lies over T_HAI(12 - j)
+    // Placeholders; JUMP(j) lies over T_HAI(12 - j).
+    std::array<Picture, 12> JUMP = filled<12>(Picture{image::kPlaceholder, false});
     // Meld frames 1..4 (index 0 unused, so NAKI[1][2] is NAKI1(2)). Picture 0
     // is the rightmost; KAN_KAN[k][0] lies over NAKI[k][3], [1] over NAKI[k][0].
     std::array<std::array<Picture, 4>, 5> NAKI;
-    std::array<std::array<Picture, 2>, 5> KAN_KAN;
+    std::array<std::array<Picture, 2>, 5> KAN_KAN =
+        filled<5>(filled<2>(Picture{image::kFaceDown, false}));
     std::array<Picture, 8> DORA;
     Picture ENDPAI;
 
     // List(0) concealed tiles, List(1)..List(4) melds 1..4; all sorted.
-    std::array<TileList, 5> List;
+    std::array<TileList, 5> List = filled<5>(TileList(true));
     TileList List2{false};  // dora indicators in order of entry
     TileList ListTEMP{true};
     TileList ListTemp2{true};
@@ -88,7 +97,12 @@ public:
     // Selected index of the wind lists: 0 東, 1 南, 2 西, 3 北, -1 none.
     Integer B_list = -1;  // prevailing wind
     Integer I_list = -1;  // seat wind; 0 is the dealer
-    std::array<CheckBox, 6> C_OPTION;
+    std::array<CheckBox, 6> C_OPTION = {{{0, true},
+                                         {0, true},
+                                         {0, false},
+                                         {0, true},
+                                         {0, true},
+                                         {0, false}}};  // 一発 and カン直後 start disabled
 
     static const std::array<std::string_view, 4> kB_listItems;
     static const std::array<std::string_view, 4> kI_listItems;

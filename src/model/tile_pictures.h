@@ -16,8 +16,8 @@ namespace tenho {
 // picture HAI(k) shows face k) and is shown; a picture whose item is no tile
 // is left alone. n is at most the list's count and `Size`, the number of
 // pictures. Every tile added to the hand redraws the whole hand, so the row
-// is drawn without a branch: the places past the count hold the empty code,
-// which is no tile, so every picture can be looked at.
+// is drawn in one pass over all its pictures: the places past the count hold
+// the empty code, which is no tile, so those pictures stay as they are.
 template <std::size_t Size>
 void drawTiles(const TileList& list, std::array<Picture, Size>& pictures)
 {
@@ -25,8 +25,9 @@ void drawTiles(const TileList& list, std::array<Picture, Size>& pictures)
     const Code* items = list.begin();
     for (std::size_t i = 0; i < Size; ++i) {
         const int face = paletteIndex(items[i]);
-        const Picture drawn{face, true};
-        pictures[i] = face >= 0 ? drawn : pictures[i];
+        Picture& p = pictures[i];
+        p.image = face >= 0 ? face : p.image;
+        p.visible = face >= 0 || p.visible;
     }
 }
 
