@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dora indicators and the winning tile.
+#include <algorithm>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -17,12 +19,14 @@ bool TENHO::riichiTypeBoxOn() const
 
 void TENHO::redrawDora()
 {
-    for (int i = 0; i < List2.count() && i < static_cast<int>(DORA.size()); ++i) {
-        List2.index = i;
-        PAI_CODE = List2.item(i);
-        PAI_CTL = &DORA[static_cast<std::size_t>(i)];
-        HAI_GAZOU();
-    }
+    // For every item i: select it, PAI_CODE = item i, PAI_CTL = DORA(i),
+    // HAI_GAZOU; the variables are left as the last call leaves them.
+    const int n = std::min(List2.count(), static_cast<int>(DORA.size()));
+    if (n == 0) return;
+    drawTiles(List2, DORA);
+    List2.index = n - 1;
+    PAI_CODE = List2.item(n - 1);
+    PAI_CTL = &DORA[static_cast<std::size_t>(n - 1)];
 }
 
 Entry TENHO::addIndicator(Code c)

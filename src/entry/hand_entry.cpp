@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The palette, the concealed hand and the four-of-a-kind checks that every
 // entry path uses.
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -14,33 +18,32 @@ bool validSource(int source) { return source >= 0 && source < kTileKinds; }
 namespace {
 
 // The kind a key ":" + code + ":" stands for, or -1.
-int keyKind(const std::string& key)
+int keyKind(std::string_view key)
 {
     return key.size() == 4 ? paletteIndex(Code(key[1], key[2])) : -1;
 }
 
 }  // namespace
 
+// Every check searches the keys of the table for DRAG_KEY alone, and keys
+// carry their colons, so a search finds whole keys only: what it sees is how
+// often DRAG_KEY's tile is on the table, and that is all USED_KEYS holds.
 void TENHO::HAI_SHUUKEI()
 {
     OVER_FLAG = 0;
-    USED_KEYS.fill(0);
-    const auto count = [this](Code c) {
-        const int kind = paletteIndex(c);
-        if (kind >= 0) ++USED_KEYS[static_cast<std::size_t>(kind)];
-    };
-    for (const TileList& list : List)
-        for (Code c : list) count(c);
-    count(Text1);
-    for (Code c : List2) count(c);
+    const int kind = keyKind(DRAG_KEY);
+    int n = 0;
+    if (kind >= 0) {
+        const Code c = kHaiCodes[static_cast<std::size_t>(kind)];
+        n = TileList::countOf(c, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
+                                                                &List[3], &List[4], &List2});
+        n += Text1 == c ? 1 : 0;
+    }
+    USED_KEYS = static_cast<Integer>(n);
 }
 
 // Three copies may be on the table; a fourth refuses the tile.
-void TENHO::YONMAI_KENSA()
-{
-    const int kind = keyKind(DRAG_KEY);
-    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 4 ? 1 : 0;
-}
+void TENHO::YONMAI_KENSA() { OVER_FLAG = USED_KEYS >= 4 ? 1 : 0; }
 
 void TENHO::HAI_OVER()
 {
@@ -52,16 +55,14 @@ void TENHO::HAI_OVER()
 void TENHO::HAI_OVER2()
 {
     HAI_SHUUKEI();
-    const int kind = keyKind(DRAG_KEY);
-    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 2 ? 1 : 0;
+    OVER_FLAG = USED_KEYS >= 2 ? 1 : 0;
 }
 
 // A kan adds four: refused when the kind is on the table at all.
 void TENHO::HAI_OVER3()
 {
     HAI_SHUUKEI();
-    const int kind = keyKind(DRAG_KEY);
-    OVER_FLAG = kind >= 0 && USED_KEYS[static_cast<std::size_t>(kind)] >= 1 ? 1 : 0;
+    OVER_FLAG = USED_KEYS >= 1 ? 1 : 0;
 }
 
 void TENHO::HAI_OVER4()
@@ -86,14 +87,17 @@ void TENHO::HAI_KESU()
 
 void TENHO::redrawHand()
 {
+    // For every item i: LOOP_I = i, select it, PAI_CODE = item i, PAI_CTL =
+    // T_HAI(i), HAI_GAZOU. The loop does what those calls do; the variables
+    // are left as the last call leaves them.
     TileList& hand = List[0];
-    for (int i = 0; i < hand.count() && i < static_cast<int>(T_HAI.size()); ++i) {
-        LOOP_I = static_cast<Integer>(i);
-        hand.index = i;
-        PAI_CODE = hand.item(i);
-        PAI_CTL = &T_HAI[static_cast<std::size_t>(i)];
-        HAI_GAZOU();
-    }
+    const int n = std::min(hand.count(), static_cast<int>(T_HAI.size()));
+    if (n == 0) return;
+    drawTiles(hand, T_HAI);
+    LOOP_I = static_cast<Integer>(n - 1);
+    hand.index = n - 1;
+    PAI_CODE = hand.item(n - 1);
+    PAI_CTL = &T_HAI[static_cast<std::size_t>(n - 1)];
 }
 
 Entry TENHO::addToHand(Code c)

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up state, the reset button and the win-kind option buttons.
+#include <string>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -9,14 +11,18 @@ void TENHO::Form_Load()
     RULE_KUITAN = 0;
     RULE_ATODUKE = 1;
     RULE_RENHOU = 0;
-    caption = " ";
-    caption += kTitle;
-    caption += "　　 [  あとづけ";
-    caption += "（○）";
-    caption += "　食いタン";
-    caption += "（×）";
-    caption += "　連和";
-    caption += "（×） ]";
+    static const std::string kCaption = [] {
+        std::string c = " ";
+        c += kTitle;
+        c += "　　 [  あとづけ";
+        c += "（○）";
+        c += "　食いタン";
+        c += "（×）";
+        c += "　連和";
+        c += "（×） ]";
+        return c;
+    }();
+    caption = kCaption;
 }
 
 void TENHO::cmdRESET_Click() { ALL_RESET(); }

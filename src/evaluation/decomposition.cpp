@@ -8,6 +8,9 @@
 // the fu are judged on, so the order below decides results.
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "model/tenho.h"
 
@@ -35,14 +38,342 @@ constexpr std::array<std::array<char, 4>, 16> kPatterns = {{
     {'S', 'S', 'S', 'S'},
 }};
 
-void appendKey(std::string& to, const TileList& list)
+template <std::size_t N> void appendKey(FixedText<N>& to, const TileList& list)
 {
-    to += ':';
-    for (int i = 0; i < 3; ++i) to += list.item(i).view();
-    to += ':';
+    char key[8];
+    std::size_t n = 0;
+    key[n++] = ':';
+    for (int i = 0; i < 3; ++i) {
+        const Code c = list.item(i);
+        if (c.suit() != '\0') key[n++] = c.suit();
+        if (c.suit() != '\0' && c.rank() != '\0') key[n++] = c.rank();
+    }
+    key[n++] = ':';
+    to += std::string_view(key, n);
+}
+
+// Where `key` first occurs in `keys`, as std::string_view::find says, for
+// these texts of a few dozen characters: compared in place, no library call.
+std::size_t findKey(std::string_view keys, std::string_view key)
+{
+    if (key.empty()) return 0;
+    if (key.size() > keys.size()) return std::string_view::npos;
+    if (key.size() == 8) {  // a meld's key: three codes, eight characters
+        std::uint64_t want;
+        std::memcpy(&want, key.data(), 8);
+        for (std::size_t at = 0; at + 8 <= keys.size(); ++at) {
+            std::uint64_t here;
+            std::memcpy(&here, keys.data() + at, 8);
+            if (here == want) return at;
+        }
+        return std::string_view::npos;
+    }
+    for (std::size_t at = 0; at + key.size() <= keys.size(); ++at) {
+        std::size_t i = 0;
+        while (i < key.size() && keys[at + i] == key[i]) ++i;
+        if (i == key.size()) return at;
+    }
+    return std::string_view::npos;
+}
+
+// The search on tile counts. Equal tiles cannot be told apart, so the
+// extractors' moves depend only on how many of each tile are left: a triplet
+// of the lowest tile wants three of it, a sequence one each of the next two.
+// Tiles are counted under an index in which the next tile of a sequence is
+// the next index: number tiles keep their value (1..29; 10 and 20 hold
+// nothing), honours stand two apart from 31 on, so nothing follows one.
+constexpr int kDenseSize = 48;
+
+constexpr auto kDenseOfKind = [] {
+    std::array<std::uint8_t, kTileKinds> dense{};
+    for (int k = 0; k < kTileKinds; ++k)
+        dense[static_cast<std::size_t>(k)] =
+            static_cast<std::uint8_t>(k < 27 ? k / 9 * 10 + k % 9 + 1 : 31 + 2 * (k - 27));
+    return dense;
+}();
+
+constexpr auto kCodeOfDense = [] {
+    std::array<Code, kDenseSize> codes{};
+    for (std::size_t k = 0; k < kTileKinds; ++k) codes[kDenseOfKind[k]] = kHaiCodes[k];
+    return codes;
+}();
+
+// How many of each tile are left, by dense index, and which are left at all
+// (bit i), so that the lowest tile is a bit scan of a register: the counts
+// are written a byte at a time and never read wider.
+using Counts = std::array<std::uint8_t, kDenseSize>;
+
+struct Left {
+    Counts& n;
+    std::uint64_t present;
+
+    int lowest() const { return std::countr_zero(present); }
+    // Present bits after one of each of these has been taken.
+    std::uint64_t without(std::size_t i) const
+    {
+        return n[i] == 0 ? present & ~(std::uint64_t{1} << i) : present;
+    }
+};
+
+// A pattern as bits: bit s set when slot s takes a sequence.
+constexpr auto kPatternBits = [] {
+    std::array<unsigned, kPatterns.size()> bits{};
+    for (std::size_t n = 0; n < kPatterns.size(); ++n)
+        for (std::size_t s = 0; s < 4; ++s)
+            if (kPatterns[n][s] == 'S') bits[n] |= 1u << s;
+    return bits;
+}();
+
+// The two moves from the lowest tile a: a triplet (three of a), a sequence
+// (a, a + 1, a + 2). Each calls `next` with what is left, then puts the
+// tiles back.
+template <typename Next> void takeTriplet(Left left, std::size_t a, Next next)
+{
+    Counts& n = left.n;
+    if (n[a] < 3) return;
+    n[a] = static_cast<std::uint8_t>(n[a] - 3);
+    next(Left{n, left.without(a)});
+    n[a] = static_cast<std::uint8_t>(n[a] + 3);
+}
+
+template <typename Next> void takeSequence(Left left, std::size_t a, Next next)
+{
+    Counts& n = left.n;
+    if (n[a + 1] == 0 || n[a + 2] == 0) return;
+    --n[a];
+    --n[a + 1];
+    --n[a + 2];
+    Left after{n, left.without(a)};
+    after.present = after.without(a + 1);
+    after.present = after.without(a + 2);
+    next(after);
+    ++n[a];
+    ++n[a + 1];
+    ++n[a + 2];
+}
+
+// Every pattern that splits the tiles left, as a set of pattern bits: each
+// prefix of moves is made once, and a failed move ends every pattern that
+// starts with it.
+template <int Slot> void explore(Left left, unsigned path, std::uint32_t& found)
+{
+    if constexpr (Slot == 4) {
+        found |= std::uint32_t{1} << path;
+    } else {
+        const auto a = static_cast<std::size_t>(left.lowest());
+        takeTriplet(left, a, [&](Left l) { explore<Slot + 1>(l, path, found); });
+        takeSequence(left, a, [&](Left l) { explore<Slot + 1>(l, path | 1u << Slot, found); });
+    }
+}
+
+// For the patterns that begin with the moves of `prefix` (bit s set: slot s
+// a sequence) in their first `slots` slots, the place of the first of them
+// in the order.
+constexpr auto kFirstWithPrefix = [] {
+    std::array<std::array<int, 16>, 5> first{};
+    for (unsigned slots = 0; slots <= 4; ++slots)
+        for (unsigned prefix = 0; prefix < 16; ++prefix) {
+            first[slots][prefix] = static_cast<int>(kPatterns.size());
+            for (std::size_t n = kPatterns.size(); n-- > 0;)
+                if ((kPatternBits[n] & ((1u << slots) - 1)) == prefix)
+                    first[slots][prefix] = static_cast<int>(n);
+        }
+    return first;
+}();
+
+// The first pattern in the order that splits the tiles left (its place, or
+// kPatterns.size() for none): the moves are tried as in `explore`, and a
+// prefix whose patterns all come after the best found is not followed.
+template <int Slot> void firstSplit(Left left, unsigned path, int& best)
+{
+    if constexpr (Slot == 4) {
+        best = std::min(best, kFirstWithPrefix[4][path]);
+    } else {
+        const auto a = static_cast<std::size_t>(left.lowest());
+        const unsigned withSequence = path | 1u << Slot;
+        const auto triplet = [&] {
+            if (kFirstWithPrefix[Slot + 1][path] >= best) return;
+            takeTriplet(left, a, [&](Left l) { firstSplit<Slot + 1>(l, path, best); });
+        };
+        const auto sequence = [&] {
+            if (kFirstWithPrefix[Slot + 1][withSequence] >= best) return;
+            takeSequence(left, a, [&](Left l) { firstSplit<Slot + 1>(l, withSequence, best); });
+        };
+        // The move whose patterns come first goes first.
+        if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][withSequence]) {
+            triplet();
+            sequence();
+        } else {
+            sequence();
+            triplet();
+        }
+    }
 }
 
 }  // namespace
+
+// TENPAI on tile counts, for the fourteen tiles of every hand the window can
+// enter (called melds of three or four tiles, the concealed tiles, the
+// winning tile, all real tiles, at most four of a kind, and ListTEMP empty
+// to begin with). It tries the pair positions and patterns in the same
+// order and leaves every list and variable that later routines read as the
+// list search does, so the same split is reported. Returns false, having
+// changed nothing, for any other state; the list search then runs.
+bool TENHO::splitByCounts()
+{
+    if (!ListTEMP.isEmpty()) return false;
+    const int m = meldCount();
+    Counts all{};
+    std::uint64_t present = 0;  // bit i: a tile of index i is in the hand
+    bool valid = true;
+    const auto gather = [&](Code c) {
+        const int kind = paletteIndex(c);
+        if (kind < 0) {
+            valid = false;
+            return;
+        }
+        const std::uint8_t i = kDenseOfKind[static_cast<std::size_t>(kind)];
+        ++all[i];
+        present |= std::uint64_t{1} << i;
+    };
+    gather(Text1);
+    for (int k = 1; k <= m; ++k)
+        for (int i = 0; i < 3; ++i) gather(List[static_cast<std::size_t>(k)].item(i));
+    for (int i = 0; i <= 12 - 3 * m; ++i) gather(List[0].item(i));
+    if (!valid) return false;
+
+    // ListTEMP as TEHAI_SET leaves it: the fourteen tiles in order. The pair
+    // positions tried are the first of each run of equal tiles that holds a
+    // pair: the other positions of a run hold no pair or leave the same
+    // twelve tiles, and fail the same way.
+    std::array<Code, TileList::kCapacity + 4> sorted{};
+    struct Pair {
+        int index;     // of the tile
+        int position;  // of the run in ListTEMP
+    };
+    std::array<Pair, 7> pairs{};
+    int pairCount = 0;
+    int count = 0;
+    for (std::uint64_t left = present; left != 0; left &= left - 1) {
+        const int i = std::countr_zero(left);
+        const int n = all[static_cast<std::size_t>(i)];
+        if (n > 4) return false;
+        const Code c = kCodeOfDense[static_cast<std::size_t>(i)];
+        for (int j = 0; j < 4; ++j) sorted[static_cast<std::size_t>(count + j)] = c;
+        if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
+        count += n;
+    }
+    const auto fourteen = [&sorted](int i) { return sorted[static_cast<std::size_t>(i)]; };
+    if (m >= 1) NAKI_NO = static_cast<Integer>(m);
+    ListTEMP.generate(14, fourteen);
+    if (pairCount == 0) {
+        HANTEI = 1;
+        return true;
+    }
+    // The twelve tiles left beside a pair, in `counts`.
+    const auto withoutPair = [&](const Pair& pair, Counts& counts) {
+        counts = all;
+        const auto i = static_cast<std::size_t>(pair.index);
+        counts[i] = static_cast<std::uint8_t>(counts[i] - 2);
+        return Left{counts, counts[i] == 0 ? present & ~(std::uint64_t{1} << i) : present};
+    };
+
+    // The split of pattern n with this pair, as JANTOU_TRY leaves it.
+    const auto place = [&](const Pair& pair, std::size_t n) {
+        const int p = pair.position;
+        ListTemp2.generate(12, [&](int i) { return fourteen(i < p ? i : i + 2); });
+        ListTEMP.clear();
+        Counts counts;
+        Left left = withoutPair(pair, counts);
+        for (std::size_t s = 0; s < 4; ++s) {
+            const auto a = static_cast<std::size_t>(left.lowest());
+            const bool triplet = kPatterns[n][s] == 'T';
+            ListEND[s].generate(3, [&](int d) {
+                const std::size_t at = triplet ? a : a + static_cast<std::size_t>(d);
+                --counts[at];
+                left.present = left.without(at);
+                return kCodeOfDense[at];
+            });
+        }
+        ListEND[4].generate(2, [&](int) { return fourteen(p); });
+        JANTOU_POS = static_cast<Integer>(pair.position);
+        COPY_NO = 12;
+        MENTSU_NO = 4;
+        MENTSU_SLOT = 3;
+        BUNKAI_NG = '0';
+    };
+    // NAKI_KENSA on a split: with no meld it only empties the keys. With
+    // melds, every key here is eight characters (three codes) but the pair's
+    // six, and a key carries its colons, so MENTSU_KEYS holds a meld's key
+    // exactly where a group holds its three codes, and taking out the first
+    // occurrence is taking the first such group not taken yet: the codes are
+    // compared instead. The keys themselves are written by a real NAKI_KENSA
+    // on the last split checked, at the end.
+    const Pair* lastPair = nullptr;
+    std::size_t lastPattern = 0;
+    const auto accepted = [&](const Pair& pair, std::size_t n) {
+        place(pair, n);
+        if (m == 0) {
+            NAKI_KENSA();
+            return true;
+        }
+        lastPair = &pair;
+        lastPattern = n;
+        std::array<bool, 4> taken{};
+        for (int k = 1; k <= m; ++k) {
+            const TileList& meld = List[static_cast<std::size_t>(k)];
+            bool found = false;
+            for (std::size_t g = 0; g < 4 && !found; ++g) {
+                const TileList& group = ListEND[g];
+                if (!taken[g] && group.item(0) == meld.item(0) && group.item(1) == meld.item(1) &&
+                    group.item(2) == meld.item(2))
+                    taken[g] = found = true;
+            }
+            if (!found) {
+                BUNKAI_NG = '1';
+                return false;
+            }
+        }
+        NAKI_KENSA();  // the split stands: the keys as the check leaves them
+        return true;
+    };
+
+    // The first split at each pair position stands or falls as a whole.
+    for (int q = 0; q < pairCount; ++q) {
+        const Pair& pair = pairs[static_cast<std::size_t>(q)];
+        Counts counts;
+        int first = static_cast<int>(kPatterns.size());
+        firstSplit<0>(withoutPair(pair, counts), 0, first);
+        if (first == static_cast<int>(kPatterns.size())) continue;
+        if (accepted(pair, static_cast<std::size_t>(first))) return true;
+    }
+    // Called melds that fit only a later pattern: the second search, with
+    // the melds checked pattern by pattern.
+    if (m >= 1) {
+        for (int q = 0; q < pairCount; ++q) {
+            const Pair& pair = pairs[static_cast<std::size_t>(q)];
+            Counts counts;
+            std::uint32_t splits = 0;
+            explore<0>(withoutPair(pair, counts), 0, splits);
+            for (std::size_t n = 0; n < kPatterns.size(); ++n)
+                if ((splits >> kPatternBits[n] & 1) != 0 && accepted(pair, n)) return true;
+        }
+    }
+
+    // The keys as the last check left them; then the lists as the last pair
+    // position leaves them: no pair there, nothing taken.
+    if (lastPair != nullptr) {
+        place(*lastPair, lastPattern);
+        NAKI_KENSA();
+    }
+    for (auto& list : ListEND) list.clear();
+    ListTemp2.clear();
+    ListTEMP.generate(14, fourteen);
+    JANTOU_POS = 13;
+    BUNKAI_NG = '1';
+    HANTEI = 1;
+    return true;
+}
 
 void TENHO::NAKI_COPY()
 {
@@ -62,6 +393,12 @@ void TENHO::TEHAI_SET()
 }
 
 void TENHO::TENPAI()
+{
+    HANTEI = 0;
+    if (!splitByCounts()) splitByLists();
+}
+
+void TENHO::splitByLists()
 {
     HANTEI = 0;
     ListTEMP.add(Text1);
@@ -240,8 +577,8 @@ void TENHO::NAKI_SHOUGOU()
     for (int k = 1; k <= m; ++k) {
         MENTSU_KEY.clear();
         appendKey(MENTSU_KEY, List[static_cast<std::size_t>(k)]);
-        const auto at = MENTSU_KEYS.find(MENTSU_KEY);
-        if (at == std::string::npos) {
+        const auto at = findKey(MENTSU_KEYS, MENTSU_KEY);
+        if (at == std::string_view::npos) {
             BUNKAI_NG = '1';
             return;
         }

@@ -9,9 +9,9 @@ namespace tenho {
 
 namespace {
 
-bool contains(const std::string& label, std::string_view text)
+template <std::size_t N> bool contains(const FixedText<N>& label, std::string_view text)
 {
-    return label.find(text) != std::string::npos;
+    return label.find(text) != std::string_view::npos;
 }
 
 }  // namespace
@@ -19,9 +19,9 @@ bool contains(const std::string& label, std::string_view text)
 void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
 {
     HAN_number& h = HAN();
-    h.Label1.insert(0, "\r\n").insert(0, name);
-    h.Label2.insert(0, "\r\n").insert(0, hanText);
-    h.Label3 = std::to_string(textValue(h.Label3) + han);
+    h.Label1.insert(0, name, "\r\n");
+    h.Label2.insert(0, hanText, "\r\n");
+    h.Label3 = Decimal(textValue(h.Label3) + han);
 }
 
 void TENHO::reportYakuman(std::string_view name)

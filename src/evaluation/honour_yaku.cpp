@@ -25,18 +25,24 @@ bool TENHO::hasGroupOf(Code c) const
 
 void TENHO::HU_PON()
 {
-    constexpr std::array<std::string_view, 4> kRound = {"東（場風）", "南（場風）", "西（場風）",
-                                                        "北（場風）"};
-    constexpr std::array<std::string_view, 4> kSeat = {"東（自風）", "南（自風）", "西（自風）",
-                                                       "北（自風）"};
-    for (std::size_t k = 0; k < 4; ++k)
+    static constexpr std::array<std::string_view, 4> kRound = {"東（場風）", "南（場風）",
+                                                               "西（場風）", "北（場風）"};
+    static constexpr std::array<std::string_view, 4> kSeat = {"東（自風）", "南（自風）",
+                                                              "西（自風）", "北（自風）"};
+    // The wind each group starts with (0 東 .. 3 北), or -1.
+    std::array<int, 4> wind{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const Code first = ListEND[k].item(0);
+        wind[k] = -1;
         for (std::size_t w = 0; w < 4; ++w)
-            if (ListEND[k].item(0) == kWinds[w] && B_list == static_cast<int>(w))
-                reportYaku(kRound[w], "１翻", 1);
+            if (first == kWinds[w]) wind[k] = static_cast<int>(w);
+    }
     for (std::size_t k = 0; k < 4; ++k)
-        for (std::size_t w = 0; w < 4; ++w)
-            if (ListEND[k].item(0) == kWinds[w] && I_list == static_cast<int>(w))
-                reportYaku(kSeat[w], "１翻", 1);
+        if (wind[k] >= 0 && wind[k] == B_list)
+            reportYaku(kRound[static_cast<std::size_t>(wind[k])], "１翻", 1);
+    for (std::size_t k = 0; k < 4; ++k)
+        if (wind[k] >= 0 && wind[k] == I_list)
+            reportYaku(kSeat[static_cast<std::size_t>(wind[k])], "１翻", 1);
 }
 
 void TENHO::SANGEN()
@@ -87,7 +93,7 @@ void TENHO::SYOSU_SI()
             others[n++] = w;
     }
     if (!pairIsWind) return;
-    constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+    static constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
         {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
     for (const auto& t : kTriples) {
         if (ListEND[t[0]].item(0) == others[0] && ListEND[t[1]].item(0) == others[1] &&
@@ -102,7 +108,7 @@ void TENHO::SYOSU_SI_KAKUTEI() { reportYakuman("小四喜"); }
 
 void TENHO::SAN_KOKU()
 {
-    constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+    static constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
         {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
     for (const auto& t : kTriples) {
         const TileList& a = ListEND[t[0]];

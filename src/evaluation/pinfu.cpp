@@ -12,8 +12,8 @@ void TENHO::PINHU()
     if (NAKI[1][2].visible) return;
     const Code pair = ListEND[4].item(0);
     if (pair == Code('7', '1') || pair == Code('8', '1') || pair == Code('9', '1')) return;
-    constexpr std::array<Code, 4> kWinds = {Code('3', '1'), Code('4', '1'), Code('5', '1'),
-                                            Code('6', '1')};
+    static constexpr std::array<Code, 4> kWinds = {Code('3', '1'), Code('4', '1'), Code('5', '1'),
+                                                   Code('6', '1')};
     if (I_list >= 0 && I_list <= 3 && pair == kWinds[static_cast<std::size_t>(I_list)]) return;
     if (B_list >= 0 && B_list <= 3 && pair == kWinds[static_cast<std::size_t>(B_list)]) return;
     for (std::size_t k = 0; k < 4; ++k)
@@ -24,7 +24,7 @@ void TENHO::PINHU()
     const char suit = Text1.suit();
     if (suit > '2' || Text1.empty()) return;
     using Ends = std::pair<int, int>;
-    constexpr std::array<std::array<Ends, 2>, 10> kAllowed = {{
+    static constexpr std::array<std::array<Ends, 2>, 10> kAllowed = {{
         {{{0, 0}, {0, 0}}},
         {{{1, 3}, {0, 0}}},
         {{{2, 4}, {0, 0}}},

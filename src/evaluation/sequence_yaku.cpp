@@ -82,7 +82,7 @@ void TENHO::ITUU()
 
 void TENHO::IIPEI()
 {
-    constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
+    static constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
         {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
     for (const auto& p : kPairs) {
         const TileList& x = ListEND[p[0]];
@@ -99,17 +99,15 @@ void TENHO::RYANPEI()
 {
     // On a hand that also splits into a pair and four groups, seven pairs of
     // different tiles can only be two pairs of identical sequences and a pair.
-    List3.clear();
-    for (int i = 0; i < List[0].count(); ++i) {
-        List[0].index = i;
-        List3.add(List[0].item(i));
-    }
+    // List3 = each concealed tile, selected in turn, and the winning tile.
+    List3.copyFrom(List[0]);
+    if (List[0].count() > 0) List[0].index = List[0].count() - 1;
     List3.add(Text1);
     if (sevenDifferentPairs()) {
         HAN_number& h = HAN();
         h.Label1 = "二盃口";
         h.Label2 = "３翻";
-        h.Label3 = std::to_string(textValue(h.Label3) + 3);
+        h.Label3 = Decimal(textValue(h.Label3) + 3);
     }
     List3.clear();
 }

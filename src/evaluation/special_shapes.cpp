@@ -3,7 +3,6 @@
 // They look at the concealed tiles and the winning tile only, so a hand with
 // a called meld never matches.
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "model/tenho.h"
@@ -19,18 +18,21 @@ constexpr std::array<std::string_view, 13> kOrphans = {"91", "81", "71", "61", "
 
 bool isKokusiTemplate(std::string_view codes)
 {
-    // One of the thirteen written twice in its place.
-    static const std::array<std::string, 13> templates = [] {
-        std::array<std::string, 13> t;
-        for (std::size_t doubled = 0; doubled < kOrphans.size(); ++doubled)
-            for (std::size_t i = 0; i < kOrphans.size(); ++i) {
-                t[doubled] += kOrphans[i];
-                if (i == doubled) t[doubled] += kOrphans[i];
-            }
+    // One of the thirteen written twice in its place: every one of them has
+    // 28 characters and starts with "91", which settles nearly every hand.
+    static constexpr auto templates = [] {
+        std::array<std::array<char, 28>, 13> t{};
+        for (std::size_t doubled = 0; doubled < kOrphans.size(); ++doubled) {
+            std::size_t at = 0;
+            for (std::size_t i = 0; i < kOrphans.size(); ++i)
+                for (int times = i == doubled ? 2 : 1; times > 0; --times)
+                    for (char ch : kOrphans[i]) t[doubled][at++] = ch;
+        }
         return t;
     }();
-    for (const std::string& t : templates)
-        if (t == codes) return true;
+    if (codes.size() != 28 || !codes.starts_with("91") || !codes.ends_with("01")) return false;
+    for (const auto& t : templates)
+        if (codes == std::string_view(t.data(), t.size())) return true;
     return false;
 }
 
@@ -38,49 +40,67 @@ constexpr std::array<std::string_view, 9> kTyurenTemplates = {
     "99987654321111", "99987654322111", "99987654332111", "99987654432111", "99987655432111",
     "99987665432111", "99987765432111", "99988765432111", "99998765432111"};
 
-// Items from first to last, each put in front of the text built so far.
-std::string descending(const TileList& list)
+// Items from first to last, each put in front of the text built so far:
+// the items' texts from the last to the first.
+FixedText<32> descending(const TileList& list)
 {
-    std::string out;
-    for (int i = 0; i < list.count(); ++i) out.insert(0, list.item(i).view());
+    FixedText<32> out;
+    for (int i = list.count() - 1; i >= 0; --i) out += list.item(i).view();
     return out;
+}
+
+// List3 = the concealed tiles and the winning tile: List(0) is sorted, so
+// copying it and adding the winning tile is adding them all one by one.
+void concealedAndWinning(TileList& to, const TileList& hand, Code win)
+{
+    to.copyFrom(hand);
+    to.add(win);
 }
 
 }  // namespace
 
 void TENHO::KOKUSI()
 {
-    List3.clear();
     HANTEI = 0;
-    for (int i = 0; i < List[0].count(); ++i) List3.add(List[0].item(i));
-    List3.add(Text1);
+    concealedAndWinning(List3, List[0], Text1);
+    // The text of the items from the last to the first begins with the last
+    // item's: unless that is "91", it is no template.
+    const Code last = List3.item(List3.count() - 1);
+    if (last.length() == 2 && last != Code('9', '1')) return;
     if (isKokusiTemplate(descending(List3))) reportYakuman("国士無双");
 }
 
 bool TENHO::sevenDifferentPairs()
 {
-    WORK_CODE.clear();
-    WORK_CODES.clear();
+    // The flags are built in place; WORK_CODE is left as the last one.
+    char flags[TileList::kCapacity + 2];
+    std::size_t n = 0;
+    bool all = true;
     const int last = List3.count() - 1;
     for (int j = 0; j <= last; j += 2) {
-        WORK_CODE = List3.item(j) == List3.item(j + 1) ? "1" : "0";
-        WORK_CODES += WORK_CODE;
+        const bool pair = List3.item(j) == List3.item(j + 1);
+        flags[n++] = pair ? '1' : '0';
+        all &= pair;
     }
     // Four equal tiles are not two pairs; past the end reads "", so the
     // last pair always passes. An odd count fails at its last position.
     for (int j = 0; j <= last; j += 2) {
-        WORK_CODE = List3.item(j) != List3.item(j + 2) ? "1" : "0";
-        WORK_CODES += WORK_CODE;
+        const bool different = List3.item(j) != List3.item(j + 2);
+        flags[n++] = different ? '1' : '0';
+        all &= different;
     }
-    return WORK_CODES.find('0') == std::string::npos;
+    WORK_CODES = std::string_view(flags, n);
+    if (n > 0)
+        WORK_CODE = std::string_view(&flags[n - 1], 1);
+    else
+        WORK_CODE.clear();
+    return all;
 }
 
 void TENHO::TITOITU()
 {
     HANTEI = 1;
-    List3.clear();
-    for (int i = 0; i < List[0].count(); ++i) List3.add(List[0].item(i));
-    List3.add(Text1);
+    concealedAndWinning(List3, List[0], Text1);
     // Seven pairs are fourteen concealed tiles. Beside called melds the pair
     // flags could all hold (two melds leave eight tiles, four pairs), but that
     // is never a complete hand.
@@ -88,7 +108,7 @@ void TENHO::TITOITU()
         HAN_number& h = HAN();
         h.Label1 = "七対子";
         h.Label2 = "２翻";
-        h.Label3 = std::to_string(textValue(h.Label3) + 2);
+        h.Label3 = Decimal(textValue(h.Label3) + 2);
         HANTEI = 0;
     }
     List3.clear();
@@ -101,7 +121,7 @@ void TENHO::TYUREN()
     HANTEI = 0;
     for (int i = 0; i < List[0].count(); ++i) List3.add(Code::digit(List[0].item(i).rank()));
     List3.add(Code::digit(Text1.rank()));
-    const std::string ranks = descending(List3);
+    const FixedText<32> ranks = descending(List3);
     for (std::string_view t : kTyurenTemplates) {
         if (ranks == t) {
             reportYakuman("九連宝燈");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Suit composition: 清一色, 混一色, 字一色, 緑一色.
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "model/tenho.h"
@@ -21,64 +23,112 @@ void TENHO::SUUJI_COPY()
         List3.add(Code::digit(PAI_CTL_LIST->item(i).rank()));
 }
 
-namespace {
-
-bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
-
-}  // namespace
-
-// One suit digit per tile of the hand, melds and winning tile included.
-void TENHO::collectSuits()
+// What collecting the suits puts in List3 (IRO_COPY for List(1) .. List(4)
+// and List(0), then the winning tile's suit), counted: List3 keeps the first
+// sixteen, sorted by their character, so they stand as those below "0", the
+// "0"s, "1"s and "2"s, and those above "2". TINITU and HONITU read nothing
+// else of List3, so they work on the counts and leave List3 empty.
+TENHO::SuitDigits TENHO::collectSuits()
 {
-    List3.clear();
-    for (std::size_t k : {1u, 2u, 3u, 4u, 0u}) {
-        PAI_CTL_LIST = &List[k];
-        IRO_COPY();
+    PAI_CTL_LIST = &List[0];
+    const std::array<const TileList*, 5> lists = {&List[1], &List[2], &List[3], &List[4], &List[0]};
+    int items = 1;  // the winning tile's suit
+    for (const TileList* list : lists) items += list->count();
+    if (items <= TileList::kCapacity) {
+        // Nothing is cut: count every place at once, less the empty places'
+        // '\0', which is below "0".
+        const auto t = TileList::tally<false>(lists, std::array<char, 3>{'0', '1', '2'});
+        const auto win = static_cast<unsigned char>(Text1.suit());
+        const int s0 = t[0] + (win == '0' ? 1 : 0), s1 = t[1] + (win == '1' ? 1 : 0),
+                  s2 = t[2] + (win == '2' ? 1 : 0);
+        const int below = t[3] - (5 * TileList::kCapacity - (items - 1)) + (win < '0' ? 1 : 0);
+        return SuitDigits{below, {s0, s1, s2}, items - below - s0 - s1 - s2};
     }
-    List3.add(Code::digit(Text1.suit()));
+    int added = 0, below = 0, s0 = 0, s1 = 0, s2 = 0;
+    const auto add = [&](char ch) {
+        if (added == TileList::kCapacity) return;
+        ++added;
+        const auto u = static_cast<unsigned char>(ch);
+        below += u < '0' ? 1 : 0;
+        s0 += u == '0' ? 1 : 0;
+        s1 += u == '1' ? 1 : 0;
+        s2 += u == '2' ? 1 : 0;
+    };
+    for (const TileList* list : {&List[1], &List[2], &List[3], &List[4], &List[0]})
+        for (Code c : *list) add(c.suit());
+    add(Text1.suit());
+    PAI_CTL_LIST = &List[0];
+    return SuitDigits{below, {s0, s1, s2}, added - below - s0 - s1 - s2};
+}
+
+// WORK_CODES from the classes of List3's items in order: a suit digit
+// stands for itself, anything else for `other`; WORK_CODE is the last class.
+void TENHO::classifySuits(const SuitDigits& d, char other)
+{
+    // Each run is written sixteen wide and the next run written over the
+    // rest; there are sixteen classes at most.
+    std::array<char, 2 * TileList::kCapacity> classes{};
+    std::size_t n = 0;
+    const auto put = [&](char ch, int times) {
+        std::memset(classes.data() + n, ch, TileList::kCapacity);
+        n += static_cast<std::size_t>(times);
+    };
+    put(other, d.below);
+    put('0', d.suit[0]);
+    put('1', d.suit[1]);
+    put('2', d.suit[2]);
+    put(other, d.above);
+    n = std::min<std::size_t>(n, TileList::kCapacity);
+    WORK_CODES = std::string_view(classes.data(), n);
+    if (n > 0) WORK_CODE = std::string_view(&classes[n - 1], 1);
 }
 
 void TENHO::TINITU()
 {
-    collectSuits();
+    const SuitDigits d = collectSuits();
     WORK_CODE.clear();
     WORK_CODES.clear();
-    for (int i = 0; i < List3.count(); ++i) {
-        const char d = List3.item(i).suit();
-        WORK_CODE = isSuitDigit(d) ? std::string(1, d) : std::string("A");
-        WORK_CODES += WORK_CODE;
-    }
-    const auto only = [this](char d) {
-        return WORK_CODES.find_first_not_of(d) == std::string::npos;
-    };
-    if (only('0') || only('1') || only('2')) {
+    classifySuits(d, 'A');
+    // WORK_CODES holds one class only: none below "0" or above "2" (an
+    // "A" each), and at most one of the digits.
+    const bool noHonours = d.below == 0 && d.above == 0;
+    const int suits = (d.suit[0] > 0) + (d.suit[1] > 0) + (d.suit[2] > 0);
+    if (noHonours && suits <= 1) {
         if (NAKI_FLAG == 0)
             reportYaku("清一色", "６翻", 6);
         else
             reportYaku("清一色", "５翻", 5);
     } else {
-        HONITU();
+        honitu(d);  // HONITU on the suits just collected
     }
     List3.clear();
 }
 
-void TENHO::HONITU()
+void TENHO::HONITU() { honitu(collectSuits()); }
+
+void TENHO::honitu(const SuitDigits& d)
 {
-    collectSuits();
+    // The passes for "0", "1" and "2" until one qualifies. In the pass for
+    // s everything that is not a suit digit stands for s, so only the other
+    // two digits can spoil it. WORK_CODES is left as the last pass made.
+    char last = '2';
+    bool found = false;
     for (char s : {'0', '1', '2'}) {
-        WORK_CODES.clear();
-        for (int i = 0; i < List3.count(); ++i) {
-            const char d = List3.item(i).suit();
-            WORK_CODE = std::string(1, isSuitDigit(d) ? d : s);
-            WORK_CODES += WORK_CODE;
-        }
-        if (WORK_CODES.find_first_not_of(s) == std::string::npos) {
-            if (NAKI_FLAG == 0)
-                reportYaku("混一色", "３翻", 3);
-            else
-                reportYaku("混一色", "２翻", 2);
+        const auto spoils = [&](int t) {
+            return t != s - '0' && d.suit[static_cast<std::size_t>(t)] > 0;
+        };
+        if (!spoils(0) && !spoils(1) && !spoils(2)) {
+            last = s;
+            found = true;
             break;
         }
+    }
+    classifySuits(d, last);
+    if (found) {
+        if (NAKI_FLAG == 0)
+            reportYaku("混一色", "３翻", 3);
+        else
+            reportYaku("混一色", "２翻", 2);
     }
     List3.clear();
 }
@@ -96,7 +146,7 @@ void TENHO::TU_I_SO()
 void TENHO::RYU_IISOU()
 {
     // 發 is not required: the five green number tiles alone make it too.
-    constexpr std::array<std::string_view, 6> kGreen = {"12", "13", "14", "16", "18", "81"};
+    static constexpr std::array<std::string_view, 6> kGreen = {"12", "13", "14", "16", "18", "81"};
     const auto green = [&](Code c) {
         for (std::string_view g : kGreen)
             if (c.view() == g) return true;

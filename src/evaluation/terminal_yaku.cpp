@@ -2,6 +2,8 @@
 // Terminals and honours: 清老頭, 混老頭, 純チャン, チャンタ, and 断公九.
 // Every honour code ends in "1", so the tests for the number 1 admit honours
 // too; only the suit tests tell them apart.
+#include <array>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -83,17 +85,28 @@ void TENHO::TANYAO()
 {
     // From the tiles, so that seven pairs are judged too; a kan's fourth
     // tile and the winning tile count.
-    List3.clear();
-    for (std::size_t k : {1u, 2u, 3u, 4u, 0u}) {
-        PAI_CTL_LIST = &List[k];
-        SUUJI_COPY();
-    }
-    List3.add(Code::digit(Text1.rank()));
+    // The numbers SUUJI_COPY puts in List3 for List(1) .. List(4) and
+    // List(0), and the winning tile's; List3 keeps the first sixteen. Only
+    // whether a 1 or a 9 is among them matters, so they are looked at as
+    // they come, and List3 is left empty as it would be.
     bool simples = true;
-    for (int i = 0; i < List3.count(); ++i) {
-        const Code n = List3.item(i);
-        if (n == Code::digit('1') || n == Code::digit('9')) simples = false;
+    const std::array<const TileList*, 5> lists = {&List[1], &List[2], &List[3], &List[4], &List[0]};
+    int items = 1;
+    for (const TileList* list : lists) items += list->count();
+    if (items <= TileList::kCapacity) {
+        // Nothing is cut; the empty places hold no number.
+        const auto t = TileList::tally<true>(lists, std::array<char, 2>{'1', '9'});
+        simples = t[0] + t[1] == 0 && Text1.rank() != '1' && Text1.rank() != '9';
+    } else {
+        int added = 0;
+        const auto look = [&](char rank) {
+            if (added++ < TileList::kCapacity && (rank == '1' || rank == '9')) simples = false;
+        };
+        for (const TileList* list : lists)
+            for (Code c : *list) look(c.rank());
+        look(Text1.rank());
     }
+    PAI_CTL_LIST = &List[0];
     if (simples && !(NAKI_FLAG == 1 && RULE_KUITAN != 1)) reportYaku("断公九", "１翻", 1);
     List3.clear();
 }

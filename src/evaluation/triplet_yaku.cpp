@@ -57,7 +57,7 @@ void TENHO::SU_ANKO()
     HAN_number& h = HAN();
     h.Label1.insert(0, "三暗刻\r\n対々和\r\n");
     h.Label2.insert(0, "２翻\r\n２翻\r\n");
-    h.Label3 = std::to_string(textValue(h.Label3) + 4);
+    h.Label3 = Decimal(textValue(h.Label3) + 4);
     HANTEI = 0;
 }
 
@@ -71,7 +71,7 @@ void TENHO::TOITOI()
 
 void TENHO::SAN_KAN()
 {
-    constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
+    static constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
         {{2, 3, 4}, {1, 3, 4}, {1, 2, 4}, {1, 2, 3}}};
     for (const auto& f : kFrames) {
         if (NAKI[f[0]][3].visible && NAKI[f[1]][3].visible && NAKI[f[2]][3].visible) {
@@ -128,7 +128,7 @@ void TENHO::SANAN()
     // Open hand. An open pon or open kan is never one of the concealed three.
     const auto kan = [this](int k) { return meldIsClosedKan(k); };
     const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
-    const auto found = [this] { return HAN().Label1.find("三暗刻") != std::string::npos; };
+    const auto found = [this] { return HAN().Label1.find("三暗刻") != std::string_view::npos; };
 
     if (TUMO_END) {
         const TileList& first = List[1];

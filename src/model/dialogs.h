@@ -6,17 +6,26 @@
 #include <functional>
 #include <string>
 
+#include "model/fixed_text.h"
+
 namespace tenho {
 
-// Result dialog "役数".
+// Result dialog "役数". The labels' capacities are far above what a
+// calculation writes: every yaku that can stand together with its han, the
+// winds and dragons counted four times, come to about 520 bytes in Label1
+// and 250 in Label2; the longest payment text has 38 bytes.
 struct HAN_number {
     static constexpr double kDefaultPaymentPointSize = 12.75;
 
-    std::string Label1;  // yaku names, newest on top, each line ending in CR LF
-    std::string Label2;  // han per yaku, aligned with Label1
-    std::string Label3;  // running han total; "翻" appended at the end
-    std::string Label4;  // payment
-    std::string Label5;  // fu, such as "30符"
+    // User-provided, so that creating the dialog does not clear its labels'
+    // whole capacity first.
+    HAN_number() noexcept {}  // NOLINT(modernize-use-equals-default)
+
+    FixedText<1024> Label1;  // yaku names, newest on top, each line ending in CR LF
+    FixedText<512> Label2;   // han per yaku, aligned with Label1
+    FixedText<64> Label3;    // running han total; "翻" appended at the end
+    FixedText<64> Label4;    // payment
+    FixedText<64> Label5;    // fu, such as "30符"
     double Label4FontSize = kDefaultPaymentPointSize;
     bool Label5Visible = true;
 

@@ -2,6 +2,9 @@
 
 #include "model/tenho.h"
 
+#include <memory>
+#include <utility>
+
 namespace tenho {
 
 const std::array<std::string_view, 4> TENHO::kB_listItems = {"東 　場", "南 　場", "西 　場",
@@ -18,23 +21,21 @@ const std::array<std::string_view, 6> TENHO::kC_OPTIONToolTips = {
     "ハイテイ牌での「ツモ」or「ロン」",
     ""};
 
-TENHO::TENHO(Host& host) : host_(&host)
-{
-    for (int i = 0; i < kTileKinds; ++i) HAI[static_cast<std::size_t>(i)] = Picture{i, true};
-    for (auto& p : JUMP) p = Picture{image::kPlaceholder, false};
-    for (auto& frame : KAN_KAN)
-        for (auto& p : frame) p = Picture{image::kFaceDown, false};
-    for (auto& list : List) list = TileList(true);
-    C_OPTION[2].enabled = false;
-    C_OPTION[5].enabled = false;
-    MENTSU_KEYS.reserve(64);
-    WORK_CODES.reserve(32);
-}
+TENHO::TENHO(Host& host) : host_(&host) {}
 
-HAN_number& TENHO::HAN()
+void TENHO::restart()
 {
-    if (!hanNumber) hanNumber.emplace();
-    return *hanNumber;
+    Host& host = *host_;
+    // The caption's storage is kept, so that the next Form_Load writes into it.
+    std::string keptCaption = std::move(caption);
+    std::string keptPath = std::move(appPath);
+    std::string keptPage = std::move(homePage);
+    std::destroy_at(this);
+    std::construct_at(this, host);
+    caption = std::move(keptCaption);
+    caption.clear();
+    appPath = std::move(keptPath);
+    homePage = std::move(keptPage);
 }
 
 int TENHO::meldCount() const
@@ -43,14 +44,6 @@ int TENHO::meldCount() const
     for (int k = 4; k >= 1; --k)
         if (meldPresent(k)) return k;
     return 0;
-}
-
-void TENHO::HAI_GAZOU()
-{
-    const int n = paletteIndex(PAI_CODE);
-    if (n < 0 || PAI_CTL == nullptr) return;
-    PAI_CTL->image = HAI[static_cast<std::size_t>(n)].image;
-    PAI_CTL->visible = true;
 }
 
 }  // namespace tenho

@@ -19,10 +19,12 @@
 #include <string_view>
 
 #include "model/dialogs.h"
+#include "model/fixed_text.h"
 #include "model/host.h"
 #include "model/picture.h"
 #include "model/tile.h"
 #include "model/tile_list.h"
+#include "model/tile_pictures.h"
 
 namespace tenho {
 
@@ -38,6 +40,13 @@ enum class Entry {
 inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
 
 class TENHO {
+    template <std::size_t N, typename T> static constexpr std::array<T, N> filled(const T& value)
+    {
+        std::array<T, N> a;
+        a.fill(value);
+        return a;
+    }
+
 public:
     explicit TENHO(Host& host);
     // A copy of the whole state of `other` that shows through `host`, to try
@@ -64,21 +73,37 @@ public:
         return before;
     }
 
+    // Back to the state of a calculator just built on the same host, as if
+    // made anew: every list, picture, box, variable and rule flag, the caption
+    // empty and no result dialog. Only the application's folder and the
+    // project's page stay. For
+    // scoring one hand after another without building a window each time.
+    void restart();
+
     // ---------------------------------------------------------------- controls
     std::string caption;
 
-    std::array<Picture, kTileKinds> HAI;  // the palette; never changes
-    std::array<Picture, 13> T_HAI;        // concealed hand
-    std::array<Picture, 12> JUMP;         // placeholders; JUMP(j) lies over T_HAI(12 - j)
+    // The palette: HAI(i) shows tile i, always.
+    static constexpr std::array<Picture, kTileKinds> HAI = [] {
+        std::array<Picture, kTileKinds> palette{};
+        for (int i = 0; i < kTileKinds; ++i)
+            palette[static_cast<std::size_t>(i)] = Picture{i, true};
+        return palette;
+    }();
+    static_assert(HAI[0] == Picture{0, true} && HAI[33] == Picture{33, true});  // drawTiles
+    std::array<Picture, 13> T_HAI;                                              // concealed hand
+    // Placeholders; JUMP(j) lies over T_HAI(12 - j).
+    std::array<Picture, 12> JUMP = filled<12>(Picture{image::kPlaceholder, false});
     // Meld frames 1..4 (index 0 unused, so NAKI[1][2] is NAKI1(2)). Picture 0
     // is the rightmost; KAN_KAN[k][0] lies over NAKI[k][3], [1] over NAKI[k][0].
     std::array<std::array<Picture, 4>, 5> NAKI;
-    std::array<std::array<Picture, 2>, 5> KAN_KAN;
+    std::array<std::array<Picture, 2>, 5> KAN_KAN =
+        filled<5>(filled<2>(Picture{image::kFaceDown, false}));
     std::array<Picture, 8> DORA;
     Picture ENDPAI;
 
     // List(0) concealed tiles, List(1)..List(4) melds 1..4; all sorted.
-    std::array<TileList, 5> List;
+    std::array<TileList, 5> List = filled<5>(TileList(true));
     TileList List2{false};  // dora indicators in order of entry
     TileList ListTEMP{true};
     TileList ListTemp2{true};
@@ -92,7 +117,12 @@ public:
     // Selected index of the wind lists: 0 東, 1 南, 2 西, 3 北, -1 none.
     Integer B_list = -1;  // prevailing wind
     Integer I_list = -1;  // seat wind; 0 is the dealer
-    std::array<CheckBox, 6> C_OPTION;
+    std::array<CheckBox, 6> C_OPTION = {{{0, true},
+                                         {0, true},
+                                         {0, false},
+                                         {0, true},
+                                         {0, true},
+                                         {0, false}}};  // 一発 and カン直後 start disabled
 
     static const std::array<std::string_view, 4> kB_listItems;
     static const std::array<std::string_view, 4> kI_listItems;
@@ -102,7 +132,11 @@ public:
     // Result dialog: created by the first write to a label, destroyed by
     // either of its buttons.
     std::optional<HAN_number> hanNumber;
-    HAN_number& HAN();
+    HAN_number& HAN()
+    {
+        if (!hanNumber) hanNumber.emplace();
+        return *hanNumber;
+    }
 
     // ------------------------------------------------------------ rule flags
     Integer RULE_KUITAN = 0;
@@ -118,21 +152,22 @@ public:
     Picture* PAI_CTL = nullptr;
     const TileList* PAI_CTL_LIST = nullptr;  // the list handed to IRO_COPY/SUUJI_COPY
     std::span<Picture> PAI_ARRAY;
-    std::string WORK_CODE;
-    std::string WORK_CODES;
-    char BUNKAI_NG = '\0';  // '0' the split holds, '1' it failed
+    FixedText<4> WORK_CODE;    // one code, or a "0"/"1" result
+    FixedText<32> WORK_CODES;  // one character or flag per item of List3 (16 at most)
+    char BUNKAI_NG = '\0';     // '0' the split holds, '1' it failed
     Integer HANTEI = 0;
     char DRAG_SUIT = '\0';
     char DRAG_RANK = '\0';
     Code NAKI_PAI;
     Integer NAKI_NO = 0;
-    std::string MENTSU_KEYS;
-    std::string MENTSU_KEY;
-    std::string DRAG_KEY;
+    FixedText<40> MENTSU_KEYS;  // five group keys
+    FixedText<8> MENTSU_KEY;    // ":" + three codes + ":"
+    FixedText<8> DRAG_KEY;      // ":" + code + ":"
     Integer OVER_FLAG = 0;
-    // The tiles on the table (hand, melds, winning tile, dora indicators),
-    // counted by kind: how often each tile's key occurs among them.
-    std::array<std::int8_t, kTileKinds> USED_KEYS{};
+    // The keys of the tiles on the table (hand, melds, winning tile, dora
+    // indicators), as far as the checks read them: how often DRAG_KEY's
+    // tile occurs among them. HAI_SHUUKEI counts it afresh for every check.
+    Integer USED_KEYS = 0;
     Code DORA_WORK;
     Integer DORA_COUNT = 0;
     Integer NAKI_FLAG = 0;
@@ -150,7 +185,13 @@ public:
     std::string homePage;
 
     // ----------------------------------------------------------- tile pictures
-    void HAI_GAZOU();
+    void HAI_GAZOU()
+    {
+        const int n = paletteIndex(PAI_CODE);
+        if (n < 0 || PAI_CTL == nullptr) return;
+        PAI_CTL->image = HAI[static_cast<std::size_t>(n)].image;
+        PAI_CTL->visible = true;
+    }
     // Number of meld frames in use (highest k whose NAKIk(2) is shown).
     int meldCount() const;
     bool meldPresent(int k) const { return NAKI[static_cast<std::size_t>(k)][2].visible; }
@@ -166,6 +207,10 @@ public:
 
     // ------------------------------------------------------------ split search
     void TENPAI();
+    // TENPAI's search step by step on the lists (JANTOU_TRY, the extractors,
+    // NAKI_KENSA). TENPAI runs it for states its search on tile counts does
+    // not take; it is public so that the two can be compared.
+    void splitByLists();
     void JANTOU_TRY();
     void TEHAI_SET();
     void NAKI_COPY();
@@ -325,12 +370,20 @@ private:
     // which takes the pointers out, may use it.
     TENHO(const TENHO&) = default;
 
+    bool splitByCounts();
     // Three concealed triplets: a triplet group counts unless it is an open
     // pon or open kan (concealedOnly, for the open-hand branch).
     bool isOpenCalledTriplet(int group) const;
     bool concealedTriplet(int group) const;
     void sananKakutei(bool concealedOnly);
-    void collectSuits();
+    struct SuitDigits {
+        int below = 0;  // characters below "0" (the empty text's among them)
+        std::array<int, 3> suit{};
+        int above = 0;  // above "2": honours
+    };
+    SuitDigits collectSuits();
+    void classifySuits(const SuitDigits& d, char other);
+    void honitu(const SuitDigits& d);
     bool hasGroupOf(Code c) const;
     // The pair flags of List3 in WORK_CODES: true when List3 holds seven
     // pairs of seven different tiles.

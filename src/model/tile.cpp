@@ -18,13 +18,13 @@ std::string tileName(Code c)
     return c.str();
 }
 
-std::string fullWidthNumber(int n)
+FixedText<40> fullWidthNumber(int n)
 {
     static constexpr std::string_view kDigits[] = {"０", "１", "２", "３", "４",
                                                    "５", "６", "７", "８", "９"};
-    std::string ascii = std::to_string(n);
-    std::string out;
-    for (char ch : ascii) {
+    const Decimal ascii(n);
+    FixedText<40> out;
+    for (char ch : std::string_view(ascii)) {
         if (ch >= '0' && ch <= '9')
             out += kDigits[ch - '0'];
         else

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <compare>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "model/fixed_text.h"
 
 namespace tenho {
 
@@ -56,7 +60,9 @@ public:
     {
         return key() <=> other.key();
     }
-    constexpr bool operator==(const Code& other) const { return key() == other.key(); }
+    constexpr bool operator==(const Code& other) const { return raw() == other.raw(); }
+    // The two characters as one number, for look-ups; not in text order.
+    constexpr std::uint16_t raw() const { return std::bit_cast<std::uint16_t>(d_); }
 
 private:
     // Both characters as one number, in text order.
@@ -81,16 +87,28 @@ inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
     Code('6', '1'), Code('7', '1'), Code('8', '1'), Code('9', '1'),
 };
 
+namespace detail {
+// Palette index of every pair of characters, by the code's two bytes as one
+// number; -1 where there is no tile. Only the 34 entries of real tiles are
+// ever looked at in a calculation.
+inline constexpr auto kPaletteOf = [] {
+    std::array<std::int8_t, 65536> t{};
+    for (unsigned raw = 0; raw < 65536; ++raw) {
+        const auto c = std::bit_cast<std::array<char, 2>>(static_cast<std::uint16_t>(raw));
+        const int suit = c[0] - '0';
+        const int rank = c[1] - '0';
+        int index = -1;
+        if (suit >= 0 && suit <= 2 && rank >= 1 && rank <= 9) index = suit * 9 + rank - 1;
+        if (suit >= 3 && suit <= 9 && rank == 1) index = 27 + suit - 3;
+        t[raw] = static_cast<std::int8_t>(index);
+    }
+    return t;
+}();
+}  // namespace detail
+
 // Palette index of a code, or -1 for anything that is not one of the 34 codes.
-constexpr int paletteIndex(Code c)
-{
-    if (c.length() != 2) return -1;
-    const int suit = c.suit() - '0';
-    const int rank = c.rank() - '0';
-    if (suit >= 0 && suit <= 2 && rank >= 1 && rank <= 9) return suit * 9 + rank - 1;
-    if (suit >= 3 && suit <= 9 && rank == 1) return 27 + suit - 3;
-    return -1;
-}
+// Every entry check and every tile picture asks this, so it is one look-up.
+constexpr int paletteIndex(Code c) { return detail::kPaletteOf[c.raw()]; }
 
 // Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
 constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
@@ -103,21 +121,21 @@ constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() =
 
 // Key of one tile on the table, ":" + code + ":": every key carries its own
 // colons, so a text search for a key can only match a whole key.
-inline std::string tileKey(Code c)
+inline FixedText<8> tileKey(Code c)
 {
-    std::string key;
-    key.reserve(4);
-    key += ':';
-    key += c.view();
-    key += ':';
-    return key;
+    const char key[4] = {':', c.suit(), c.rank(), ':'};
+    if (c.length() == 2) return FixedText<8>(std::string_view(key, 4));
+    FixedText<8> shorter(":");
+    shorter += c.view();
+    shorter += ':';
+    return shorter;
 }
 
 // Japanese name of a tile, for people reading tool output ("一萬", "東", ...).
 std::string tileName(Code c);
 
 // Full-width decimal digits ("１３").
-std::string fullWidthNumber(int n);
+FixedText<40> fullWidthNumber(int n);
 
 // Numeric value of a text the way the calculator reads labels: leading blanks,
 // an optional sign and the ASCII digits that follow; anything else stops the

@@ -2,7 +2,13 @@
 // The ordered tile containers of the calculator.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cassert>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstdint>
 
 #include "model/tile.h"
@@ -27,14 +33,93 @@ public:
     constexpr int count() const { return count_; }
     constexpr bool isEmpty() const { return count_ == 0; }
 
+    // The places past the count hold the empty code, so only an index
+    // outside the capacity needs a test.
     constexpr Code item(int i) const
     {
-        return (i >= 0 && i < count_) ? items_[static_cast<std::size_t>(i)] : Code();
+        return static_cast<unsigned>(i) < kCapacity ? items_[static_cast<std::size_t>(i)] : Code();
     }
 
     // The items 0 .. count() - 1, for scans that run many times a calculation.
     constexpr const Code* begin() const { return items_.data(); }
     constexpr const Code* end() const { return items_.data() + count_; }
+
+    // How many items equal c, a non-empty code.
+    int countOf(Code c) const { return countOf(c, std::array<const TileList*, 1>{this}); }
+
+    // How many items of all the lists equal c, a non-empty code. The places
+    // past a list's count hold the empty code, so all sixteen are compared.
+    template <std::size_t N> static int countOf(Code c, const std::array<const TileList*, N>& lists)
+    {
+        const auto want = std::bit_cast<std::uint16_t>(c);
+#if defined(__SSE2__)
+        static_assert(sizeof(items_) == 32);
+        const __m128i w = _mm_set1_epi16(static_cast<short>(want));
+        __m128i sum = _mm_setzero_si128();  // a match is -1 in its lane
+        for (const TileList* list : lists) {
+            const auto* at = reinterpret_cast<const __m128i*>(list->items_.data());
+            sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at), w));
+            sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at + 1), w));
+        }
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
+        return -static_cast<short>(_mm_cvtsi128_si32(sum));
+#else
+        int n = 0;
+        for (const TileList* list : lists)
+            for (std::uint16_t r :
+                 std::bit_cast<std::array<std::uint16_t, kCapacity>>(list->items_))
+                n += r == want ? 1 : 0;
+        return n;
+#endif
+    }
+
+    // Over all sixteen places of each list (past a count: the empty code,
+    // both characters '\0'): for each of `chars`, how many places hold it as
+    // their first character (or their second, with Second), and last how many
+    // hold one below chars[0] there.
+    template <bool Second, std::size_t N, std::size_t K>
+    static std::array<int, K + 1> tally(const std::array<const TileList*, N>& lists,
+                                        const std::array<char, K>& chars)
+    {
+        std::array<int, K + 1> counts{};
+#if defined(__SSE2__)
+        __m128i sums[K + 1];  // a match is -1 in its lane
+        for (auto& s : sums) s = _mm_setzero_si128();
+        for (const TileList* list : lists) {
+            const auto* at = reinterpret_cast<const __m128i*>(list->items_.data());
+            for (int half = 0; half < 2; ++half) {
+                const __m128i codes = _mm_loadu_si128(at + half);
+                const __m128i ch =
+                    Second ? _mm_srli_epi16(codes, 8) : _mm_and_si128(codes, _mm_set1_epi16(0xff));
+                for (std::size_t k = 0; k < K; ++k)
+                    sums[k] = _mm_add_epi16(
+                        sums[k],
+                        _mm_cmpeq_epi16(ch, _mm_set1_epi16(static_cast<unsigned char>(chars[k]))));
+                sums[K] = _mm_add_epi16(
+                    sums[K],
+                    _mm_cmpgt_epi16(_mm_set1_epi16(static_cast<unsigned char>(chars[0])), ch));
+            }
+        }
+        for (std::size_t k = 0; k <= K; ++k) {
+            __m128i s = sums[k];
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 8));
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 4));
+            s = _mm_add_epi16(s, _mm_srli_si128(s, 2));
+            counts[k] = -static_cast<short>(_mm_cvtsi128_si32(s));
+        }
+#else
+        for (const TileList* list : lists)
+            for (Code c : list->items_) {
+                const auto ch = static_cast<unsigned char>(Second ? c.rank() : c.suit());
+                for (std::size_t k = 0; k < K; ++k)
+                    counts[k] += ch == static_cast<unsigned char>(chars[k]) ? 1 : 0;
+                counts[K] += ch < static_cast<unsigned char>(chars[0]) ? 1 : 0;
+            }
+#endif
+        return counts;
+    }
 
     // Sorted lists place the code after any equal ones; a full list ignores it.
     constexpr void add(Code c)
@@ -72,9 +157,32 @@ public:
         index = -1;
     }
 
+    // Clear, then take the first `n` of `codes` as they stand; the rest of
+    // `codes` must be empty codes. The caller of a sorted list gives them in
+    // order. Faster than adding them one by one.
+    constexpr void assign(const std::array<Code, kCapacity>& codes, int n)
+    {
+        assert(n >= 0 && n <= kCapacity &&
+               std::all_of(codes.begin() + n, codes.end(), [](Code c) { return c.empty(); }));
+        items_ = codes;
+        count_ = static_cast<std::int16_t>(n);
+        index = -1;
+    }
+
+    // Clear, then take at(0) .. at(n - 1) as they come; the caller of a
+    // sorted list gives them in order. Each item is written where it goes.
+    template <typename At> constexpr void generate(int n, At at)
+    {
+        assert(n >= 0 && n <= kCapacity);
+        items_ = {};
+        for (int j = 0; j < n; ++j) items_[static_cast<std::size_t>(j)] = at(j);
+        count_ = static_cast<std::int16_t>(n);
+        index = -1;
+    }
+
     constexpr void clear()
     {
-        for (int j = 0; j < count_; ++j) items_[static_cast<std::size_t>(j)] = Code();
+        items_ = {};
         count_ = 0;
         index = -1;
     }
@@ -83,7 +191,7 @@ public:
     int index = -1;
 
 private:
-    std::array<Code, kCapacity> items_{};
+    std::array<Code, kCapacity> items_{};  // past count_: empty codes, always
     std::int16_t count_ = 0;
     bool sorted_ = false;
 };

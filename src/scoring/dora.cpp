@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dora from the indicators. Each indicator counts on its own, so two equal
 // indicators make every matching tile count twice.
+#include <array>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -28,9 +30,16 @@ void TENHO::DORADORA()
     if (List2.item(0).empty()) return;
     for (LOOP_I = 0; LOOP_I < List2.count(); ++LOOP_I) {
         DORA_NUMBER();
+        if (!DORA_WORK.empty()) {
+            DORA_COUNT = static_cast<Integer>(
+                DORA_COUNT + TileList::countOf(DORA_WORK, std::array<const TileList*, 5>{
+                                                              &ListEND[0], &ListEND[1], &ListEND[2],
+                                                              &ListEND[3], &ListEND[4]}));
+            continue;
+        }
         for (const TileList& g : ListEND)
-            for (int i = 0; i < g.count(); ++i)
-                if (g.item(i) == DORA_WORK) ++DORA_COUNT;
+            for (Code c : g)
+                if (c == DORA_WORK) ++DORA_COUNT;
     }
     // A kan's fourth tile is not in the groups.
     for (std::size_t k = 1; k <= 4; ++k) {
@@ -41,7 +50,11 @@ void TENHO::DORADORA()
             if (fourth == DORA_WORK) ++DORA_COUNT;
         }
     }
-    if (DORA_COUNT != 0) reportYaku("  ドラ", fullWidthNumber(DORA_COUNT) + "翻", DORA_COUNT);
+    if (DORA_COUNT != 0) {
+        FixedText<40> han = fullWidthNumber(DORA_COUNT);
+        han += "翻";
+        reportYaku("  ドラ", han, DORA_COUNT);
+    }
 }
 
 void TENHO::DORADORA2()
@@ -57,8 +70,10 @@ void TENHO::DORADORA2()
     // Seven pairs add the dora line below the others.
     HAN_number& h = HAN();
     h.Label1 += "\r\n  ドラ";
-    h.Label2 += "\r\n" + fullWidthNumber(DORA_COUNT) + "翻";
-    h.Label3 = std::to_string(textValue(h.Label3) + DORA_COUNT);
+    h.Label2 += "\r\n";
+    h.Label2 += fullWidthNumber(DORA_COUNT);
+    h.Label2 += "翻";
+    h.Label3 = Decimal(textValue(h.Label3) + DORA_COUNT);
 }
 
 }  // namespace tenho

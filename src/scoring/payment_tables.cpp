@@ -3,7 +3,7 @@
 // run time: every payment is one cell of a fixed table, and a combination
 // without a cell writes nothing.
 #include <array>
-#include <string>
+#include <string_view>
 
 #include "model/tenho.h"
 
@@ -96,11 +96,30 @@ constexpr FuTable kNonDealerTsumoOtherShare = {{
     {1000, 2000, 2000, 2000},
 }};
 
-std::string single(int amount) { return std::to_string(amount) + "点"; }
-std::string allPay(int amount) { return std::to_string(amount) + "オール"; }
-std::string split(int dealerShare, int otherShare)
+using Payment = FixedText<64>;
+
+Payment single(int amount)
 {
-    return std::to_string(dealerShare) + "点（親）・" + std::to_string(otherShare) + "点（子）";
+    Payment text;
+    text += Decimal(amount);
+    text += "点";
+    return text;
+}
+Payment allPay(int amount)
+{
+    Payment text;
+    text += Decimal(amount);
+    text += "オール";
+    return text;
+}
+Payment split(int dealerShare, int otherShare)
+{
+    Payment text;
+    text += Decimal(dealerShare);
+    text += "点（親）・";
+    text += Decimal(otherShare);
+    text += "点（子）";
+    return text;
 }
 
 }  // namespace
@@ -129,7 +148,7 @@ void TENHO::HAN_KEISAN()
 {
     HAN_number& h = HAN();
     FU_SUU = 0;
-    if (h.Label1.find("平和") != std::string::npos) {
+    if (h.Label1.find("平和") != std::string_view::npos) {
         FU_SUU = TUMO_END ? 20 : 30;
     } else {
         FU_SUU = (NAKI_FLAG == 0 && RON_END) ? 30 : 20;
@@ -139,7 +158,8 @@ void TENHO::HAN_KEISAN()
     // An open hand without fu is priced at 30 fu: no table has a cell for
     // 20 fu won by discard, or for 20 fu with 1 han.
     if (NAKI_FLAG == 1 && FU_SUU == 20) FU_SUU = 30;
-    h.Label5 = std::to_string(FU_SUU) + "符";
+    h.Label5 = Decimal(FU_SUU);
+    h.Label5 += "符";
     h.Label5Visible = true;
     FU_TENSUU();
 }

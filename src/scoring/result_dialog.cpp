@@ -42,13 +42,16 @@ std::string resultText(const HAN_number& dialog)
         }
         if (!line.empty()) out += line + '\n';
     }
-    std::string total = dialog.Label3;
+    std::string total(dialog.Label3.view());
     if (dialog.Label5Visible && !dialog.Label5.empty()) {
         if (!total.empty()) total += kSpace;
-        total += dialog.Label5;
+        total += dialog.Label5.view();
     }
     if (!total.empty()) out += total + '\n';
-    if (!dialog.Label4.empty()) out += dialog.Label4 + '\n';
+    if (!dialog.Label4.empty()) {
+        out += dialog.Label4.view();
+        out += '\n';
+    }
     return out;
 }
 

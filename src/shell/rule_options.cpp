@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The house-rule dialog: its start selections and its confirmation.
+#include <array>
+#include <string>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -21,35 +24,24 @@ void TENHO::form_OPTION_Load(form_OPTION& dialog) const
 
 void TENHO::CMD_Click(const form_OPTION& dialog)
 {
-    std::string k;
-    if (dialog.Option1 == 1) {
-        RULE_KUITAN = 0;
-        k = "　食いタン（×）";
-    } else {
-        RULE_KUITAN = 1;
-        k = "　食いタン（○）";
-    }
-    std::string a;
-    if (dialog.Option2 == 1) {
-        RULE_ATODUKE = 0;
-        a = " 　  [　あとづけ（×）";
-    } else {
-        RULE_ATODUKE = 1;
-        a = "　   [　あとづけ（○）";
-    }
-    std::string r;
-    if (dialog.Option3 == 1) {
-        RULE_RENHOU = 0;
-        r = "　連和（×） ]";
-    } else {
-        RULE_RENHOU = 1;
-        r = "　連和（○） ]";
-    }
-    caption = " ";
-    caption += kTitle;
-    caption += a;
-    caption += k;
-    caption += r;
+    RULE_KUITAN = dialog.Option1 == 1 ? 0 : 1;
+    RULE_ATODUKE = dialog.Option2 == 1 ? 0 : 1;
+    RULE_RENHOU = dialog.Option3 == 1 ? 0 : 1;
+    // The eight captions, by the three flags.
+    static const auto kCaptions = [] {
+        std::array<std::string, 8> captions;
+        for (int n = 0; n < 8; ++n) {
+            const bool kuitan = (n & 1) != 0, atoduke = (n & 2) != 0, renhou = (n & 4) != 0;
+            std::string& c = captions[static_cast<std::size_t>(n)];
+            c = " ";
+            c += kTitle;
+            c += atoduke ? "　   [　あとづけ（○）" : " 　  [　あとづけ（×）";
+            c += kuitan ? "　食いタン（○）" : "　食いタン（×）";
+            c += renhou ? "　連和（○） ]" : "　連和（×） ]";
+        }
+        return captions;
+    }();
+    caption = kCaptions[static_cast<std::size_t>(RULE_KUITAN + 2 * RULE_ATODUKE + 4 * RULE_RENHOU)];
 }
 
 }  // namespace tenho

@@ -106,63 +106,77 @@ Code codeOf(int v)
     return Code(static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10));
 }
 
+// Four groups and a pair, a quarter of them spoilt by one tile; up to two of
+// the groups called.
+struct GeneratedHand {
+    Tiles all;
+    std::vector<Tiles> melds;
+};
+
+GeneratedHand generateHand(std::mt19937& rng)
+{
+    std::vector<int> kinds;
+    for (Code c : kHaiCodes) kinds.push_back(c.value());
+    GeneratedHand h;
+    std::vector<int> count(100, 0);
+    const int meldCount = static_cast<int>(rng() % 3);
+    const auto put = [&](const Tiles& group) {
+        for (int t : group)
+            if (count[static_cast<std::size_t>(t)] + 1 > 4) return false;
+        for (int t : group) ++count[static_cast<std::size_t>(t)];
+        h.all.insert(h.all.end(), group.begin(), group.end());
+        return true;
+    };
+    while (h.all.size() < 12) {
+        const int k = kinds[rng() % 27];
+        const Tiles group =
+            (rng() % 2 == 0 && k % 10 <= 7) ? Tiles{k, k + 1, k + 2} : Tiles{k, k, k};
+        if (put(group) && static_cast<int>(h.melds.size()) < meldCount && rng() % 2 == 0)
+            h.melds.push_back(group);
+    }
+    while (h.all.size() < 14) {
+        const int k = kinds[rng() % kinds.size()];
+        put({k, k});
+    }
+    if (rng() % 4 == 0) {
+        const int k = kinds[rng() % kinds.size()];
+        const std::size_t i = 13 - rng() % 2;  // a pair tile, never a meld's
+        if (count[static_cast<std::size_t>(k)] < 4) h.all[i] = k;
+    }
+    return h;
+}
+
+// The melds in their frames, the winning tile one of the concealed tiles.
+void enter(TENHO& t, const GeneratedHand& h, std::mt19937& rng)
+{
+    int k = 1;
+    Tiles concealed = h.all;
+    for (const Tiles& m : h.melds) {
+        for (int tile : m) {
+            concealed.erase(std::find(concealed.begin(), concealed.end(), tile));
+            t.List[static_cast<std::size_t>(k)].add(codeOf(tile));
+        }
+        for (int i = 0; i < 3; ++i)
+            t.NAKI[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)].visible = true;
+        ++k;
+    }
+    const auto winAt = rng() % concealed.size();
+    t.Text1 = codeOf(concealed[winAt]);
+    concealed.erase(concealed.begin() + static_cast<long>(winAt));
+    for (int tile : concealed) t.List[0].add(codeOf(tile));
+}
+
 TEST(DecompositionReference, AgreesOnGeneratedHands)
 {
     std::mt19937 rng(20261208);
-    std::vector<int> kinds;
-    for (Code c : kHaiCodes) kinds.push_back(c.value());
     int complete = 0;
     for (int n = 0; n < 10000; ++n) {
-        std::vector<int> count(100, 0);
-        Tiles all;
-        std::vector<Tiles> melds;
-        const int meldCount = static_cast<int>(rng() % 3);
-        // Four groups and a pair, a quarter of them spoilt by one tile.
-        const auto put = [&](const Tiles& group) {
-            for (int t : group)
-                if (count[static_cast<std::size_t>(t)] + 1 > 4) return false;
-            for (int t : group) ++count[static_cast<std::size_t>(t)];
-            all.insert(all.end(), group.begin(), group.end());
-            return true;
-        };
-        while (all.size() < 12) {
-            const int k = kinds[rng() % 27];
-            const Tiles group =
-                (rng() % 2 == 0 && k % 10 <= 7) ? Tiles{k, k + 1, k + 2} : Tiles{k, k, k};
-            if (put(group) && static_cast<int>(melds.size()) < meldCount && rng() % 2 == 0)
-                melds.push_back(group);
-        }
-        while (all.size() < 14) {
-            const int k = kinds[rng() % kinds.size()];
-            put({k, k});
-        }
-        if (rng() % 4 == 0) {
-            const int k = kinds[rng() % kinds.size()];
-            const std::size_t i = 13 - rng() % 2;  // a pair tile, never a meld's
-            if (count[static_cast<std::size_t>(k)] < 4) all[i] = k;
-        }
-
+        const GeneratedHand h = generateHand(rng);
         Calculator c;
-        int k = 1;
-        Tiles concealed = all;
-        for (const Tiles& m : melds) {
-            std::string text;
-            for (int t : m) {
-                concealed.erase(std::find(concealed.begin(), concealed.end(), t));
-                c.t.List[static_cast<std::size_t>(k)].add(codeOf(t));
-            }
-            for (int i = 0; i < 3; ++i)
-                c.t.NAKI[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)].visible = true;
-            ++k;
-        }
-        const auto winAt = rng() % concealed.size();
-        c.t.Text1 = codeOf(concealed[winAt]);
-        concealed.erase(concealed.begin() + static_cast<long>(winAt));
-        for (int t : concealed) c.t.List[0].add(codeOf(t));
-
+        enter(c.t, h, rng);
         c.t.TENPAI();
-        Result r = referenceSplit(all, melds, false);
-        if (!r.found && !melds.empty()) r = referenceSplit(all, melds, true);
+        Result r = referenceSplit(h.all, h.melds, false);
+        if (!r.found && !h.melds.empty()) r = referenceSplit(h.all, h.melds, true);
         ASSERT_EQ(c.t.HANTEI == 0, r.found) << "hand " << n;
         if (!r.found) continue;
         ++complete;
@@ -174,6 +188,34 @@ TEST(DecompositionReference, AgreesOnGeneratedHands)
         }
     }
     EXPECT_GT(complete, 5000);
+}
+
+// TENPAI searches on tile counts; the search on the lists, routine by
+// routine, must leave everything the later routines read as it does.
+TEST(DecompositionReference, CountSearchLeavesWhatTheListSearchLeaves)
+{
+    std::mt19937 rng(20261209);
+    for (int n = 0; n < 10000; ++n) {
+        const GeneratedHand h = generateHand(rng);
+        std::mt19937 same = rng;
+        Calculator counts, lists;
+        enter(counts.t, h, rng);
+        enter(lists.t, h, same);
+        counts.t.TENPAI();
+        lists.t.splitByLists();
+        SCOPED_TRACE("hand " + std::to_string(n) + ": " + split(lists.t));
+        const auto& a = counts.t;
+        const auto& b = lists.t;
+        ASSERT_EQ(a.HANTEI, b.HANTEI);
+        ASSERT_EQ(a.BUNKAI_NG, b.BUNKAI_NG);
+        ASSERT_EQ(a.JANTOU_POS, b.JANTOU_POS);
+        ASSERT_EQ(a.NAKI_NO, b.NAKI_NO);
+        ASSERT_EQ(codes(a.ListTEMP), codes(b.ListTEMP));
+        ASSERT_EQ(codes(a.ListTemp2), codes(b.ListTemp2));
+        for (std::size_t g = 0; g < 5; ++g) ASSERT_EQ(codes(a.ListEND[g]), codes(b.ListEND[g]));
+        ASSERT_EQ(a.MENTSU_KEYS, b.MENTSU_KEYS);
+        ASSERT_EQ(a.MENTSU_KEY, b.MENTSU_KEY);
+    }
 }
 
 }  // namespace

@@ -71,9 +71,7 @@ inline std::string stateText(TENHO& t)
     o << "NAKI_PAI " << t.NAKI_PAI.view() << " NAKI_NO " << t.NAKI_NO << '\n';
     o << "MENTSU_KEYS " << t.MENTSU_KEYS << " MENTSU_KEY " << t.MENTSU_KEY << '\n';
     o << "DRAG_KEY " << t.DRAG_KEY << " OVER_FLAG " << t.OVER_FLAG << '\n';
-    o << "USED_KEYS";
-    for (auto n : t.USED_KEYS) o << ' ' << static_cast<int>(n);
-    o << '\n';
+    o << "USED_KEYS " << t.USED_KEYS << '\n';
     o << "DORA_WORK " << t.DORA_WORK.view() << " DORA_COUNT " << t.DORA_COUNT << '\n';
     o << "NAKI_FLAG " << t.NAKI_FLAG << " HAI_INDEX " << t.HAI_INDEX << '\n';
     o << "LOOP_I " << t.LOOP_I << " LOOP_J " << t.LOOP_J << " FU_SUU " << t.FU_SUU << '\n';

@@ -28,7 +28,10 @@ namespace {
 
 constexpr int kHands = 300;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The result dialog as the player reads it, in the scorer's terms.
 struct Shown {
@@ -39,8 +42,9 @@ struct Shown {
 QString labels(const HAN_number& d)
 {
     QString s;
-    for (const std::string* label : {&d.Label1, &d.Label2, &d.Label3, &d.Label4, &d.Label5})
-        s += qs(*label).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'|';
+    for (std::string_view label :
+         {d.Label1.view(), d.Label2.view(), d.Label3.view(), d.Label4.view(), d.Label5.view()})
+        s += qs(label).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'|';
     s += QString::number(d.Label4FontSize) + u'|' +
          (d.Label5Visible ? QStringLiteral("fu") : QStringLiteral("no fu"));
     return s;

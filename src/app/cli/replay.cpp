@@ -44,9 +44,12 @@ bool ReplayHost::showFormOption(form_OPTION& dialog)
 
 TENHO& HandReplay::freshCalculator()
 {
-    // A new calculator for every hand; once the core can return one to its
-    // starting state, that reset goes here instead.
-    calculator_.emplace(host_);
+    // One calculator per replay, started afresh for every hand: building the
+    // window's model anew took longer than scoring the hand on it.
+    if (calculator_)
+        calculator_->restart();
+    else
+        calculator_.emplace(host_);
     return *calculator_;
 }
 

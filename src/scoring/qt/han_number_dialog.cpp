@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <string_view>
+
 namespace tenho::qt {
 
 namespace {
@@ -23,9 +25,9 @@ constexpr qreal kFuPointSize = 18.0;
 constexpr qreal kButtonPointSize = 10.0;
 
 // The labels hold CR LF line ends, as the calculator writes them.
-QString labelText(const std::string& text)
+QString labelText(std::string_view text)
 {
-    QString s = QString::fromStdString(text);
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
 }
@@ -38,7 +40,7 @@ HanNumberDialog::HanNumberDialog(const HAN_number& data, QWidget* parent) : QDia
     setWindowTitle(QStringLiteral("役数"));
     setModalFrame(this);
 
-    const auto label = [this](const char* name, const std::string& text, const QRect& geometry,
+    const auto label = [this](const char* name, std::string_view text, const QRect& geometry,
                               const QFont& font, Qt::Alignment alignment) {
         auto* l = new QLabel(labelText(text), this);
         l->setObjectName(QString::fromLatin1(name));
