@@ -331,8 +331,8 @@ public:
     // A click on any picture of meld k (NAKIk or KAN_KANk).
     Entry NAKI_Click(int k);
     void NAKI_TORIKESHI(int k);  // NAKI1_TORIKESHI .. NAKI4_TORIKESHI
-    void cmd_NAKI_Click(int index);
-    void cmd_KAN_Click(int index);
+    void cmd_NAKI_Click(NakiCheckButton button);
+    void cmd_KAN_Click(KanCheckButton button);
 
     // ---------------------------------------- dora indicators and winning tile
     Entry Frame6_DragDrop(int source);
