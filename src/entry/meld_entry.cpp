@@ -90,10 +90,7 @@ Entry TENHO::formMeld(int k, int source)
     DRAG_KEY = tileKey(c);
     if (NAKI_SENTAKU == "0") {
         HAI_OVER4();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         DRAG_SUIT = s;
         DRAG_RANK = n;
         for (int b = 0; b < 3; ++b) {
@@ -102,17 +99,11 @@ Entry TENHO::formMeld(int k, int source)
         }
     } else if (NAKI_SENTAKU == "1") {
         HAI_OVER2();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         for (int b = 0; b < 3; ++b) meld.add(c);
     } else if (NAKI_SENTAKU == "2") {
         HAI_OVER3();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         for (int b = 0; b < 4; ++b) meld.add(c);
         if (ANKAN_FLAG == 1) {
             KAN_KAN[at(k)][0].visible = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver: validation, the fixed order of detectors, the
 // reporting conventions and the finishing of the result dialog.
+#include <array>
 #include <string_view>
 
 #include "model/tenho.h"
@@ -22,6 +23,14 @@ void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
     h.Label1.insert(0, name, "\r\n");
     h.Label2.insert(0, hanText, "\r\n");
     h.Label3 = Decimal(textValue(h.Label3) + han);
+}
+
+void TENHO::reportGradedYaku(std::string_view name, int closedHan)
+{
+    static constexpr std::array<std::string_view, 7> kHanText = {"",     "１翻", "２翻", "３翻",
+                                                                 "４翻", "５翻", "６翻"};
+    const int han = NAKI_FLAG == 0 ? closedHan : closedHan - 1;
+    reportYaku(name, kHanText[static_cast<std::size_t>(han)], han);
 }
 
 void TENHO::reportYakuman(std::string_view name)

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -17,7 +18,7 @@ void TENHO::PINHU()
     if (I_list >= 0 && I_list <= 3 && pair == kWinds[static_cast<std::size_t>(I_list)]) return;
     if (B_list >= 0 && B_list <= 3 && pair == kWinds[static_cast<std::size_t>(B_list)]) return;
     for (std::size_t k = 0; k < 4; ++k)
-        if (ListEND[k].item(0) == ListEND[k].item(2)) return;
+        if (isTriplet(ListEND[k])) return;
 
     // The winning tile is the low end of a sequence not ending in 9, or the
     // high end of one not starting with 1; any such sequence of its suit will do.

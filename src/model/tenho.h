@@ -202,6 +202,8 @@ public:
     void NAKI_HANTEI();
     // Reporting conventions.
     void reportYaku(std::string_view name, std::string_view hanText, int han);
+    // closedHan in a closed hand, one han less in an open one (NAKI_FLAG).
+    void reportGradedYaku(std::string_view name, int closedHan);
     void reportYakuman(std::string_view name);
     void showHAN_number();
 
@@ -373,8 +375,8 @@ private:
     bool splitByCounts();
     // Three concealed triplets: a triplet group counts unless it is an open
     // pon or open kan (concealedOnly, for the open-hand branch).
-    bool isOpenCalledTriplet(int group) const;
-    bool concealedTriplet(int group) const;
+    bool isOpenCalledTriplet(std::size_t group) const;
+    bool concealedTriplet(std::size_t group) const;
     void sananKakutei(bool concealedOnly);
     struct SuitDigits {
         int below = 0;  // characters below "0" (the empty text's among them)
@@ -389,11 +391,22 @@ private:
     // pairs of seven different tiles.
     bool sevenDifferentPairs();
 
+    // The end of a tile-count check that refused the tile (OVER_FLAG = 1).
+    Entry refuseWithBeep()
+    {
+        host().beep();
+        return Entry::Refused;
+    }
     Entry addToHand(Code c);
     Entry addIndicator(Code c);
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);
+    // T_HAI_Click and DORA_Click: the item of `list` under picture `index`
+    // of `row` goes, `redraw` draws the row again and the picture of the
+    // former last item is emptied.
+    Entry removeClickedTile(std::span<Picture> row, TileList& list, int index,
+                            void (TENHO::*redraw)());
 
     Host* host_;
     bool meldCheckEachPattern_ = false;  // the split search's second pass

@@ -110,12 +110,11 @@ inline constexpr auto kPaletteOf = [] {
 // Every entry check and every tile picture asks this, so it is one look-up.
 constexpr int paletteIndex(Code c) { return detail::kPaletteOf[c.raw()]; }
 
-// Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
+// Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2, a
+// suit digit.
 constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
-constexpr bool isNumberTile(Code c)
-{
-    return c.suit() == '0' || c.suit() == '1' || c.suit() == '2';
-}
+constexpr bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
+constexpr bool isNumberTile(Code c) { return isSuitDigit(c.suit()); }
 // Terminal or honour: second digit "1" or "9" (every honour ends in "1").
 constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
 
