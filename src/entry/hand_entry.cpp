@@ -104,10 +104,10 @@ Entry TENHO::addToHand(Code c)
 {
     // The hand is full at 13 tiles, or 13 - 3m with m melds; silently.
     if (T_HAI[12].visible) return Entry::Ignored;
-    if (NAKI[4][1].visible && T_HAI[0].visible) return Entry::Ignored;
-    if (NAKI[3][1].visible && T_HAI[3].visible) return Entry::Ignored;
-    if (NAKI[2][1].visible && T_HAI[6].visible) return Entry::Ignored;
-    if (NAKI[1][1].visible && T_HAI[9].visible) return Entry::Ignored;
+    if (meldPresent(4, 1) && T_HAI[0].visible) return Entry::Ignored;
+    if (meldPresent(3, 1) && T_HAI[3].visible) return Entry::Ignored;
+    if (meldPresent(2, 1) && T_HAI[6].visible) return Entry::Ignored;
+    if (meldPresent(1, 1) && T_HAI[9].visible) return Entry::Ignored;
 
     DRAG_KEY = tileKey(c);
     HAI_OVER();

@@ -67,7 +67,7 @@ Entry TENHO::formMeld(int k, int source)
 {
     if (k < 1 || k > 4 || source < 0 || source >= kTileKinds) return Entry::Ignored;
     if (meldPresent(k)) return Entry::Ignored;
-    if (k > 1 && !NAKI[at(k - 1)][0].visible) return Entry::Ignored;
+    if (k > 1 && !meldPresent(k - 1, 0)) return Entry::Ignored;
 
     const Code c = kHaiCodes[at(source)];
     const char s = c.suit();

@@ -63,8 +63,8 @@ void TENHO::showHAN_number()
 void TENHO::NAKI_HANTEI()
 {
     NAKI_FLAG = 0;
-    const auto kan = [this](int k) { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; };
-    const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
+    const auto kan = [this](int k) { return meldIsClosedKan(k); };
+    const auto used = [this](int k) { return meldPresent(k, 1); };
     if (kan(1) && !used(2)) return;
     if (kan(1) && kan(2) && !used(3)) return;
     if (kan(1) && kan(2) && kan(3) && !used(4)) return;
@@ -131,7 +131,7 @@ void TENHO::cmdKEISAN_Click()
         TENHO_TIIHO();
         if (stopped()) return;
         RYU_IISOU();  // no stop of its own: the next stop ends the driver
-        if (!NAKI[1][2].visible) RYANPEI();
+        if (!meldPresent(1)) RYANPEI();
         TU_I_SO();
         if (stopped()) return;
         DAISU_SI();

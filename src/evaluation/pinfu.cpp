@@ -10,7 +10,7 @@ namespace tenho {
 
 void TENHO::PINHU()
 {
-    if (NAKI[1][2].visible) return;
+    if (meldPresent(1)) return;
     const Code pair = ListEND[4].item(0);
     if (pair == Code('7', '1') || pair == Code('8', '1') || pair == Code('9', '1')) return;
     static constexpr std::array<Code, 4> kWinds = {Code('3', '1'), Code('4', '1'), Code('5', '1'),

@@ -29,8 +29,8 @@ bool TENHO::concealedTriplet(std::size_t g) const
 void TENHO::SU_KAN()
 {
     HANTEI = 0;
-    for (std::size_t k = 1; k <= 4; ++k)
-        if (!NAKI[k][3].visible) return;
+    for (int k = 1; k <= 4; ++k)
+        if (!meldIsKan(k)) return;
     if (List[0].item(0) == Text1) reportYakuman("四槓子");
 }
 
@@ -63,10 +63,10 @@ void TENHO::TOITOI()
 
 void TENHO::SAN_KAN()
 {
-    static constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
+    static constexpr std::array<std::array<int, 3>, 4> kFrames = {
         {{2, 3, 4}, {1, 3, 4}, {1, 2, 4}, {1, 2, 3}}};
     for (const auto& f : kFrames) {
-        if (NAKI[f[0]][3].visible && NAKI[f[1]][3].visible && NAKI[f[2]][3].visible) {
+        if (meldIsKan(f[0]) && meldIsKan(f[1]) && meldIsKan(f[2])) {
             reportYaku("三槓子", "２翻", 2);
             return;
         }
@@ -116,7 +116,7 @@ void TENHO::SANAN()
 
     // Open hand. An open pon or open kan is never one of the concealed three.
     const auto kan = [this](int k) { return meldIsClosedKan(k); };
-    const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
+    const auto used = [this](int k) { return meldPresent(k, 1); };
     const auto found = [this] { return HAN().Label1.find("三暗刻") != std::string_view::npos; };
 
     if (TUMO_END) {
@@ -141,13 +141,13 @@ void TENHO::SANAN()
     const bool configurations[8] = {
         kan(1) && used(2) && !used(3) && either,
         (selfDraw && kan(1) && kan(3) && !used(4)) ||
-            (pairDiscard && kan(1) && NAKI[3][0].visible && !used(4)),
+            (pairDiscard && kan(1) && meldPresent(3, 0) && !used(4)),
         kan(1) && kan(3) && kan(4),
         kan(1) && kan(2) && used(3) && !used(4) && either,
         kan(1) && kan(2) && kan(4) && used(3),
         kan(1) && kan(2) && kan(3) && used(4),
         used(1) && kan(2) && kan(3) && kan(4),
-        used(1) && kan(2) && kan(3) && !NAKI[4][2].visible && pairDiscard,
+        used(1) && kan(2) && kan(3) && !meldPresent(4) && pairDiscard,
     };
     for (bool holds : configurations) {
         if (found()) return;

@@ -70,12 +70,11 @@ void TENHO::FU_KEISAN()
                 break;
             }
         }
-        const auto kf = static_cast<std::size_t>(frame);
         if (frame == 0)
             FU_SUU += outer ? 8 : 4;  // concealed triplet, also when completed by a discard
-        else if (KAN_KAN[kf][0].visible)
+        else if (meldIsClosedKan(frame))
             FU_SUU += outer ? 32 : 16;
-        else if (NAKI[kf][3].visible)
+        else if (meldIsKan(frame))
             FU_SUU += outer ? 16 : 8;
         else
             FU_SUU += outer ? 4 : 2;
