@@ -191,6 +191,8 @@ void TENHO::cmdKEISAN_Click()
     HAN_number& h = HAN();
     if (textValue(h.Label3) != DORA_COUNT) {
         h.Label3 += "翻";
+        // No hand gets here: every han added also wrote a line in Label1. The
+        // check is the calculator's own and stays.
         if (h.Label1.empty()) {
             h.Label1 = "役がありません";
             h.Label3.clear();
@@ -205,6 +207,9 @@ void TENHO::cmdKEISAN_Click()
         h.Label4.clear();
         h.Label5.clear();
     }
+    // The open all-simples correction to 30 fu never applies: HAN_KEISAN
+    // already prices every open hand of 20 fu at 30. It stays, with
+    // FU30_TENSUU, as the calculator has always had it.
     if (RULE_KUITAN == 1 && NAKI_FLAG == 1 && contains(h.Label1, "断公九") && h.Label5 == "20符") {
         h.Label5 = "30符";
         FU30_TENSUU();

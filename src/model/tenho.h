@@ -153,7 +153,9 @@ public:
     Integer JANTOU_POS = 0;
     Code PAI_CODE;
     Picture* PAI_CTL = nullptr;
-    const TileList* PAI_CTL_LIST = nullptr;  // the list handed to IRO_COPY/SUUJI_COPY
+    // The list handed to IRO_COPY/SUUJI_COPY; the suit and number tests leave
+    // it on List(0), as their last copy would.
+    const TileList* PAI_CTL_LIST = nullptr;
     std::span<Picture> PAI_ARRAY;
     FixedText<4> WORK_CODE;    // one code, or a "0"/"1" result
     FixedText<32> WORK_CODES;  // one character or flag per item of List3 (16 at most)

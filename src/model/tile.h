@@ -118,8 +118,9 @@ constexpr bool isNumberTile(Code c) { return isSuitDigit(c.suit()); }
 // Terminal or honour: second digit "1" or "9" (every honour ends in "1").
 constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
 
-// Key of one tile on the table, ":" + code + ":": every key carries its own
-// colons, so a text search for a key can only match a whole key.
+// Key of one tile, ":" + code + ":": DRAG_KEY, the tile a tile-count check
+// looks for (HAI_SHUUKEI reads the tile back out of it). Every caller passes
+// a tile; a shorter text keeps its own length, as the text would.
 inline FixedText<8> tileKey(Code c)
 {
     const char key[4] = {':', c.suit(), c.rank(), ':'};
