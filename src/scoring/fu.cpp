@@ -70,14 +70,14 @@ void TENHO::FU_KEISAN()
                 break;
             }
         }
+        int fu = outer ? 4 : 2;  // called pon
         if (frame == 0)
-            FU_SUU += outer ? 8 : 4;  // concealed triplet, also when completed by a discard
+            fu = outer ? 8 : 4;  // concealed triplet, also when completed by a discard
         else if (meldIsClosedKan(frame))
-            FU_SUU += outer ? 32 : 16;
+            fu = outer ? 32 : 16;
         else if (meldIsKan(frame))
-            FU_SUU += outer ? 16 : 8;
-        else
-            FU_SUU += outer ? 4 : 2;
+            fu = outer ? 16 : 8;
+        FU_SUU = static_cast<Integer>(FU_SUU + fu);
     }
 }
 
