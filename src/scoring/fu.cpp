@@ -70,14 +70,18 @@ void TENHO::FU_KEISAN()
                 break;
             }
         }
+        // Terminals and honours count twice the fu of simples.
+        const auto add = [this, outer](int simple) {
+            FU_SUU = static_cast<Integer>(FU_SUU + (outer ? 2 * simple : simple));
+        };
         if (frame == 0)
-            FU_SUU += outer ? 8 : 4;  // concealed triplet, also when completed by a discard
+            add(4);  // concealed triplet, also when completed by a discard
         else if (meldIsClosedKan(frame))
-            FU_SUU += outer ? 32 : 16;
+            add(16);
         else if (meldIsKan(frame))
-            FU_SUU += outer ? 16 : 8;
+            add(8);
         else
-            FU_SUU += outer ? 4 : 2;
+            add(2);
     }
 }
 

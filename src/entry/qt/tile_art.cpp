@@ -92,7 +92,7 @@ void paintGlyph(QPainter& p, const QString& text, const QRectF& box, const QColo
     const QPainterPath& path = *it;
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) return;
-    const qreal em = 100.0 * text.size();
+    const qreal em = 100.0 * static_cast<qreal>(text.size());
     const qreal s = std::min(box.width() / em, box.height() / (100.0 * stretchY));
     QTransform t;
     t.translate(box.center().x(), box.center().y());

@@ -109,7 +109,7 @@ struct ResultLayout {
         }
         if (!hasFoot()) return;
         QColor rule = ink;
-        rule.setAlphaF(0.45);
+        rule.setAlphaF(0.45f);
         p.setPen(rule);
         p.drawLine(r.left(), y + 2, r.right(), y + 2);
         y += 5;

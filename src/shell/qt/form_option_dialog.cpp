@@ -83,10 +83,10 @@ form_OPTION FormOptionDialog::selection() const
     return form_OPTION{selected(1), selected(2), selected(3)};
 }
 
-bool FormOptionDialog::run(form_OPTION& data)
+bool FormOptionDialog::run(form_OPTION& chosen)
 {
     if (exec() != QDialog::Accepted) return false;
-    data = selection();
+    chosen = selection();
     return true;
 }
 

@@ -21,9 +21,9 @@ public:
     // The buttons start as `start` selects them.
     explicit FormOptionDialog(const form_OPTION& start, QWidget* parent = nullptr);
 
-    // Shows the dialog modally. True when ＯＫ was pressed; `data` then holds
-    // the selections. Closed through its frame: false, `data` untouched.
-    bool run(form_OPTION& data);
+    // Shows the dialog modally. True when ＯＫ was pressed; `chosen` then holds
+    // the selections. Closed through its frame: false, `chosen` untouched.
+    bool run(form_OPTION& chosen);
 
     // The selections as they stand.
     form_OPTION selection() const;

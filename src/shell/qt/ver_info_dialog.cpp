@@ -57,14 +57,14 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(parent)
+VerInfoDialog::VerInfoDialog(const VER_info& info, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VER_info"));
-    setWindowTitle(qs(data.caption));
+    setWindowTitle(qs(info.caption));
     setModalFrame(this);
 
-    const auto plain = [this](const char* name, const std::string& text, QWidget* parent) {
-        auto* l = new QLabel(qs(text), parent);
+    const auto plain = [this](const char* name, const std::string& text, QWidget* owner) {
+        auto* l = new QLabel(qs(text), owner);
         l->setObjectName(QString::fromLatin1(name));
         l->setTextFormat(Qt::PlainText);
         return l;
@@ -79,18 +79,18 @@ VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(pa
     head->addWidget(new VersionPicture(this), 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
-    QLabel* title = plain("Label1", data.title, this);
+    QLabel* title = plain("Label1", info.title, this);
     title->setFont(minchoFont(16, true));
     texts->addWidget(title);
     auto* versionRow = new QHBoxLayout;
-    versionRow->addWidget(plain("Label6", data.version, this));
-    versionRow->addWidget(plain("Label7", data.date, this));
+    versionRow->addWidget(plain("Label6", info.version, this));
+    versionRow->addWidget(plain("Label7", info.date, this));
     versionRow->addStretch();
     texts->addLayout(versionRow);
-    QLabel* notice = plain("lblDescription", data.description, this);
+    QLabel* notice = plain("lblDescription", info.description, this);
     notice->setWordWrap(true);
     texts->addWidget(notice);
-    texts->addWidget(plain("Label5", data.author, this));
+    texts->addWidget(plain("Label5", info.author, this));
     head->addLayout(texts, 1);
     column->addLayout(head);
 
@@ -99,8 +99,8 @@ VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(pa
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(4);
-    for (int i = 0; i < static_cast<int>(data.credits.size()); ++i) {
-        const CreditRow& row = data.credits[static_cast<std::size_t>(i)];
+    for (int i = 0; i < static_cast<int>(info.credits.size()); ++i) {
+        const CreditRow& row = info.credits[static_cast<std::size_t>(i)];
         QLabel* name = plain("Label2", row.name, frame);
         QLabel* mail = plain("Label3", row.mail, frame);
         mail->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -116,7 +116,7 @@ VerInfoDialog::VerInfoDialog(const VER_info& data, QWidget* parent) : QDialog(pa
         home->setCursor(Qt::PointingHandCursor);
         home->setToolTip(qs(row.homePage));
         for (QLabel* l : {name, mail, static_cast<QLabel*>(home)}) l->setProperty("index", i);
-        connect(home, &ClickableLabel::clicked, this, [callback = data.Label4_Click, i] {
+        connect(home, &ClickableLabel::clicked, this, [callback = info.Label4_Click, i] {
             if (callback) callback(i);
         });
         grid->addWidget(name, i, 0);

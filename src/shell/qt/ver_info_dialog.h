@@ -31,7 +31,7 @@ class VerInfoDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit VerInfoDialog(const VER_info& data, QWidget* parent = nullptr);
+    explicit VerInfoDialog(const VER_info& info, QWidget* parent = nullptr);
 
     // A label by its control name, and index for the credits arrays
     // Label2, Label3 and Label4.
