@@ -158,6 +158,10 @@ public:
     bool ends_with(std::string_view text) const { return view().ends_with(text); }
 
     friend bool operator==(const FixedText& a, std::string_view b) { return a.view() == b; }
+    template <std::size_t M> friend bool operator==(const FixedText& a, const FixedText<M>& b)
+    {
+        return a.view() == b.view();
+    }
     friend std::ostream& operator<<(std::ostream& os, const FixedText& t) { return os << t.view(); }
 
 private:

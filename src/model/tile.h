@@ -88,27 +88,30 @@ inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
 };
 
 namespace detail {
-// Palette index of every pair of characters, by the code's two bytes as one
-// number; -1 where there is no tile. Only the 34 entries of real tiles are
-// ever looked at in a calculation.
+// Palette index of every pair of digits, suit * 10 + rank; -1 where there is
+// no tile.
 inline constexpr auto kPaletteOf = [] {
-    std::array<std::int8_t, 65536> t{};
-    for (unsigned raw = 0; raw < 65536; ++raw) {
-        const auto c = std::bit_cast<std::array<char, 2>>(static_cast<std::uint16_t>(raw));
-        const int suit = c[0] - '0';
-        const int rank = c[1] - '0';
-        int index = -1;
-        if (suit >= 0 && suit <= 2 && rank >= 1 && rank <= 9) index = suit * 9 + rank - 1;
-        if (suit >= 3 && suit <= 9 && rank == 1) index = 27 + suit - 3;
-        t[raw] = static_cast<std::int8_t>(index);
-    }
+    std::array<std::int8_t, 100> t{};
+    for (int suit = 0; suit < 10; ++suit)
+        for (int rank = 0; rank < 10; ++rank) {
+            int index = -1;
+            if (suit <= 2 && rank >= 1) index = suit * 9 + rank - 1;
+            if (suit >= 3 && rank == 1) index = 27 + suit - 3;
+            t[static_cast<std::size_t>(suit * 10 + rank)] = static_cast<std::int8_t>(index);
+        }
     return t;
 }();
 }  // namespace detail
 
 // Palette index of a code, or -1 for anything that is not one of the 34 codes.
 // Every entry check and every tile picture asks this, so it is one look-up.
-constexpr int paletteIndex(Code c) { return detail::kPaletteOf[c.raw()]; }
+constexpr int paletteIndex(Code c)
+{
+    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()) - '0');
+    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()) - '0');
+    if (suit >= 10 || rank >= 10) return -1;
+    return detail::kPaletteOf[suit * 10 + rank];
+}
 
 // Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
 constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
