@@ -157,9 +157,9 @@ bool setJobs(Parser& p, std::string_view value)
 {
     int n = 0;
     bool digits = !value.empty() && value.size() <= 2;
-    for (char ch : value) {
-        digits = digits && ch >= '0' && ch <= '9';
-        n = n * 10 + (ch - '0');
+    for (std::size_t i = 0; digits && i < value.size(); ++i) {
+        digits = value[i] >= '0' && value[i] <= '9';
+        n = n * 10 + (value[i] - '0');
     }
     if (!digits || n < 1 || n > kMaxJobs)
         return p.fail("--jobs " + quoted(value) + ": expected a number of jobs from 1 to " +
