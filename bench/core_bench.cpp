@@ -46,8 +46,8 @@ public:
     {
         return tenho::HanNumberButton::Command1;
     }
-    int showNakiCheck(bool) override { return 3; }
-    int showKanCheck() override { return 2; }
+    tenho::NakiCheckButton showNakiCheck(bool) override { return tenho::NakiCheckButton::Cancel; }
+    tenho::KanCheckButton showKanCheck() override { return tenho::KanCheckButton::Cancel; }
     bool showFormOption(tenho::form_OPTION&) override { return true; }
     void showVerInfo(const tenho::VER_info&) override {}
     void beep() override {}

@@ -28,8 +28,8 @@ class SilentHost final : public Host {
 public:
     void messageBox(std::string_view) override {}
     HanNumberButton showHanNumber(const HAN_number&) override { return HanNumberButton::Command1; }
-    int showNakiCheck(bool) override { return 3; }
-    int showKanCheck() override { return 2; }
+    NakiCheckButton showNakiCheck(bool) override { return NakiCheckButton::Cancel; }
+    KanCheckButton showKanCheck() override { return KanCheckButton::Cancel; }
     bool showFormOption(form_OPTION&) override { return true; }
     void showVerInfo(const VER_info&) override {}
     void beep() override {}

@@ -30,8 +30,8 @@ public:
     QString resultPath;
     bool saved = false;
 
-    int showNakiCheck(bool) override { return -1; }
-    int showKanCheck() override { return -1; }
+    NakiCheckButton showNakiCheck(bool) override { return NakiCheckButton::Closed; }
+    KanCheckButton showKanCheck() override { return KanCheckButton::Closed; }
     void beep() override {}
     void messageBox(std::string_view text) override
     {

@@ -35,10 +35,7 @@ Entry TENHO::addIndicator(Code c)
     if (riichiTypeBoxOn() ? DORA[7].visible : DORA[3].visible) return Entry::Ignored;
     DRAG_KEY = tileKey(c);
     HAI_OVER();
-    if (OVER_FLAG == 1) {
-        host().beep();
-        return Entry::Refused;
-    }
+    if (OVER_FLAG == 1) return refuseWithBeep();
     List2.add(c);
     redrawDora();
     return Entry::Accepted;
@@ -58,19 +55,7 @@ Entry TENHO::DORA_DragDrop(int index, int source)
 
 Entry TENHO::DORA_Click(int index)
 {
-    if (index < 0 || index >= static_cast<int>(DORA.size()) ||
-        !DORA[static_cast<std::size_t>(index)].visible)
-        return Entry::Ignored;
-    List2.index = index;
-    List2.removeAt(List2.index);
-    redrawDora();
-    PAI_ARRAY = DORA;
-    if (DORA[7].visible) {
-        DORA[7].clear();
-    } else {
-        for (LOOP_I = 0; LOOP_I <= 6; ++LOOP_I) HAI_KESU();
-    }
-    return Entry::Accepted;
+    return removeClickedTile(DORA, List2, index, &TENHO::redrawDora);
 }
 
 void TENHO::URADORA_KESU()
@@ -89,10 +74,7 @@ Entry TENHO::Frame7_DragDrop(int source)
     const Code c = kHaiCodes[static_cast<std::size_t>(source)];
     DRAG_KEY = tileKey(c);
     HAI_OVER();
-    if (OVER_FLAG == 1) {
-        host().beep();
-        return Entry::Refused;
-    }
+    if (OVER_FLAG == 1) return refuseWithBeep();
     Text1 = c;
     PAI_CODE = Text1;
     PAI_CTL = &ENDPAI;

@@ -104,17 +104,14 @@ Entry TENHO::addToHand(Code c)
 {
     // The hand is full at 13 tiles, or 13 - 3m with m melds; silently.
     if (T_HAI[12].visible) return Entry::Ignored;
-    if (NAKI[4][1].visible && T_HAI[0].visible) return Entry::Ignored;
-    if (NAKI[3][1].visible && T_HAI[3].visible) return Entry::Ignored;
-    if (NAKI[2][1].visible && T_HAI[6].visible) return Entry::Ignored;
-    if (NAKI[1][1].visible && T_HAI[9].visible) return Entry::Ignored;
+    if (meldPresent(4, 1) && T_HAI[0].visible) return Entry::Ignored;
+    if (meldPresent(3, 1) && T_HAI[3].visible) return Entry::Ignored;
+    if (meldPresent(2, 1) && T_HAI[6].visible) return Entry::Ignored;
+    if (meldPresent(1, 1) && T_HAI[9].visible) return Entry::Ignored;
 
     DRAG_KEY = tileKey(c);
     HAI_OVER();
-    if (OVER_FLAG == 1) {
-        host().beep();
-        return Entry::Refused;
-    }
+    if (OVER_FLAG == 1) return refuseWithBeep();
     List[0].add(c);
     redrawHand();
     return Entry::Accepted;
@@ -151,17 +148,26 @@ Entry TENHO::T_HAI_DragDrop(int index, int source)
 
 Entry TENHO::T_HAI_Click(int index)
 {
-    if (index < 0 || index >= static_cast<int>(T_HAI.size()) ||
-        !T_HAI[static_cast<std::size_t>(index)].visible)
+    return removeClickedTile(T_HAI, List[0], index, &TENHO::redrawHand);
+}
+
+Entry TENHO::removeClickedTile(std::span<Picture> row, TileList& list, int index,
+                               void (TENHO::*redraw)())
+{
+    if (index < 0 || index >= static_cast<int>(row.size()) ||
+        !row[static_cast<std::size_t>(index)].visible)
         return Entry::Ignored;
-    List[0].index = index;
-    List[0].removeAt(List[0].index);
-    redrawHand();
-    PAI_ARRAY = T_HAI;
-    if (T_HAI[12].visible) {
-        T_HAI[12].clear();
+    list.index = index;
+    list.removeAt(list.index);
+    (this->*redraw)();
+    // The row now shows one tile fewer: if the last picture is shown it is
+    // the one to go, otherwise HAI_KESU finds the last one shown.
+    PAI_ARRAY = row;
+    if (row.back().visible) {
+        row.back().clear();
     } else {
-        for (LOOP_I = 0; LOOP_I <= 11; ++LOOP_I) HAI_KESU();
+        const auto last = static_cast<Integer>(row.size() - 1);
+        for (LOOP_I = 0; LOOP_I < last; ++LOOP_I) HAI_KESU();
     }
     return Entry::Accepted;
 }

@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// NAKI_check buttons and KAN_check buttons.
-constexpr int kNakiChi = 0;
-constexpr int kNakiPon = 1;
-constexpr int kNakiKan = 2;
-constexpr int kNakiCancel = 3;
-constexpr int kKanAnkan = 0;
-constexpr int kKanMinkan = 1;
-constexpr int kKanCancel = 2;
-
 // Meld k gives up the hand slots T_HAI(15 - 3k) .. T_HAI(13 - 3k) and covers
 // them with JUMP(3(k - 1)) .. JUMP(3(k - 1) + 2).
 constexpr int highestSlotGivenUp(int k) { return 15 - 3 * k; }
@@ -33,57 +24,50 @@ bool closedKansOnly(const TENHO& t, int last)
 
 }  // namespace
 
-void TENHO::cmd_NAKI_Click(int index)
+void TENHO::cmd_NAKI_Click(NakiCheckButton button)
 {
     ANKAN_FLAG = 0;
-    switch (index) {
-    case kNakiChi:
+    switch (button) {
+    case NakiCheckButton::Chi:
         NAKI_SENTAKU = "0";
-        break;
-    case kNakiPon:
+        return;
+    case NakiCheckButton::Pon:
         NAKI_SENTAKU = "1";
-        break;
-    case kNakiKan: {
+        return;
+    case NakiCheckButton::Kan:
         // NAKI_check gives way to KAN_check; closing that one by its frame
         // cancels the whole call.
-        const int kan = host().showKanCheck();
-        if (kan == kKanAnkan || kan == kKanMinkan || kan == kKanCancel)
-            cmd_KAN_Click(kan);
-        else
-            NAKI_SENTAKU = "3";
+        cmd_KAN_Click(host().showKanCheck());
+        return;
+    case NakiCheckButton::Cancel:
+    case NakiCheckButton::Closed:
         break;
     }
-    case kNakiCancel:
-        NAKI_SENTAKU = "3";
-        break;
-    default:
-        break;
-    }
+    NAKI_SENTAKU = "3";
 }
 
-void TENHO::cmd_KAN_Click(int index)
+void TENHO::cmd_KAN_Click(KanCheckButton button)
 {
-    switch (index) {
-    case kKanAnkan:
+    switch (button) {
+    case KanCheckButton::Ankan:
         NAKI_SENTAKU = "2";
         ANKAN_FLAG = 1;
-        break;
-    case kKanMinkan:
+        return;
+    case KanCheckButton::Minkan:
         NAKI_SENTAKU = "2";
-        break;
-    case kKanCancel:
-        NAKI_SENTAKU = "3";
-        break;
-    default:
+        return;
+    case KanCheckButton::Cancel:
+    case KanCheckButton::Closed:
         break;
     }
+    NAKI_SENTAKU = "3";
 }
 
 Entry TENHO::formMeld(int k, int source)
 {
     if (k < 1 || k > 4 || source < 0 || source >= kTileKinds) return Entry::Ignored;
     if (meldPresent(k)) return Entry::Ignored;
-    if (k > 1 && !NAKI[at(k - 1)][0].visible) return Entry::Ignored;
+    if (k > 1 && !meldPresent(k - 1, 0)) return Entry::Ignored;
 
     const Code c = kHaiCodes[at(source)];
     const char s = c.suit();
@@ -95,9 +79,9 @@ Entry TENHO::formMeld(int k, int source)
     // Whatever the dialog answers, NAKI_SENTAKU must not keep the choice of
     // an earlier showing: closing the dialog by its frame is a cancel, and
     // so is an answer naming a button that was not there.
-    const int answer = host().showNakiCheck(chiOffered);
-    if (answer == kNakiPon || answer == kNakiKan || answer == kNakiCancel ||
-        (answer == kNakiChi && chiOffered))
+    using enum NakiCheckButton;
+    const NakiCheckButton answer = host().showNakiCheck(chiOffered);
+    if (answer == Pon || answer == Kan || answer == Cancel || (answer == Chi && chiOffered))
         cmd_NAKI_Click(answer);
     else
         NAKI_SENTAKU = "3";
@@ -106,10 +90,7 @@ Entry TENHO::formMeld(int k, int source)
     DRAG_KEY = tileKey(c);
     if (NAKI_SENTAKU == "0") {
         HAI_OVER4();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         DRAG_SUIT = s;
         DRAG_RANK = n;
         for (int b = 0; b < 3; ++b) {
@@ -118,17 +99,11 @@ Entry TENHO::formMeld(int k, int source)
         }
     } else if (NAKI_SENTAKU == "1") {
         HAI_OVER2();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         for (int b = 0; b < 3; ++b) meld.add(c);
     } else if (NAKI_SENTAKU == "2") {
         HAI_OVER3();
-        if (OVER_FLAG == 1) {
-            host().beep();
-            return Entry::Refused;
-        }
+        if (OVER_FLAG == 1) return refuseWithBeep();
         for (int b = 0; b < 4; ++b) meld.add(c);
         if (ANKAN_FLAG == 1) {
             KAN_KAN[at(k)][0].visible = true;

@@ -44,7 +44,11 @@ struct Interlock {
 
 using enum Change;
 
-// Read top to bottom; the first row that matches the click applies.
+// Read top to bottom; the first row that matches the click applies. Three
+// rows match no click the window can make, and stay so that the table is the
+// calculator's whole: 一発 is on only beside リーチ or ダブリー (turning
+// either off turns it off), so unchecking it always meets the リーチ or the
+// ダブリー row first; and カン直後 is never enabled, so it is never clicked.
 constexpr std::array<Interlock, 19> kInterlocks = {{
     {kRiichi, 1, When::Always, {Keep, OffDis, OffEn, OffDis, Keep, Keep}, false},
     {kRiichi, 0, When::HaiteiOn, {Keep, Keep, OffDis, Keep, Keep, Keep}, true},
@@ -99,11 +103,11 @@ void TENHO::C_OPTION_Click(int index)
         case When::NoMeld:
             return meldCount() == 0;
         case When::EveryMeldAClosedKan:
-            for (int k = 1; k <= 4; ++k)
-                if (meldPresent(k) && !meldIsClosedKan(k)) return false;
-            return true;
+            break;
         }
-        return false;
+        for (int k = 1; k <= 4; ++k)
+            if (meldPresent(k) && !meldIsClosedKan(k)) return false;
+        return true;
     };
 
     for (const Interlock& row : kInterlocks) {
@@ -154,15 +158,11 @@ void TENHO::applyAvailabilityRule()
         firstTurn.enabled = false;
         return;
     }
-    // The remaining steps each work on what the previous one left.
+    // The remaining steps each work on what the previous one left. (With
+    // 一発 on beside ダブリー rather than リーチ, the step above has stopped.)
     if (ippatsu.value == 1) {
         ippatsu.enabled = true;
-        if (riichi.value == 1) {
-            dbl.enabled = false;
-        } else if (dbl.value == 1) {
-            riichi.enabled = false;
-            firstTurn.enabled = false;
-        }
+        if (riichi.value == 1) dbl.enabled = false;
     }
     if (dbl.value == 1) {
         offDis(riichi);

@@ -254,15 +254,6 @@ private:
     std::vector<Code> dora_;
 };
 
-// The call dialogs' buttons: NAKI_check 0 チー, 1 ポン, 2 カン, 3 Cancel;
-// KAN_check 0 アンカン, 1 ミンカン.
-constexpr int kNakiChi = 0;
-constexpr int kNakiPon = 1;
-constexpr int kNakiKan = 2;
-constexpr int kNakiCancel = 3;
-constexpr int kKanAnkan = 0;
-constexpr int kKanMinkan = 1;
-
 // Stands in for the host while a typed line is entered: the call dialogs
 // answer what was typed; everything else, the beep above all, is the real
 // host's.
@@ -277,22 +268,25 @@ public:
     {
         return real_.showHanNumber(dialog);
     }
-    int showNakiCheck(bool chiVisible) override
+    NakiCheckButton showNakiCheck(bool chiVisible) override
     {
         switch (call) {
         case TypedDrop::Call::Chi:
-            return chiVisible ? kNakiChi : kNakiCancel;
+            return chiVisible ? NakiCheckButton::Chi : NakiCheckButton::Cancel;
         case TypedDrop::Call::Pon:
-            return kNakiPon;
+            return NakiCheckButton::Pon;
         case TypedDrop::Call::Kan:
         case TypedDrop::Call::Ankan:
-            return kNakiKan;
+            return NakiCheckButton::Kan;
         case TypedDrop::Call::None:
             break;
         }
-        return kNakiCancel;
+        return NakiCheckButton::Cancel;
     }
-    int showKanCheck() override { return call == TypedDrop::Call::Ankan ? kKanAnkan : kKanMinkan; }
+    KanCheckButton showKanCheck() override
+    {
+        return call == TypedDrop::Call::Ankan ? KanCheckButton::Ankan : KanCheckButton::Minkan;
+    }
     bool showFormOption(form_OPTION& dialog) override { return real_.showFormOption(dialog); }
     void showVerInfo(const VER_info& dialog) override { real_.showVerInfo(dialog); }
     void beep() override { real_.beep(); }

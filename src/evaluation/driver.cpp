@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver: validation, the fixed order of detectors, the
 // reporting conventions and the finishing of the result dialog.
+#include <array>
 #include <string_view>
 
 #include "model/tenho.h"
@@ -22,6 +23,14 @@ void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
     h.Label1.insert(0, name, "\r\n");
     h.Label2.insert(0, hanText, "\r\n");
     h.Label3 = Decimal(textValue(h.Label3) + han);
+}
+
+void TENHO::reportGradedYaku(std::string_view name, int closedHan)
+{
+    static constexpr std::array<std::string_view, 7> kHanText = {"",     "１翻", "２翻", "３翻",
+                                                                 "４翻", "５翻", "６翻"};
+    const int han = NAKI_FLAG == 0 ? closedHan : closedHan - 1;
+    reportYaku(name, kHanText[static_cast<std::size_t>(han)], han);
 }
 
 void TENHO::reportYakuman(std::string_view name)
@@ -54,8 +63,8 @@ void TENHO::showHAN_number()
 void TENHO::NAKI_HANTEI()
 {
     NAKI_FLAG = 0;
-    const auto kan = [this](int k) { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; };
-    const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
+    const auto kan = [this](int k) { return meldIsClosedKan(k); };
+    const auto used = [this](int k) { return meldPresent(k, 1); };
     if (kan(1) && !used(2)) return;
     if (kan(1) && kan(2) && !used(3)) return;
     if (kan(1) && kan(2) && kan(3) && !used(4)) return;
@@ -122,7 +131,7 @@ void TENHO::cmdKEISAN_Click()
         TENHO_TIIHO();
         if (stopped()) return;
         RYU_IISOU();  // no stop of its own: the next stop ends the driver
-        if (!NAKI[1][2].visible) RYANPEI();
+        if (!meldPresent(1)) RYANPEI();
         TU_I_SO();
         if (stopped()) return;
         DAISU_SI();
@@ -182,6 +191,8 @@ void TENHO::cmdKEISAN_Click()
     HAN_number& h = HAN();
     if (textValue(h.Label3) != DORA_COUNT) {
         h.Label3 += "翻";
+        // No hand gets here: every han added also wrote a line in Label1. The
+        // check is the calculator's own and stays.
         if (h.Label1.empty()) {
             h.Label1 = "役がありません";
             h.Label3.clear();
@@ -196,6 +207,9 @@ void TENHO::cmdKEISAN_Click()
         h.Label4.clear();
         h.Label5.clear();
     }
+    // The open all-simples correction to 30 fu never applies: HAN_KEISAN
+    // already prices every open hand of 20 fu at 30. It stays, with
+    // FU30_TENSUU, as the calculator has always had it.
     if (RULE_KUITAN == 1 && NAKI_FLAG == 1 && contains(h.Label1, "断公九") && h.Label5 == "20符") {
         h.Label5 = "30符";
         FU30_TENSUU();

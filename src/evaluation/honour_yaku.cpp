@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -93,9 +94,7 @@ void TENHO::SYOSU_SI()
             others[n++] = w;
     }
     if (!pairIsWind) return;
-    static constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
-        {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
-    for (const auto& t : kTriples) {
+    for (const auto& t : kTriplesLeavingOut) {
         if (ListEND[t[0]].item(0) == others[0] && ListEND[t[1]].item(0) == others[1] &&
             ListEND[t[2]].item(0) == others[2]) {
             SYOSU_SI_KAKUTEI();
@@ -108,24 +107,14 @@ void TENHO::SYOSU_SI_KAKUTEI() { reportYakuman("小四喜"); }
 
 void TENHO::SAN_KOKU()
 {
-    static constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
-        {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
     for (const auto& t : kTriples) {
         const TileList& a = ListEND[t[0]];
         const TileList& b = ListEND[t[1]];
         const TileList& c = ListEND[t[2]];
-        bool same = true;
-        for (int p = 0; p < 3; ++p)
-            if (a.item(p).rank() != b.item(p).rank() || a.item(p).rank() != c.item(p).rank())
-                same = false;
-        if (!same || a.item(0) != a.item(2) || b.item(0) != b.item(2) || c.item(0) != c.item(2))
-            continue;
-        const int sa = a.item(0).suitValue(), sb = b.item(0).suitValue(),
-                  sc = c.item(0).suitValue();
-        if (sa >= 3 || sb >= 3 || sc >= 3) continue;
-        if (sa == sb || sb == sc || sa == sc) continue;
-        reportYaku("三色同刻", "２翻", 2);
-        return;
+        if (isTriplet(a) && isTriplet(b) && isTriplet(c) && threeColours(a, b, c)) {
+            reportYaku("三色同刻", "２翻", 2);
+            return;
+        }
     }
 }
 

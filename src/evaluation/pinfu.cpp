@@ -3,13 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
 
 void TENHO::PINHU()
 {
-    if (NAKI[1][2].visible) return;
+    if (meldPresent(1)) return;
     const Code pair = ListEND[4].item(0);
     if (pair == Code('7', '1') || pair == Code('8', '1') || pair == Code('9', '1')) return;
     static constexpr std::array<Code, 4> kWinds = {Code('3', '1'), Code('4', '1'), Code('5', '1'),
@@ -17,7 +18,7 @@ void TENHO::PINHU()
     if (I_list >= 0 && I_list <= 3 && pair == kWinds[static_cast<std::size_t>(I_list)]) return;
     if (B_list >= 0 && B_list <= 3 && pair == kWinds[static_cast<std::size_t>(B_list)]) return;
     for (std::size_t k = 0; k < 4; ++k)
-        if (ListEND[k].item(0) == ListEND[k].item(2)) return;
+        if (isTriplet(ListEND[k])) return;
 
     // The winning tile is the low end of a sequence not ending in 9, or the
     // high end of one not starting with 1; any such sequence of its suit will do.

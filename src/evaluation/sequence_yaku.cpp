@@ -3,21 +3,10 @@
 // identical sequences.
 #include <array>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
-
-namespace {
-
-bool isSequence(const TileList& g) { return g.item(2) != g.item(0); }
-bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
-
-// The order in which triples of groups are tried (the three colour triplets
-// use the same order).
-constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
-    {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
-
-}  // namespace
 
 void TENHO::SAN_JUN()
 {
@@ -25,19 +14,10 @@ void TENHO::SAN_JUN()
         const TileList& a = ListEND[t[0]];
         const TileList& b = ListEND[t[1]];
         const TileList& c = ListEND[t[2]];
-        bool sameNumbers = true;
-        for (int p = 0; p < 3; ++p)
-            if (b.item(p).rank() != a.item(p).rank() || c.item(p).rank() != a.item(p).rank())
-                sameNumbers = false;
-        if (!sameNumbers || !isSequence(a) || !isSequence(b) || !isSequence(c)) continue;
-        const char sa = a.item(0).suit(), sb = b.item(0).suit(), sc = c.item(0).suit();
-        if (!isSuitDigit(sa) || !isSuitDigit(sb) || !isSuitDigit(sc)) continue;
-        if (sa == sb || sb == sc || sa == sc) continue;
-        if (NAKI_FLAG == 0)
-            reportYaku("三色同順", "２翻", 2);
-        else
-            reportYaku("三色同順", "１翻", 1);
-        return;
+        if (isSequence(a) && isSequence(b) && isSequence(c) && threeColours(a, b, c)) {
+            reportGradedYaku("三色同順", 2);
+            return;
+        }
     }
 }
 
@@ -65,19 +45,13 @@ void TENHO::ITUU()
         // Three groups of one suit and the fourth elsewhere; the groups stand
         // in ascending order, so the three are adjacent.
         for (std::size_t odd = 0; odd < 4 && !found; ++odd) {
-            std::array<std::size_t, 3> same{};
-            for (std::size_t g = 0, n = 0; g < 4; ++g)
-                if (g != odd) same[n++] = g;
+            const auto& same = kTriplesLeavingOut[odd];
             if (suits[same[0]] == suits[same[1]] && suits[same[1]] == suits[same[2]] &&
                 suits[odd] != suits[same[0]])
                 found = straight(same[0], same[1], same[2]);
         }
     }
-    if (!found) return;
-    if (NAKI_FLAG == 0)
-        reportYaku("一気通貫", "２翻", 2);
-    else
-        reportYaku("一気通貫", "１翻", 1);
+    if (found) reportGradedYaku("一気通貫", 2);
 }
 
 void TENHO::IIPEI()

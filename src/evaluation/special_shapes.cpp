@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hands recognised by their shape: thirteen orphans, seven pairs, nine gates.
-// They look at the concealed tiles and the winning tile only, so a hand with
-// a called meld never matches.
+// They look at the concealed tiles and the winning tile only, fourteen tiles
+// in a closed hand; beside a called meld there are eleven at most, so a hand
+// with a called meld never matches.
 #include <array>
 #include <string_view>
 

@@ -94,10 +94,7 @@ void TENHO::TINITU()
     const bool noHonours = d.below == 0 && d.above == 0;
     const int suits = (d.suit[0] > 0) + (d.suit[1] > 0) + (d.suit[2] > 0);
     if (noHonours && suits <= 1) {
-        if (NAKI_FLAG == 0)
-            reportYaku("清一色", "６翻", 6);
-        else
-            reportYaku("清一色", "５翻", 5);
+        reportGradedYaku("清一色", 6);
     } else {
         honitu(d);  // HONITU on the suits just collected
     }
@@ -124,12 +121,7 @@ void TENHO::honitu(const SuitDigits& d)
         }
     }
     classifySuits(d, last);
-    if (found) {
-        if (NAKI_FLAG == 0)
-            reportYaku("混一色", "３翻", 3);
-        else
-            reportYaku("混一色", "２翻", 2);
-    }
+    if (found) reportGradedYaku("混一色", 3);
     List3.clear();
 }
 

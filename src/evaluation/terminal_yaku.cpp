@@ -10,8 +10,6 @@ namespace tenho {
 
 namespace {
 
-bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
-
 bool pairOfTerminals(const TileList& pair)
 {
     const int n = pair.item(0).rankValue();
@@ -64,10 +62,7 @@ void TENHO::JUN_CHAN()
     if (!pairOfTerminals(ListEND[4])) return;
     for (std::size_t b = 0; b < 4; ++b)
         if (!terminalGroup(ListEND[b])) return;
-    if (NAKI_FLAG == 0)
-        reportYaku("純チャン", "３翻", 3);
-    else
-        reportYaku("純チャン", "２翻", 2);
+    reportGradedYaku("純チャン", 3);
 }
 
 void TENHO::TIYANTA()
@@ -75,10 +70,7 @@ void TENHO::TIYANTA()
     if (!pairOfTerminals(ListEND[4])) return;
     for (std::size_t b = 0; b < 4; ++b)
         if (!terminalGroup(ListEND[b])) return;
-    if (NAKI_FLAG == 0)
-        reportYaku("チャンタ", "２翻", 2);
-    else
-        reportYaku("チャンタ", "１翻", 1);
+    reportGradedYaku("チャンタ", 2);
 }
 
 void TENHO::TANYAO()

@@ -2,22 +2,14 @@
 // Four kans, four and three concealed triplets, all triplets, three kans.
 #include <array>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
 
-namespace {
-
-bool isTriplet(const TileList& group) { return group.item(0) == group.item(2); }
-
-constexpr std::array<std::array<int, 3>, 4> kTriples = {
-    {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
-
-}  // namespace
-
-bool TENHO::isOpenCalledTriplet(int g) const
+bool TENHO::isOpenCalledTriplet(std::size_t g) const
 {
-    const TileList& group = ListEND[static_cast<std::size_t>(g)];
+    const TileList& group = ListEND[g];
     if (!isTriplet(group)) return false;
     for (int k = 1; k <= 4; ++k) {
         if (!meldPresent(k) || meldIsClosedKan(k)) continue;
@@ -29,16 +21,16 @@ bool TENHO::isOpenCalledTriplet(int g) const
     return false;
 }
 
-bool TENHO::concealedTriplet(int g) const
+bool TENHO::concealedTriplet(std::size_t g) const
 {
-    return isTriplet(ListEND[static_cast<std::size_t>(g)]) && !isOpenCalledTriplet(g);
+    return isTriplet(ListEND[g]) && !isOpenCalledTriplet(g);
 }
 
 void TENHO::SU_KAN()
 {
     HANTEI = 0;
-    for (std::size_t k = 1; k <= 4; ++k)
-        if (!NAKI[k][3].visible) return;
+    for (int k = 1; k <= 4; ++k)
+        if (!meldIsKan(k)) return;
     if (List[0].item(0) == Text1) reportYakuman("四槓子");
 }
 
@@ -71,10 +63,10 @@ void TENHO::TOITOI()
 
 void TENHO::SAN_KAN()
 {
-    static constexpr std::array<std::array<std::size_t, 3>, 4> kFrames = {
+    static constexpr std::array<std::array<int, 3>, 4> kFrames = {
         {{2, 3, 4}, {1, 3, 4}, {1, 2, 4}, {1, 2, 3}}};
     for (const auto& f : kFrames) {
-        if (NAKI[f[0]][3].visible && NAKI[f[1]][3].visible && NAKI[f[2]][3].visible) {
+        if (meldIsKan(f[0]) && meldIsKan(f[1]) && meldIsKan(f[2])) {
             reportYaku("三槓子", "２翻", 2);
             return;
         }
@@ -85,11 +77,10 @@ void TENHO::SANAN_KAKUTEI() { sananKakutei(false); }
 
 void TENHO::sananKakutei(bool concealedOnly)
 {
-    for (const auto& t : kTriples) {
+    for (const auto& t : kTriplesLeavingOut) {
         bool all = true;
-        for (int g : t) {
-            const bool counts = concealedOnly ? concealedTriplet(g)
-                                              : isTriplet(ListEND[static_cast<std::size_t>(g)]);
+        for (std::size_t g : t) {
+            const bool counts = concealedOnly ? concealedTriplet(g) : isTriplet(ListEND[g]);
             if (!counts) all = false;
         }
         if (all) {
@@ -111,11 +102,9 @@ void TENHO::SANAN()
         }
         // Won on a discard that completed a group: the three triplets are
         // concealed only when the discard went into the remaining group.
-        for (std::size_t n = 0; n < kTriples.size(); ++n) {
-            const auto& t = kTriples[n];
-            if (isTriplet(ListEND[static_cast<std::size_t>(t[0])]) &&
-                isTriplet(ListEND[static_cast<std::size_t>(t[1])]) &&
-                isTriplet(ListEND[static_cast<std::size_t>(t[2])])) {
+        for (std::size_t n = 0; n < kTriplesLeavingOut.size(); ++n) {
+            const auto& t = kTriplesLeavingOut[n];
+            if (isTriplet(ListEND[t[0]]) && isTriplet(ListEND[t[1]]) && isTriplet(ListEND[t[2]])) {
                 const TileList& other = ListEND[n];
                 if (other.item(0) == Text1 || other.item(1) == Text1 || other.item(2) == Text1)
                     reportYaku("三暗刻", "２翻", 2);
@@ -127,17 +116,17 @@ void TENHO::SANAN()
 
     // Open hand. An open pon or open kan is never one of the concealed three.
     const auto kan = [this](int k) { return meldIsClosedKan(k); };
-    const auto used = [this](int k) { return NAKI[static_cast<std::size_t>(k)][1].visible; };
+    const auto used = [this](int k) { return meldPresent(k, 1); };
     const auto found = [this] { return HAN().Label1.find("三暗刻") != std::string_view::npos; };
 
     if (TUMO_END) {
         const TileList& first = List[1];
-        for (int k = 0; k < 4; ++k) {
-            const TileList& group = ListEND[static_cast<std::size_t>(k)];
+        for (std::size_t k = 0; k < 4; ++k) {
+            const TileList& group = ListEND[k];
             if (group.item(0) == first.item(0) && group.item(1) == first.item(1) &&
                 group.item(2) == first.item(2)) {
                 bool others = true;
-                for (int g = 0; g < 4; ++g)
+                for (std::size_t g = 0; g < 4; ++g)
                     if (g != k && !concealedTriplet(g)) others = false;
                 if (others) reportYaku("三暗刻", "２翻", 2);
                 break;
@@ -152,13 +141,13 @@ void TENHO::SANAN()
     const bool configurations[8] = {
         kan(1) && used(2) && !used(3) && either,
         (selfDraw && kan(1) && kan(3) && !used(4)) ||
-            (pairDiscard && kan(1) && NAKI[3][0].visible && !used(4)),
+            (pairDiscard && kan(1) && meldPresent(3, 0) && !used(4)),
         kan(1) && kan(3) && kan(4),
         kan(1) && kan(2) && used(3) && !used(4) && either,
         kan(1) && kan(2) && kan(4) && used(3),
         kan(1) && kan(2) && kan(3) && used(4),
         used(1) && kan(2) && kan(3) && kan(4),
-        used(1) && kan(2) && kan(3) && !NAKI[4][2].visible && pairDiscard,
+        used(1) && kan(2) && kan(3) && !meldPresent(4) && pairDiscard,
     };
     for (bool holds : configurations) {
         if (found()) return;

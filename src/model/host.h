@@ -20,6 +20,25 @@ enum class HanNumberButton {
     Closed,    // closed through the window frame: like "やり直す", nothing is reset
 };
 
+// How NAKI_check "鳴きの種類" was closed: the button of cmd_NAKI pressed
+// (its index in the control array), or the window frame.
+enum class NakiCheckButton {
+    Chi = 0,      // "チー", shown only where a sequence can start at the tile
+    Pon = 1,      // "ポン"
+    Kan = 2,      // "カン": KAN_check follows
+    Cancel = 3,   // "Cancel"
+    Closed = -1,  // closed through the window frame: a cancel
+};
+
+// How KAN_check "カンの種類" was closed: the button of cmd_KAN pressed, or
+// the window frame.
+enum class KanCheckButton {
+    Ankan = 0,    // "アンカン": a closed kan
+    Minkan = 1,   // "ミンカン": an open kan
+    Cancel = 2,   // "Cancel"
+    Closed = -1,  // closed through the window frame: a cancel
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -30,14 +49,11 @@ public:
     // Shows the result dialog modally; returns the button that closed it.
     virtual HanNumberButton showHanNumber(const HAN_number& dialog) = 0;
 
-    // NAKI_check "鳴きの種類": returns the index of cmd_NAKI pressed
-    // (0 チー, 1 ポン, 2 カン, 3 Cancel) or -1 when closed through the frame.
-    // "チー" is offered only when chiVisible.
-    virtual int showNakiCheck(bool chiVisible) = 0;
+    // NAKI_check "鳴きの種類", modal; "チー" is offered only when chiVisible.
+    virtual NakiCheckButton showNakiCheck(bool chiVisible) = 0;
 
-    // KAN_check "カンの種類": index of cmd_KAN (0 アンカン, 1 ミンカン,
-    // 2 Cancel) or -1 when closed through the frame.
-    virtual int showKanCheck() = 0;
+    // KAN_check "カンの種類", modal.
+    virtual KanCheckButton showKanCheck() = 0;
 
     // form_OPTION "オプション設定", modal. The host lets the user change the
     // selections in `dialog`; returns true when "ＯＫ" was pressed, false when

@@ -24,8 +24,8 @@ public:
     HanNumberButton showHanNumber(const HAN_number& dialog) override;
     // Nobody is there to choose: the call dialogs are cancelled and the rule
     // dialog is closed through its frame, which changes nothing.
-    int showNakiCheck(bool) override { return 3; }
-    int showKanCheck() override { return 2; }
+    NakiCheckButton showNakiCheck(bool) override { return NakiCheckButton::Cancel; }
+    KanCheckButton showKanCheck() override { return KanCheckButton::Cancel; }
     bool showFormOption(form_OPTION&) override { return false; }
     void showVerInfo(const VER_info&) override {}
     void beep() override { ++beeps; }

@@ -45,9 +45,9 @@ void TENHO::restart()
 int TENHO::meldCount() const
 {
     if (!meldPresent(1)) return 0;
-    for (int k = 4; k >= 1; --k)
-        if (meldPresent(k)) return k;
-    return 0;
+    int k = 4;
+    while (!meldPresent(k)) --k;  // ends at meld 1 at the latest
+    return k;
 }
 
 }  // namespace tenho

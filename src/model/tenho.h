@@ -5,10 +5,13 @@
 // tiles, and which pictures are shown tells which melds exist and which of them
 // are closed kans. The Qt window draws this state and forwards its events here.
 //
-// Routines take no arguments and return nothing; they pass arguments and
-// verdicts through the variables below, as the calculator always has. Event
-// handlers of the entry controls return what became of the entry, so that
-// tenho-score can tell a refused or ignored tile from an accepted one.
+// The calculator's routines take no arguments and return nothing: they pass
+// arguments and verdicts through the variables below, and each one says here
+// which it reads and which it writes. The event handlers take what the window
+// passes them (a control's index, the palette index of the dragged tile) and
+// return what became of the entry, so that tenho-score can tell a refused or
+// ignored tile from an accepted one. Helpers of our own (reportYaku, the meld
+// tests, the private ones) take arguments as any function does.
 #pragma once
 
 #include <array>
@@ -152,7 +155,9 @@ public:
     Integer JANTOU_POS = 0;
     Code PAI_CODE;
     Picture* PAI_CTL = nullptr;
-    const TileList* PAI_CTL_LIST = nullptr;  // the list handed to IRO_COPY/SUUJI_COPY
+    // The list handed to IRO_COPY/SUUJI_COPY; the suit and number tests leave
+    // it on List(0), as their last copy would.
+    const TileList* PAI_CTL_LIST = nullptr;
     std::span<Picture> PAI_ARRAY;
     FixedText<4> WORK_CODE;    // one code, or a "0"/"1" result
     FixedText<32> WORK_CODES;  // one character or flag per item of List3 (16 at most)
@@ -186,7 +191,26 @@ public:
     // the build tree, for a program run from there).
     std::string homePage;
 
+    // ================================================================ routines
+    // Each routine below says what it reads and what it writes, as
+    // "reads → writes". "Label1..5" are the result dialog's; "reports" means
+    // reportYaku (Label1, Label2 and Label3 grow by one yaku) and "yakuman"
+    // reportYakuman (below); "the table" is List(0..4), List2 and Text1, as
+    // the tile-count checks see it. The loop counters LOOP_I and LOOP_J, and
+    // the picture arguments PAI_CODE and PAI_CTL, are named where a routine
+    // leaves them changed.
+    //
+    // HANTEI, the stop flag: KOKUSI, SU_KAN, TENPAI, SU_ANKO, TINROU and TYUREN
+    // set it to 0 first and to 1 with their yakuman (TENPAI: 1 when there is
+    // no split); TITOITU sets it to 1 and back to 0 on seven pairs. The other
+    // yakuman detectors (TENHO_TIIHO, RYU_IISOU, TU_I_SO, DAISU_SI, SYOSU_SI,
+    // DAISANGEN) leave it as it is unless they report, and then set it to 1,
+    // as cmdKEISAN_Click does itself for seven pairs of honours (字一色).
+    // Nothing else writes it.
+
     // ----------------------------------------------------------- tile pictures
+    // PAI_CODE, PAI_CTL → *PAI_CTL shows the tile; nothing for a code that is
+    // no tile or no picture.
     void HAI_GAZOU()
     {
         const int n = paletteIndex(PAI_CODE);
@@ -194,121 +218,238 @@ public:
         PAI_CTL->image = HAI[static_cast<std::size_t>(n)].image;
         PAI_CTL->visible = true;
     }
-    // Number of meld frames in use (highest k whose NAKIk(2) is shown).
-    int meldCount() const;
-    bool meldPresent(int k) const { return NAKI[static_cast<std::size_t>(k)][2].visible; }
+
+    // Meld k (1..4), read on its pictures. Pictures 0..2 of a meld are shown
+    // together, so any of them tells that it is there; each routine reads the
+    // one it always has: NAKIk(2) for the meld count and most checks, NAKIk(1)
+    // for the hand's capacity (addToHand), NAKI_HANTEI and SANAN's "in use",
+    // NAKIk(0) where formMeld looks at the meld before it and in one of
+    // SANAN's configurations.
+    bool meldPresent(int k, int picture = 2) const
+    {
+        return NAKI[static_cast<std::size_t>(k)][static_cast<std::size_t>(picture)].visible;
+    }
+    // A kan shows its fourth tile, NAKIk(3), open or closed.
+    bool meldIsKan(int k) const { return NAKI[static_cast<std::size_t>(k)][3].visible; }
+    // A closed kan shows its face-down pictures: KAN_KANk(0).
     bool meldIsClosedKan(int k) const { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; }
+    // NAKIk(2) → the highest k whose meld is present; 0 without meld 1.
+    int meldCount() const;
 
     // ---------------------------------------- calculation driver and reporting
+    // I_list, B_list, Text1, List(0), the meld pictures, RULE_KUITAN, and all
+    // the detectors read → ListEND and ListTEMP cleared first, Label1..5,
+    // the dialog shown or a message box; the detectors' variables.
     void cmdKEISAN_Click();
+    // KAN_KANk(0), NAKIk(1) → NAKI_FLAG (1: a meld other than closed kans).
     void NAKI_HANTEI();
-    // Reporting conventions.
+    // Label1..3 → the name and han text on top of Label1 and Label2, Label3
+    // + han.
     void reportYaku(std::string_view name, std::string_view hanText, int han);
+    // NAKI_FLAG → reportYaku with closedHan in a closed hand, one han less in
+    // an open one.
+    void reportGradedYaku(std::string_view name, int closedHan);
+    // I_list, TUMO_END → Label1..4 (the name alone, "１３翻", the yakuman
+    // payment), HANTEI = 1; shows the dialog (showHAN_number).
     void reportYakuman(std::string_view name);
+    // The result dialog → shown through the host; "やり直す" or the frame
+    // closes it, "OK" also runs ALL_RESET.
     void showHAN_number();
 
     // ------------------------------------------------------------ split search
+    // Text1, List(0..4), NAKIk(2) → ListTEMP (the fourteen tiles), ListTemp2,
+    // ListEND(0..4) (the first split that holds the melds, or empty), HANTEI
+    // (1: none), BUNKAI_NG, JANTOU_POS, COPY_NO, MENTSU_NO, MENTSU_SLOT,
+    // NAKI_NO, MENTSU_KEY(S); on the list search also LOOP_J.
     void TENPAI();
     // TENPAI's search step by step on the lists (JANTOU_TRY, the extractors,
     // NAKI_KENSA). TENPAI runs it for states its search on tile counts does
-    // not take; it is public so that the two can be compared.
+    // not take; it is public so that the two can be compared. Reads and
+    // writes as TENPAI.
     void splitByLists();
+    // JANTOU_POS, Text1, List(0..4), NAKIk(2) → ListTEMP, ListTemp2,
+    // ListEND(0..4), BUNKAI_NG ('0': the pair there and a pattern split the
+    // rest), COPY_NO, MENTSU_NO, MENTSU_SLOT, NAKI_NO, LOOP_J; MENTSU_KEY(S)
+    // in the search's second pass.
     void JANTOU_TRY();
+    // List(0..4), NAKIk(2) → ListTEMP (the melds' first three tiles and the
+    // concealed tiles appended), NAKI_NO.
     void TEHAI_SET();
+    // NAKI_NO, List(NAKI_NO) → ListTEMP (its first three tiles appended).
     void NAKI_COPY();
+    // MENTSU_SLOT, ListTEMP → ListEND(MENTSU_SLOT), ListTEMP (the sequence
+    // from its lowest tile moved), LOOP_J; BUNKAI_NG = '1' when there is none.
     void SHUNTSU_GET();
+    // MENTSU_SLOT, ListTEMP → ListEND(MENTSU_SLOT), ListTEMP (a triplet of
+    // its lowest tile moved); BUNKAI_NG = '1' when there is none.
     void KOUTSU_GET();
+    // ListTemp2 → ListTEMP, ListEND(0..3) cleared, COPY_NO, BUNKAI_NG = '0'.
     void BUNKAI_RESET();
+    // NAKIk(2) → MENTSU_KEY(S) cleared, BUNKAI_NG = '0'; NAKI_SHOUGOU when a
+    // meld is called.
     void NAKI_KENSA();
+    // ListEND(0..4), List(1..4), NAKIk(2) → MENTSU_KEYS, MENTSU_KEY,
+    // BUNKAI_NG ('1': a called meld is not among the groups).
     void NAKI_SHOUGOU();
 
     // ------------------------------- seven pairs, thirteen orphans, nine gates
+    // List(0), Text1 → List3 (the hand and the winning tile), HANTEI; yakuman.
     void KOKUSI();
+    // List(0), Text1, Label3 → List3 (left empty), WORK_CODE(S) (on fourteen
+    // tiles), HANTEI; Label1..3 for 七対子.
     void TITOITU();
+    // List(0), Text1 → List3 (their rank digits), HANTEI; yakuman.
     void TYUREN();
 
     // ------------------------------------------------------- triplets and kans
+    // NAKIk(3), List(0), Text1 → HANTEI; yakuman.
     void SU_KAN();
+    // NAKI_FLAG, ListEND, TUMO_END, Text1 → HANTEI; yakuman, or 三暗刻 and
+    // 対々和 on Label1..3.
     void SU_ANKO();
+    // NAKI_FLAG, ListEND(0..3) → reports.
     void TOITOI();
+    // NAKIk(3) → reports.
     void SAN_KAN();
+    // NAKI_FLAG, ListEND, Text1, TUMO_END, RON_END, List(1..4), KAN_KANk(0),
+    // NAKIk(1), NAKI3(0), NAKIk(2), Label1 → reports (SANAN_KAKUTEI).
     void SANAN();
+    // ListEND(0..3) → reports.
     void SANAN_KAKUTEI();
 
     // --------------------------------------------------------------- sequences
+    // ListEND(0..3), NAKI_FLAG → reports.
     void SAN_JUN();
+    // ListEND(0..3), NAKI_FLAG → reports.
     void ITUU();
+    // ListEND(0..3) → reports.
     void IIPEI();
+    // List(0), Text1, Label3 → List3 (left empty), List(0)'s selection,
+    // WORK_CODE(S); Label1..3 for 二盃口.
     void RYANPEI();
 
     // --------------------------------------------------- terminals and honours
+    // ListEND → HANTEI; yakuman.
     void TINROU();
+    // ListEND → reports.
     void HONROU();
+    // ListEND, NAKI_FLAG → reports.
     void JUN_CHAN();
+    // ListEND, NAKI_FLAG → reports.
     void TIYANTA();
+    // List(0..4), Text1, NAKI_FLAG, RULE_KUITAN → List3 (left empty),
+    // PAI_CTL_LIST; reports.
     void TANYAO();
 
     // ------------------------------------------------------------------- suits
+    // List(0..4), Text1, NAKI_FLAG → List3 (left empty), PAI_CTL_LIST,
+    // WORK_CODE(S); reports 清一色, or does HONITU's work on the suits read.
     void TINITU();
+    // As TINITU → reports 混一色. TINITU does its work itself, so the driver
+    // never calls it.
     void HONITU();
+    // ListEND → HANTEI; yakuman.
     void TU_I_SO();
+    // ListEND → HANTEI; yakuman.
     void RYU_IISOU();
+    // PAI_CTL_LIST → List3 (the suit digit, or the rank digit, of each of its
+    // items appended). The suit and number tests count what these would copy
+    // (collectSuits, TANYAO) and call neither; they stay as the definition
+    // those counts follow.
     void IRO_COPY();
     void SUUJI_COPY();
 
     // ------------------------------------------------------- winds and dragons
+    // ListEND(0..3), B_list, I_list → reports.
     void HU_PON();
+    // ListEND(0..3) → reports.
     void SANGEN();
+    // ListEND → reports.
     void SYOSANGEN();
+    // ListEND(0..3) → HANTEI; yakuman.
     void DAISANGEN();
+    // ListEND(0..3) → HANTEI; yakuman.
     void DAISU_SI();
+    // ListEND → HANTEI; yakuman (SYOSU_SI_KAKUTEI).
     void SYOSU_SI();
     void SYOSU_SI_KAKUTEI();
 
     // --------------------------------------------------- three colour triplets
+    // ListEND(0..3) → reports.
     void SAN_KOKU();
 
     // ---------------------------------------------------------- situation yaku
+    // NAKI_FLAG, TUMO_END → reports.
     void TUMO();
+    // C_OPTION(0), C_OPTION(1), C_OPTION(2), C_OPTION(4) → reports.
     void RITI();
     void DABUL_RITI();
     void ITUPATU();
     void HAITEI();
+    // TUMO_END, RON_END, C_OPTION(3), RULE_RENHOU, I_list → Label1..4 and
+    // HANTEI = 1 for 天和, 地和 or 連和, the dialog shown.
     void TENHO_TIIHO();
 
     // ------------------------------------------------------------------- pinfu
+    // NAKI1(2), ListEND, I_list, B_list, Text1 → reports (PINHU_KAKUTEI).
     void PINHU();
     void PINHU_KAKUTEI();
 
     // -------------------------------------------------------------------- dora
+    // LOOP_I, List2 → DORA_WORK, the tile indicator LOOP_I makes dora
+    // (unchanged when List2 has no item there).
     void DORA_NUMBER();
+    // List2, ListEND, List(1..4) → DORA_COUNT, DORA_WORK, LOOP_I; reports.
     void DORADORA();
+    // List2, ListTEMP, Label1..3 → DORA_COUNT, DORA_WORK, LOOP_I; the dora
+    // line under the others in Label1 and Label2, Label3 + dora.
     void DORADORA2();
 
     // ---------------------------------------------------------------------- fu
+    // ListEND, FU_SUU, B_list, I_list, Text1, List(1..4), KAN_KANk(0),
+    // NAKIk(3) → FU_SUU (the fu of the pair, the wait and the triplets added).
     void FU_KEISAN();
 
     // -------------------------------------------------- han total and payments
+    // Label3, I_list, TUMO_END → Label4 and its size, Label5Visible; below 5
+    // han HAN_KEISAN.
     void TENSUU();
+    // Label1, TUMO_END, RON_END, NAKI_FLAG → FU_SUU, Label5; FU_KEISAN and
+    // FU_TENSUU.
     void HAN_KEISAN();
+    // Label3, FU_SUU, I_list, TUMO_END → Label4.
     void FU_TENSUU();
+    // Label3, I_list, TUMO_END → Label4 and its size, Label5 ("25符").
     void TENSUU2();
+    // I_list, TUMO_END → Label4 and its size.
     void YAKUMAN_TENSUU();
+    // Label3, I_list, TUMO_END → Label4 and its size at 30 fu.
     void FU30_TENSUU();
 
     // ------------------------------------------------- result dialog and reset
-    void Command1_Click();  // "やり直す"
-    void Command2_Click();  // "OK"
+    void Command1_Click();  // "やり直す": the dialog goes
+    void Command2_Click();  // "OK": ALL_RESET, and the dialog goes
+    // → B_list, I_list, C_OPTION(0..4), the win kind, every list, Text1, every
+    // picture but the palette's, LOOP_J.
     void ALL_RESET();
 
     // ------------------------------------------------------------- main window
-    void Form_Load();  // rule defaults and caption (the splash is the window's)
-    void cmdRESET_Click();
+    // → RULE_KUITAN, RULE_ATODUKE, RULE_RENHOU, caption (the splash is the
+    // window's).
+    void Form_Load();
+    void cmdRESET_Click();  // ALL_RESET
+    // → TUMO_END, RON_END.
     void selectTUMO_END();
     void selectRON_END();
 
     // ---------------------------------------------- palette and concealed hand
-    // `source` is the palette index of the dragged picture.
+    // The handlers of the window's controls take what the window passes
+    // them: the index of the control in its array, and `source`, the palette
+    // index of the dragged picture.
+    //
+    // A tile added to the hand: T_HAI, NAKIk(1), the tiles on the table →
+    // DRAG_KEY, USED_KEYS, OVER_FLAG, List(0) and its selection, T_HAI,
+    // LOOP_I, PAI_CODE, PAI_CTL; HAI_DragDrop also HAI_INDEX.
     Entry HAI_DragDrop(int index, int source);
     Entry Frame1_DragDrop(int source);
     // Frame1_DragDrop for each of `tiles` in turn, up to the first one that
@@ -318,60 +459,102 @@ public:
     Entry dropOnHand(std::span<const Code> tiles, std::size_t& accepted);
     Entry Frame8_DragDrop(int source);
     Entry T_HAI_DragDrop(int index, int source);
+    // T_HAI → List(0) and its selection, T_HAI, PAI_ARRAY, LOOP_I, PAI_CODE,
+    // PAI_CTL.
     Entry T_HAI_Click(int index);
+    // HAI_INDEX → as Frame1_DragDrop.
     Entry TEHAI_TSUIKA();
+    // PAI_ARRAY, LOOP_I → picture LOOP_I of PAI_ARRAY emptied when it is the
+    // last one shown.
     void HAI_KESU();
+    // DRAG_KEY, List(0..4), List2, Text1 → USED_KEYS, OVER_FLAG: 1 refuses
+    // the tile when the table holds four of it already (HAI_OVER), two
+    // (HAI_OVER2: a pon adds three) or one (HAI_OVER3: a kan adds four).
     void HAI_OVER();
     void HAI_OVER2();
     void HAI_OVER3();
+    // As HAI_OVER for each tile of the sequence from DRAG_KEY's → DRAG_KEY
+    // (the last tile looked at), USED_KEYS, OVER_FLAG.
     void HAI_OVER4();
+    // DRAG_KEY, List(0..4), List2, Text1 → USED_KEYS (how often DRAG_KEY's
+    // tile is on the table), OVER_FLAG = 0.
     void HAI_SHUUKEI();
+    // USED_KEYS → OVER_FLAG (1 from four on).
     void YONMAI_KENSA();
 
     // ------------------------------------------------------------------- melds
-    // FrameN_DragDrop for meld k = N - 1.
+    // A meld formed: NAKIk(2), NAKI(k-1)(0), the tiles on the table, the
+    // call dialogs' answers → NAKI_SENTAKU, ANKAN_FLAG, DRAG_KEY, USED_KEYS,
+    // OVER_FLAG, DRAG_SUIT, DRAG_RANK, NAKI_PAI, List(k), NAKIk, KAN_KANk,
+    // PAI_CODE, PAI_CTL, List(0), T_HAI, JUMP; C_OPTION, List2 and DORA
+    // (RIICHI_KINSHI) on the first open call. FrameN_DragDrop is meld k = N - 1.
     Entry Frame2_DragDrop(int source) { return formMeld(1, source); }
     Entry Frame3_DragDrop(int source) { return formMeld(2, source); }
     Entry Frame4_DragDrop(int source) { return formMeld(3, source); }
     Entry Frame5_DragDrop(int source) { return formMeld(4, source); }
     Entry formMeld(int k, int source);
-    // A click on any picture of meld k (NAKIk or KAN_KANk).
+    // A click on any picture of meld k (NAKIk or KAN_KANk): NAKI_TORIKESHI.
     Entry NAKI_Click(int k);
-    void NAKI_TORIKESHI(int k);  // NAKI1_TORIKESHI .. NAKI4_TORIKESHI
-    void cmd_NAKI_Click(int index);
-    void cmd_KAN_Click(int index);
+    // NAKIj(2), KAN_KANj(0), C_OPTION → JUMP, List(k..4), NAKIk..4,
+    // KAN_KANk..4, C_OPTION. NAKI1_TORIKESHI .. NAKI4_TORIKESHI.
+    void NAKI_TORIKESHI(int k);
+    // The button pressed → ANKAN_FLAG = 0, NAKI_SENTAKU; カン shows KAN_check.
+    void cmd_NAKI_Click(NakiCheckButton button);
+    // The button pressed → NAKI_SENTAKU, ANKAN_FLAG (1: アンカン).
+    void cmd_KAN_Click(KanCheckButton button);
 
     // ---------------------------------------- dora indicators and winning tile
+    // An indicator added: C_OPTION(0..2), DORA, the tiles on the table →
+    // DRAG_KEY, USED_KEYS, OVER_FLAG, List2 and its selection, DORA, PAI_CODE,
+    // PAI_CTL.
     Entry Frame6_DragDrop(int source);
     // Frame6_DragDrop for each of `tiles` in turn, as dropOnHand does.
     Entry dropOnDora(std::span<const Code> tiles, std::size_t& accepted);
     Entry DORA_DragDrop(int index, int source);
+    // DORA → List2 and its selection, DORA, PAI_ARRAY, LOOP_I, PAI_CODE,
+    // PAI_CTL.
     Entry DORA_Click(int index);
+    // ENDPAI, the tiles on the table → DRAG_KEY, USED_KEYS, OVER_FLAG, Text1,
+    // ENDPAI, PAI_CODE, PAI_CTL.
     Entry Frame7_DragDrop(int source);
+    // ENDPAI → Text1, ENDPAI.
     Entry ENDPAI_Click();
+    // List2 and its selection → List2, DORA: the indicators past the fourth go.
     void URADORA_KESU();
+    // C_OPTION(0..2) → whether a riichi-type box is on.
     bool riichiTypeBoxOn() const;
 
     // --------------------------------------------------------- situation boxes
     // A click on C_OPTION(i): toggles an enabled box and applies the
     // interlocks; a disabled box ignores the click.
     Entry clickC_OPTION(int index);
+    // C_OPTION, NAKIk(2), KAN_KANk(0) → C_OPTION; URADORA_KESU where the
+    // interlock says so.
     void C_OPTION_Click(int index);
+    // → C_OPTION(0..3) off and disabled; URADORA_KESU.
     void RIICHI_KINSHI();
+    // C_OPTION → the availability of C_OPTION(0..3), some values off.
     void applyAvailabilityRule();
 
     // ------------------------------------------------------------- house rules
+    // RULE_* → the dialog shown → on "ＯＫ" CMD_Click.
     void SYSTEM_Click();
+    // RULE_* → the dialog's selections.
     void form_OPTION_Load(form_OPTION& dialog) const;
+    // The dialog's selections → RULE_*, caption.
     void CMD_Click(const form_OPTION& dialog);
 
     // ------------------------------------------------ help, home page, version
     static OPNING makeOPNING();
+    // appPath → the help file opened.
     void HELP_Click();
+    // homePage → the project's page opened.
     void HP_URL_Click();
+    // homePage → the version dialog shown.
     void VER_Click();
     std::string helpFilePath() const;
     VER_info makeVER_info() const;
+    // homePage → the address of credits row `index` opened.
     void VER_info_Label4_Click(int index);
 
 private:
@@ -382,8 +565,8 @@ private:
     bool splitByCounts();
     // Three concealed triplets: a triplet group counts unless it is an open
     // pon or open kan (concealedOnly, for the open-hand branch).
-    bool isOpenCalledTriplet(int group) const;
-    bool concealedTriplet(int group) const;
+    bool isOpenCalledTriplet(std::size_t group) const;
+    bool concealedTriplet(std::size_t group) const;
     void sananKakutei(bool concealedOnly);
     struct SuitDigits {
         int below = 0;  // characters below "0" (the empty text's among them)
@@ -398,6 +581,12 @@ private:
     // pairs of seven different tiles.
     bool sevenDifferentPairs();
 
+    // The end of a tile-count check that refused the tile (OVER_FLAG = 1).
+    Entry refuseWithBeep()
+    {
+        host().beep();
+        return Entry::Refused;
+    }
     Entry addToHand(Code c);
     Entry addIndicator(Code c);
     // How often each kind is on the table (hand, melds, winning tile,
@@ -406,6 +595,11 @@ private:
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);
+    // T_HAI_Click and DORA_Click: the item of `list` under picture `index`
+    // of `row` goes, `redraw` draws the row again and the picture of the
+    // former last item is emptied.
+    Entry removeClickedTile(std::span<Picture> row, TileList& list, int index,
+                            void (TENHO::*redraw)());
 
     Host* host_;
     bool meldCheckEachPattern_ = false;  // the split search's second pass

@@ -113,17 +113,17 @@ constexpr int paletteIndex(Code c)
     return detail::kPaletteOf[suit * 10 + rank];
 }
 
-// Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2.
+// Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2, a
+// suit digit.
 constexpr bool isHonour(Code c) { return !c.empty() && c.suit() >= '3'; }
-constexpr bool isNumberTile(Code c)
-{
-    return c.suit() == '0' || c.suit() == '1' || c.suit() == '2';
-}
+constexpr bool isSuitDigit(char ch) { return ch == '0' || ch == '1' || ch == '2'; }
+constexpr bool isNumberTile(Code c) { return isSuitDigit(c.suit()); }
 // Terminal or honour: second digit "1" or "9" (every honour ends in "1").
 constexpr bool isTerminalOrHonour(Code c) { return c.rank() == '1' || c.rank() == '9'; }
 
-// Key of one tile on the table, ":" + code + ":": every key carries its own
-// colons, so a text search for a key can only match a whole key.
+// Key of one tile, ":" + code + ":": DRAG_KEY, the tile a tile-count check
+// looks for (HAI_SHUUKEI reads the tile back out of it). Every caller passes
+// a tile; a shorter text keeps its own length, as the text would.
 inline FixedText<8> tileKey(Code c)
 {
     const char key[4] = {':', c.suit(), c.rank(), ':'};

@@ -30,16 +30,13 @@ void TENHO::DORADORA()
     if (List2.item(0).empty()) return;
     for (LOOP_I = 0; LOOP_I < List2.count(); ++LOOP_I) {
         DORA_NUMBER();
-        if (!DORA_WORK.empty()) {
-            DORA_COUNT = static_cast<Integer>(
-                DORA_COUNT + TileList::countOf(DORA_WORK, std::array<const TileList*, 5>{
-                                                              &ListEND[0], &ListEND[1], &ListEND[2],
-                                                              &ListEND[3], &ListEND[4]}));
-            continue;
-        }
-        for (const TileList& g : ListEND)
-            for (Code c : g)
-                if (c == DORA_WORK) ++DORA_COUNT;
+        // The groups hold tiles only, so an empty DORA_WORK (no indicator
+        // read yet) makes no dora.
+        if (DORA_WORK.empty()) continue;
+        DORA_COUNT = static_cast<Integer>(
+            DORA_COUNT + TileList::countOf(DORA_WORK, std::array<const TileList*, 5>{
+                                                          &ListEND[0], &ListEND[1], &ListEND[2],
+                                                          &ListEND[3], &ListEND[4]}));
     }
     // A kan's fourth tile is not in the groups.
     for (std::size_t k = 1; k <= 4; ++k) {

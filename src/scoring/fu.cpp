@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fu of the pair, the wait and the triplets and kans of the one split in
 // ListEND. Winning by self-draw adds nothing here.
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -58,23 +59,22 @@ void TENHO::FU_KEISAN()
     // Triplets and kans, by the meld frame that holds them.
     for (int b = 0; b < 4; ++b) {
         const TileList& group = ListEND[static_cast<std::size_t>(b)];
-        if (group.item(0) != group.item(2)) continue;
+        if (!isTriplet(group)) continue;
         const Code t = group.item(0);
         const bool outer = isTerminalOrHonour(t);
         int frame = 0;
         for (int k = 1; k <= 4; ++k) {
             const TileList& meld = List[static_cast<std::size_t>(k)];
-            if (meld.item(0) == meld.item(2) && meld.item(0) == t) {
+            if (isTriplet(meld) && meld.item(0) == t) {
                 frame = k;
                 break;
             }
         }
-        const auto kf = static_cast<std::size_t>(frame);
         if (frame == 0)
             FU_SUU += outer ? 8 : 4;  // concealed triplet, also when completed by a discard
-        else if (KAN_KAN[kf][0].visible)
+        else if (meldIsClosedKan(frame))
             FU_SUU += outer ? 32 : 16;
-        else if (NAKI[kf][3].visible)
+        else if (meldIsKan(frame))
             FU_SUU += outer ? 16 : 8;
         else
             FU_SUU += outer ? 4 : 2;

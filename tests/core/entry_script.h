@@ -55,8 +55,9 @@ inline std::string boxesText(const Boxes& b)
 inline constexpr std::string_view kStartBoxes = "R0e W0e I0d F0e H0e K0d";
 
 // Drops `tile` on meld frame k; the call dialog answers `naki` and, when the
-// kan dialog is shown, it answers `kan` (-1: closed through the frame).
-inline Entry dropOnMeldFrame(Calculator& c, int k, std::string_view tile, int naki, int kan = -1)
+// kan dialog is shown, it answers `kan`.
+inline Entry dropOnMeldFrame(Calculator& c, int k, std::string_view tile, NakiCheckButton naki,
+                             KanCheckButton kan = KanCheckButton::Closed)
 {
     c.host.nakiAnswers = {naki};
     c.host.kanAnswers = {kan};
@@ -88,16 +89,20 @@ inline void play(Calculator& c, std::string_view script)
         case ' ':
             continue;
         case 'c':
-            EXPECT_EQ(dropOnMeldFrame(c, k, kChi[slot], 0), Entry::Accepted);
+            EXPECT_EQ(dropOnMeldFrame(c, k, kChi[slot], NakiCheckButton::Chi), Entry::Accepted);
             break;
         case 'p':
-            EXPECT_EQ(dropOnMeldFrame(c, k, kPon[slot], 1), Entry::Accepted);
+            EXPECT_EQ(dropOnMeldFrame(c, k, kPon[slot], NakiCheckButton::Pon), Entry::Accepted);
             break;
         case 'k':
-            EXPECT_EQ(dropOnMeldFrame(c, k, kKan[slot], 2, 1), Entry::Accepted);
+            EXPECT_EQ(
+                dropOnMeldFrame(c, k, kKan[slot], NakiCheckButton::Kan, KanCheckButton::Minkan),
+                Entry::Accepted);
             break;
         case 'a':
-            EXPECT_EQ(dropOnMeldFrame(c, k, kKan[slot], 2, 0), Entry::Accepted);
+            EXPECT_EQ(
+                dropOnMeldFrame(c, k, kKan[slot], NakiCheckButton::Kan, KanCheckButton::Ankan),
+                Entry::Accepted);
             break;
         case 'D':
             c.dora("123456s");

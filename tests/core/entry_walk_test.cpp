@@ -202,10 +202,10 @@ public:
         case 7: {
             // Every answer of both dialogs, closing them through the frame too.
             const int k = 1 + roll(4);
-            const int naki = roll(5) - 1;
-            const int kan = roll(4) - 1;
-            c_.host.nakiAnswers = {naki};
-            c_.host.kanAnswers = {kan};
+            const int naki = roll(5) - 1;  // Closed (-1) .. Cancel (3)
+            const int kan = roll(4) - 1;   // Closed (-1) .. Cancel (2)
+            c_.host.nakiAnswers = {static_cast<NakiCheckButton>(naki)};
+            c_.host.kanAnswers = {static_cast<KanCheckButton>(kan)};
             t.formMeld(k, s);
             c_.host.nakiAnswers.clear();
             c_.host.kanAnswers.clear();
@@ -344,10 +344,11 @@ private:
         if (roll(2) == 0) t.cmdRESET_Click();
         for (std::size_t k = 0; k < o.melds.size(); ++k) {
             const auto kind = o.melds[k].kind;
-            c_.host.nakiAnswers = {kind == cli::MeldKind::Chi   ? 0
-                                   : kind == cli::MeldKind::Pon ? 1
-                                                                : 2};
-            c_.host.kanAnswers = {kind == cli::MeldKind::Ankan ? 0 : 1};
+            c_.host.nakiAnswers = {kind == cli::MeldKind::Chi   ? NakiCheckButton::Chi
+                                   : kind == cli::MeldKind::Pon ? NakiCheckButton::Pon
+                                                                : NakiCheckButton::Kan};
+            c_.host.kanAnswers = {kind == cli::MeldKind::Ankan ? KanCheckButton::Ankan
+                                                               : KanCheckButton::Minkan};
             t.formMeld(static_cast<int>(k) + 1, paletteIndex(o.melds[k].tiles[0]));
         }
         c_.host.nakiAnswers.clear();

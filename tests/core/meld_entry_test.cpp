@@ -11,14 +11,15 @@
 namespace tenho::testing {
 namespace {
 
-constexpr int kChi = 0;
-constexpr int kPon = 1;
-constexpr int kKan = 2;
-constexpr int kCancel = 3;
-constexpr int kAnkan = 0;
-constexpr int kMinkan = 1;
-constexpr int kKanCancel = 2;
-constexpr int kClosed = -1;  // the dialog was closed through its frame
+constexpr auto kChi = NakiCheckButton::Chi;
+constexpr auto kPon = NakiCheckButton::Pon;
+constexpr auto kKan = NakiCheckButton::Kan;
+constexpr auto kCancel = NakiCheckButton::Cancel;
+constexpr auto kClosed = NakiCheckButton::Closed;  // the dialog was closed through its frame
+constexpr auto kAnkan = KanCheckButton::Ankan;
+constexpr auto kMinkan = KanCheckButton::Minkan;
+constexpr auto kKanCancel = KanCheckButton::Cancel;
+constexpr auto kKanClosed = KanCheckButton::Closed;
 
 bool placeholdersShown(const TENHO& t, int from, int to)
 {
@@ -81,16 +82,16 @@ TEST(MeldEntry, KindsOfCall)
     struct Row {
         const char* what;
         const char* tile;
-        int naki;
-        int kan;
+        NakiCheckButton naki;
+        KanCheckButton kan;
         const char* codes;
         bool closedKan;
     };
     const std::vector<Row> rows = {
-        {"pon", "5z", kPon, kClosed, "71 71 71", false},
+        {"pon", "5z", kPon, kKanClosed, "71 71 71", false},
         {"open kan", "3p", kKan, kMinkan, "23 23 23 23", false},
         {"closed kan", "9s", kKan, kAnkan, "19 19 19 19", true},
-        {"chi", "3s", kChi, kClosed, "13 14 15", false},
+        {"chi", "3s", kChi, kKanClosed, "13 14 15", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -138,21 +139,21 @@ TEST(MeldEntry, FourOfAKindRefusalsBeep)
         const char* dora;
         const char* win;
         const char* tile;
-        int naki;
-        int kan;
+        NakiCheckButton naki;
+        KanCheckButton kan;
         bool refused;
     };
     const std::vector<Row> rows = {
-        {"pon, one copy in the hand", "1z", "", "", "1z", kPon, kClosed, false},
-        {"pon, two copies in the hand", "11z", "", "", "1z", kPon, kClosed, true},
-        {"pon, an indicator and the winning tile", "", "1z", "1z", "1z", kPon, kClosed, true},
+        {"pon, one copy in the hand", "1z", "", "", "1z", kPon, kKanClosed, false},
+        {"pon, two copies in the hand", "11z", "", "", "1z", kPon, kKanClosed, true},
+        {"pon, an indicator and the winning tile", "", "1z", "1z", "1z", kPon, kKanClosed, true},
         {"open kan, none on the table", "", "", "", "5p", kKan, kMinkan, false},
         {"open kan, one indicator", "", "5p", "", "5p", kKan, kMinkan, true},
         {"closed kan, the winning tile", "", "", "5p", "5p", kKan, kAnkan, true},
-        {"chi, three of its last tile", "999m", "", "", "7m", kChi, kClosed, false},
-        {"chi, four of its last tile", "999m", "", "9m", "7m", kChi, kClosed, true},
-        {"chi, four of its middle tile", "88m", "88m", "", "7m", kChi, kClosed, true},
-        {"chi, four of its first tile", "777m", "7m", "", "7m", kChi, kClosed, true},
+        {"chi, three of its last tile", "999m", "", "", "7m", kChi, kKanClosed, false},
+        {"chi, four of its last tile", "999m", "", "9m", "7m", kChi, kKanClosed, true},
+        {"chi, four of its middle tile", "88m", "88m", "", "7m", kChi, kKanClosed, true},
+        {"chi, four of its first tile", "777m", "7m", "", "7m", kChi, kKanClosed, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -197,19 +198,19 @@ TEST(MeldEntry, CancelChangesNothing)
     struct Row {
         const char* what;
         const char* earlier;  // a call made before, on meld 1
-        int naki;
-        int kan;
+        NakiCheckButton naki;
+        KanCheckButton kan;
     };
     const std::vector<Row> rows = {
-        {"Cancel", "", kCancel, kClosed},
-        {"call dialog closed", "", kClosed, kClosed},
+        {"Cancel", "", kCancel, kKanClosed},
+        {"call dialog closed", "", kClosed, kKanClosed},
         {"kan dialog Cancel", "", kKan, kKanCancel},
-        {"kan dialog closed", "", kKan, kClosed},
-        {"an answer that is no button", "", 7, kClosed},
-        {"call dialog closed after a pon", "p", kClosed, kClosed},
-        {"call dialog closed after a chi", "c", kClosed, kClosed},
-        {"call dialog closed after a kan", "k", kClosed, kClosed},
-        {"kan dialog closed after a closed kan", "a", kKan, kClosed},
+        {"kan dialog closed", "", kKan, kKanClosed},
+        {"an answer that is no button", "", static_cast<NakiCheckButton>(7), kKanClosed},
+        {"call dialog closed after a pon", "p", kClosed, kKanClosed},
+        {"call dialog closed after a chi", "c", kClosed, kKanClosed},
+        {"call dialog closed after a kan", "k", kClosed, kKanClosed},
+        {"kan dialog closed after a closed kan", "a", kKan, kKanClosed},
         {"kan dialog Cancel after an open kan", "k", kKan, kKanCancel},
     };
     for (const Row& r : rows) {

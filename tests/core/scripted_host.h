@@ -27,20 +27,20 @@ public:
         return b;
     }
 
-    int showNakiCheck(bool chiVisible) override
+    NakiCheckButton showNakiCheck(bool chiVisible) override
     {
         nakiChiVisible.push_back(chiVisible);
-        if (nakiAnswers.empty()) return -1;
-        const int a = nakiAnswers.front();
+        if (nakiAnswers.empty()) return NakiCheckButton::Closed;
+        const NakiCheckButton a = nakiAnswers.front();
         nakiAnswers.pop_front();
         return a;
     }
 
-    int showKanCheck() override
+    KanCheckButton showKanCheck() override
     {
         ++kanShown;
-        if (kanAnswers.empty()) return -1;
-        const int a = kanAnswers.front();
+        if (kanAnswers.empty()) return KanCheckButton::Closed;
+        const KanCheckButton a = kanAnswers.front();
         kanAnswers.pop_front();
         return a;
     }
@@ -76,8 +76,8 @@ public:
     std::vector<std::string> messages;
     std::vector<HAN_number> shownDialogs;
     std::deque<HanNumberButton> hanButtons;
-    std::deque<int> nakiAnswers;
-    std::deque<int> kanAnswers;
+    std::deque<NakiCheckButton> nakiAnswers;
+    std::deque<KanCheckButton> kanAnswers;
     std::vector<bool> nakiChiVisible;
     int kanShown = 0;
     std::optional<form_OPTION> formOptionAnswer;

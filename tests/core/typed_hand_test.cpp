@@ -172,16 +172,16 @@ TEST(TypedHand, EnteringIsWhatThoseDropsWouldHaveDone)
     const Row rows[] = {
         {"a whole hand", "", "234m567p8s +8s (777z) [1111s] d1m", "AAAAAAAAAAA", 0,
          [](Calculator& c) {
-             dropOnMeldFrame(c, 1, "7z", 1);
-             dropOnMeldFrame(c, 2, "1s", 2, 0);
+             dropOnMeldFrame(c, 1, "7z", NakiCheckButton::Pon);
+             dropOnMeldFrame(c, 2, "1s", NakiCheckButton::Kan, KanCheckButton::Ankan);
              c.hand("234m567p8s");
              c.win("8s");
              c.dora("1m");
          }},
         {"chi and open kan", "", "(789m)(2222p) 11z", "AAAA", 0,
          [](Calculator& c) {
-             dropOnMeldFrame(c, 1, "7m", 0);
-             dropOnMeldFrame(c, 2, "2p", 2, 1);
+             dropOnMeldFrame(c, 1, "7m", NakiCheckButton::Chi);
+             dropOnMeldFrame(c, 2, "2p", NakiCheckButton::Kan, KanCheckButton::Minkan);
              c.hand("11z");
          }},
         {"a fifth tile beeps and is not entered", "", "5555m +5m d5m", "AAAARR", 2,
@@ -194,7 +194,7 @@ TEST(TypedHand, EnteringIsWhatThoseDropsWouldHaveDone)
          [](Calculator& c) { c.hand("1112345678999m1p"); }},
         {"a meld takes its slots first", "", "1112345678999m (777z)", "AAAAAAAAAAA---", 0,
          [](Calculator& c) {
-             dropOnMeldFrame(c, 1, "7z", 1);
+             dropOnMeldFrame(c, 1, "7z", NakiCheckButton::Pon);
              c.hand("1112345678999m");
          }},
         {"a pon of a kind twice on the table beeps", "77z", "(777z)", "R", 1,
@@ -209,7 +209,8 @@ TEST(TypedHand, EnteringIsWhatThoseDropsWouldHaveDone)
         {"a fifth meld is ignored", "", "(111z)(222z)(333z)(444z)(555z)", "AAAA-", 0,
          [](Calculator& c) {
              for (int k = 1; k <= 4; ++k)
-                 dropOnMeldFrame(c, k, std::string(1, static_cast<char>('0' + k)) + "z", 1);
+                 dropOnMeldFrame(c, k, std::string(1, static_cast<char>('0' + k)) + "z",
+                                 NakiCheckButton::Pon);
          }},
     };
     for (const Row& r : rows) {

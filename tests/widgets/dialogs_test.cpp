@@ -14,6 +14,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 
+Q_DECLARE_METATYPE(tenho::NakiCheckButton)
+Q_DECLARE_METATYPE(tenho::KanCheckButton)
+
 using namespace tenho;
 using namespace tenho::testing;
 
@@ -174,18 +177,18 @@ private slots:
     void callDialogChoosesEachKind_data()
     {
         QTest::addColumn<QString>("press");
-        QTest::addColumn<int>("index");
-        QTest::newRow("チー") << QStringLiteral("チー") << 0;
-        QTest::newRow("ポン") << QStringLiteral("ポン") << 1;
-        QTest::newRow("カン") << QStringLiteral("カン") << 2;
-        QTest::newRow("Cancel") << QStringLiteral("Cancel") << 3;
-        QTest::newRow("frame") << QString() << -1;
+        QTest::addColumn<NakiCheckButton>("answer");
+        QTest::newRow("チー") << QStringLiteral("チー") << NakiCheckButton::Chi;
+        QTest::newRow("ポン") << QStringLiteral("ポン") << NakiCheckButton::Pon;
+        QTest::newRow("カン") << QStringLiteral("カン") << NakiCheckButton::Kan;
+        QTest::newRow("Cancel") << QStringLiteral("Cancel") << NakiCheckButton::Cancel;
+        QTest::newRow("frame") << QString() << NakiCheckButton::Closed;
     }
 
     void callDialogChoosesEachKind()
     {
         QFETCH(QString, press);
-        QFETCH(int, index);
+        QFETCH(NakiCheckButton, answer);
         qt::QtHost host;
         QStringList captions;
         QString caption;
@@ -198,7 +201,7 @@ private slots:
             else
                 buttonOf(dialog, press)->click();
         });
-        QCOMPARE(host.showNakiCheck(true), index);
+        QCOMPARE(host.showNakiCheck(true), answer);
         QCOMPARE(caption, QStringLiteral("鳴きの種類"));
         QCOMPARE(captions, (QStringList{QStringLiteral("チー"), QStringLiteral("ポン"),
                                         QStringLiteral("カン"), QStringLiteral("Cancel")}));
@@ -213,7 +216,7 @@ private slots:
                 if (b->isVisible()) captions << b->text();
             buttonOf(dialog, QStringLiteral("Cancel"))->click();
         });
-        QCOMPARE(host.showNakiCheck(false), 3);
+        QCOMPARE(host.showNakiCheck(false), NakiCheckButton::Cancel);
         QCOMPARE(captions, (QStringList{QStringLiteral("ポン"), QStringLiteral("カン"),
                                         QStringLiteral("Cancel")}));
     }
@@ -221,17 +224,17 @@ private slots:
     void kanDialogChoosesEachKind_data()
     {
         QTest::addColumn<QString>("press");
-        QTest::addColumn<int>("index");
-        QTest::newRow("アンカン") << QStringLiteral("アンカン") << 0;
-        QTest::newRow("ミンカン") << QStringLiteral("ミンカン") << 1;
-        QTest::newRow("Cancel") << QStringLiteral("Cancel") << 2;
-        QTest::newRow("frame") << QString() << -1;
+        QTest::addColumn<KanCheckButton>("answer");
+        QTest::newRow("アンカン") << QStringLiteral("アンカン") << KanCheckButton::Ankan;
+        QTest::newRow("ミンカン") << QStringLiteral("ミンカン") << KanCheckButton::Minkan;
+        QTest::newRow("Cancel") << QStringLiteral("Cancel") << KanCheckButton::Cancel;
+        QTest::newRow("frame") << QString() << KanCheckButton::Closed;
     }
 
     void kanDialogChoosesEachKind()
     {
         QFETCH(QString, press);
-        QFETCH(int, index);
+        QFETCH(KanCheckButton, answer);
         qt::QtHost host;
         QString caption;
         whenModal([&](QWidget* dialog) {
@@ -242,7 +245,7 @@ private slots:
             else
                 buttonOf(dialog, press)->click();
         });
-        QCOMPARE(host.showKanCheck(), index);
+        QCOMPARE(host.showKanCheck(), answer);
         QCOMPARE(caption, QStringLiteral("カンの種類"));
     }
 

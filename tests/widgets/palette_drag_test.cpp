@@ -53,7 +53,7 @@ private slots:
     void dragOntoAPlaceholderOrAMeldDoesNothing()
     {
         Table& t = *table_;
-        t.host.nakiAnswers = {1};
+        t.host.nakiAnswers = {NakiCheckButton::Pon};
         drag(t.picture("HAI", src("91")), t.control("Frame2"));
         QTRY_VERIFY(t.model.meldPresent(1));
         QTRY_VERIFY(t.picture("JUMP", 0)->isVisible());

@@ -44,19 +44,19 @@ public:
         QtHost::shellOpen(target, folder, desktop);
     }
 
-    int showNakiCheck(bool chiVisible) override
+    NakiCheckButton showNakiCheck(bool chiVisible) override
     {
         nakiChiVisible.push_back(chiVisible);
         if (nakiAnswers.empty()) return QtHost::showNakiCheck(chiVisible);
-        const int a = nakiAnswers.front();
+        const NakiCheckButton a = nakiAnswers.front();
         nakiAnswers.pop_front();
         return a;
     }
 
-    int showKanCheck() override
+    KanCheckButton showKanCheck() override
     {
         if (kanAnswers.empty()) return QtHost::showKanCheck();
-        const int a = kanAnswers.front();
+        const KanCheckButton a = kanAnswers.front();
         kanAnswers.pop_front();
         return a;
     }
@@ -66,8 +66,8 @@ public:
     std::vector<std::string> messages;
     bool showMessages = true;
     std::vector<std::string> shellTargets;
-    std::deque<int> nakiAnswers;
-    std::deque<int> kanAnswers;
+    std::deque<NakiCheckButton> nakiAnswers;
+    std::deque<KanCheckButton> kanAnswers;
     std::vector<bool> nakiChiVisible;
 };
 

@@ -224,7 +224,7 @@ private slots:
     void dropsOnTheMeldFrames()
     {
         Table t;
-        t.host.nakiAnswers = {1};  // ポン
+        t.host.nakiAnswers = {NakiCheckButton::Pon};
         QVERIFY(dropOn(t.control("Frame2"), src("91")));
         QCOMPARE(t.host.nakiChiVisible, std::vector<bool>{false});
         QVERIFY(t.model.meldPresent(1));
@@ -232,18 +232,18 @@ private slots:
             QVERIFY(t.picture("NAKI1", i)->isVisible());
             QCOMPARE(t.picture("NAKI1", i)->image(), src("91"));
         }
-        t.host.nakiAnswers = {2};  // カン, then アンカン
-        t.host.kanAnswers = {0};
+        t.host.nakiAnswers = {NakiCheckButton::Kan};
+        t.host.kanAnswers = {KanCheckButton::Ankan};
         QVERIFY(dropOn(t.control("Frame3"), src("07")));
         QCOMPARE(t.host.nakiChiVisible, (std::vector<bool>{false, true}));
         QVERIFY(t.model.meldIsClosedKan(2));
         QVERIFY(t.picture("KAN_KAN2", 0)->isVisible());
         QVERIFY(t.picture("KAN_KAN2", 1)->isVisible());
         for (int j = 0; j < 6; ++j) QVERIFY(t.picture("JUMP", j)->isVisible());
-        t.host.nakiAnswers = {0};  // チー
+        t.host.nakiAnswers = {NakiCheckButton::Chi};
         QVERIFY(dropOn(t.control("Frame4"), src("23")));
         QVERIFY(t.model.meldPresent(3));
-        t.host.nakiAnswers = {3};  // Cancel
+        t.host.nakiAnswers = {NakiCheckButton::Cancel};
         QVERIFY(dropOn(t.control("Frame5"), src("31")));
         QVERIFY(!t.model.meldPresent(4));
     }
@@ -251,7 +251,7 @@ private slots:
     void dropsElsewhereDoNothing()
     {
         Table t;
-        t.host.nakiAnswers = {1};
+        t.host.nakiAnswers = {NakiCheckButton::Pon};
         dropOn(t.control("Frame2"), src("91"));
         dropOn(t.control("Frame7"), src("18"));
         QVERIFY(t.picture("JUMP", 0)->isVisible());
@@ -300,8 +300,8 @@ private slots:
     void clicksOnAMeldRemoveItAndTheLaterOnes()
     {
         Table t;
-        t.host.nakiAnswers = {1, 2, 1};
-        t.host.kanAnswers = {0};
+        t.host.nakiAnswers = {NakiCheckButton::Pon, NakiCheckButton::Kan, NakiCheckButton::Pon};
+        t.host.kanAnswers = {KanCheckButton::Ankan};
         dropOn(t.control("Frame2"), src("91"));
         dropOn(t.control("Frame3"), src("31"));
         dropOn(t.control("Frame4"), src("05"));

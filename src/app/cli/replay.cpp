@@ -14,26 +14,29 @@ void ReplayHost::begin(const HandOptions& hand)
     chiWasHidden = false;
 }
 
-int ReplayHost::showNakiCheck(bool chiVisible)
+NakiCheckButton ReplayHost::showNakiCheck(bool chiVisible)
 {
     chiWasHidden = false;
     switch (pendingMeld) {
     case MeldKind::Chi:
         if (!chiVisible) {
             chiWasHidden = true;
-            return 3;  // Cancel
+            return NakiCheckButton::Cancel;
         }
-        return 0;
+        return NakiCheckButton::Chi;
     case MeldKind::Pon:
-        return 1;
+        return NakiCheckButton::Pon;
     case MeldKind::Kan:
     case MeldKind::Ankan:
-        return 2;
+        return NakiCheckButton::Kan;
     }
-    return 3;
+    return NakiCheckButton::Cancel;
 }
 
-int ReplayHost::showKanCheck() { return pendingMeld == MeldKind::Ankan ? 0 : 1; }
+KanCheckButton ReplayHost::showKanCheck()
+{
+    return pendingMeld == MeldKind::Ankan ? KanCheckButton::Ankan : KanCheckButton::Minkan;
+}
 
 bool ReplayHost::showFormOption(form_OPTION& dialog)
 {

@@ -21,8 +21,8 @@ public:
     // Forgets the previous hand; the dialogs are answered for `hand` from now on.
     void begin(const HandOptions& hand);
 
-    int showNakiCheck(bool chiVisible) override;
-    int showKanCheck() override;
+    NakiCheckButton showNakiCheck(bool chiVisible) override;
+    KanCheckButton showKanCheck() override;
     bool showFormOption(form_OPTION& dialog) override;
 
     MeldKind pendingMeld = MeldKind::Chi;  // the meld whose call dialog comes next

@@ -44,7 +44,7 @@ QPushButton* CallDialog::button(int index) const
                : nullptr;
 }
 
-int CallDialog::run()
+int CallDialog::runModal()
 {
     choice_ = -1;
     exec();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two small call dialogs of meld entry: NAKI_check "鳴きの種類" and
-// KAN_check "カンの種類". Each is a row of buttons; the host reports the
-// index of the button pressed.
+// KAN_check "カンの種類". Each is a row of buttons; running one answers the
+// button pressed (model/host.h).
 #pragma once
+
+#include "model/host.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -22,9 +24,11 @@ public:
                const QStringList& captions, QWidget* parent);
 
     QPushButton* button(int index) const;
+
+protected:
     // Shows the dialog modally: the index of the button pressed, or -1 when
     // it was closed through its frame.
-    int run();
+    int runModal();
 
 private:
     std::vector<QPushButton*> buttons_;
@@ -38,6 +42,7 @@ class NakiCheckDialog : public CallDialog {
 
 public:
     NakiCheckDialog(bool chiVisible, QWidget* parent);
+    NakiCheckButton run() { return static_cast<NakiCheckButton>(runModal()); }
 };
 
 // KAN_check: 0 "アンカン", 1 "ミンカン", 2 "Cancel".
@@ -46,6 +51,7 @@ class KanCheckDialog : public CallDialog {
 
 public:
     explicit KanCheckDialog(QWidget* parent);
+    KanCheckButton run() { return static_cast<KanCheckButton>(runModal()); }
 };
 
 }  // namespace tenho::qt

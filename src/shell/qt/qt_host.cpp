@@ -39,13 +39,13 @@ HanNumberButton QtHost::showHanNumber(const HAN_number& dialog)
     return d.run();
 }
 
-int QtHost::showNakiCheck(bool chiVisible)
+NakiCheckButton QtHost::showNakiCheck(bool chiVisible)
 {
     NakiCheckDialog d(chiVisible, owner_);
     return d.run();
 }
 
-int QtHost::showKanCheck()
+KanCheckButton QtHost::showKanCheck()
 {
     KanCheckDialog d(owner_);
     return d.run();

@@ -24,8 +24,8 @@ public:
 
     void messageBox(std::string_view text) override;
     HanNumberButton showHanNumber(const HAN_number& dialog) override;
-    int showNakiCheck(bool chiVisible) override;
-    int showKanCheck() override;
+    NakiCheckButton showNakiCheck(bool chiVisible) override;
+    KanCheckButton showKanCheck() override;
     bool showFormOption(form_OPTION& dialog) override;
     void showVerInfo(const VER_info& dialog) override;
     void beep() override;

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The four groups of a split, ListEND(0..3), as the detectors look at them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "model/tile.h"
+#include "model/tile_list.h"
+
+namespace tenho {
+
+// A group holds three codes in order: three equal codes are a triplet (or a
+// kan), anything else is a sequence.
+inline bool isTriplet(const TileList& group) { return group.item(0) == group.item(2); }
+inline bool isSequence(const TileList& group) { return group.item(0) != group.item(2); }
+
+// Three of the four groups, in the order the three-colour yaku and the pure
+// straight try them.
+inline constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
+    {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}, {0, 1, 3}}};
+
+// Three of the four groups, triple n leaving out group n: the order of the
+// concealed-triplet and little-four-winds tests.
+inline constexpr std::array<std::array<std::size_t, 3>, 4> kTriplesLeavingOut = {
+    {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
+
+// The same numbers, tile by tile, in the three number suits, one group each
+// (三色同順 of sequences, 三色同刻 of triplets).
+inline bool threeColours(const TileList& a, const TileList& b, const TileList& c)
+{
+    for (int p = 0; p < 3; ++p)
+        if (b.item(p).rank() != a.item(p).rank() || c.item(p).rank() != a.item(p).rank())
+            return false;
+    const char sa = a.item(0).suit(), sb = b.item(0).suit(), sc = c.item(0).suit();
+    return isSuitDigit(sa) && isSuitDigit(sb) && isSuitDigit(sc) && sa != sb && sb != sc &&
+           sa != sc;
+}
+
+}  // namespace tenho
