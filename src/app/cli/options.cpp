@@ -248,7 +248,8 @@ constexpr Buckets kBuckets = [] {
 const Option* findOption(std::string_view name)
 {
     if (name.size() > kLongestName) return nullptr;
-    for (int i = kBuckets.first[bucketOf(name)]; i >= 0; i = kBuckets.next[static_cast<std::size_t>(i)])
+    for (int i = kBuckets.first[bucketOf(name)]; i >= 0;
+         i = kBuckets.next[static_cast<std::size_t>(i)])
         if (kOptions[i].name == name) return &kOptions[i];
     return nullptr;
 }
