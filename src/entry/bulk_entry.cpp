@@ -83,7 +83,9 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     std::array<std::uint8_t, kTileKinds> inHand{};
     std::uint64_t kinds = 0;
     for (Code c : hand) {
-        const auto kind = static_cast<std::size_t>(paletteIndex(c));
+        const int index = paletteIndex(c);
+        if (index < 0) continue;  // never so (allTiles above); told to the optimiser
+        const auto kind = static_cast<std::size_t>(index);
         ++inHand[kind];
         kinds |= std::uint64_t{1} << kind;
     }

@@ -39,20 +39,13 @@ public:
     // A short text is copied whole, as plain bytes (so that a calculator
     // holding only such texts copies as one block); a long one only as far
     // as it is used.
-    FixedText(const FixedText& other) noexcept
-        requires(N <= kWholeCopy)
-    = default;
-    FixedText(const FixedText& other) noexcept
-        requires(N > kWholeCopy)
-        : size_(other.size_)
+    FixedText(const FixedText& other) noexcept requires(N <= kWholeCopy) = default;
+    FixedText(const FixedText& other) noexcept requires(N > kWholeCopy) : size_(other.size_)
     {
         copyWhole(other);
     }
-    FixedText& operator=(const FixedText& other) noexcept
-        requires(N <= kWholeCopy)
-    = default;
-    FixedText& operator=(const FixedText& other) noexcept
-        requires(N > kWholeCopy)
+    FixedText& operator=(const FixedText& other) noexcept requires(N <= kWholeCopy) = default;
+    FixedText& operator=(const FixedText& other) noexcept requires(N > kWholeCopy)
     {
         if (this == &other) return *this;
         size_ = other.size_;

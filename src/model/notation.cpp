@@ -141,11 +141,12 @@ bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t*
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
                 std::size_t* errorAt)
 {
-    return readTiles(text, [&out](Code c) { out.push_back(c); }, reason, errorAt);
+    return readTiles(
+        text, [&out](Code c) { out.push_back(c); }, reason, errorAt);
 }
 
-bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count,
-                std::string& reason, std::size_t* errorAt)
+bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
+                std::size_t* errorAt)
 {
     count = 0;
     return readTiles(

@@ -25,8 +25,8 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
                 std::size_t* errorAt = nullptr);
 // The same into a fixed place: the first out.size() tiles, and in `count`
 // how many the text holds (of those read, on malformed text).
-bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count,
-                std::string& reason, std::size_t* errorAt = nullptr);
+bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
+                std::size_t* errorAt = nullptr);
 
 // The written form of one tile ("5s", "7z"); "" for anything that is not a tile.
 std::string tileNotation(Code c);

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <cstdint>
 #include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <system_error>
@@ -63,7 +63,8 @@ void splitWords(std::string_view line, std::vector<std::string_view>& words)
     std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
     std::size_t start = 0;     // of the word being read
     for (std::size_t base = 0; base < line.size(); base += 64) {
-        const std::uint64_t word = ~blanks(line.data() + base, std::min<std::size_t>(64, line.size() - base));
+        const std::uint64_t word =
+            ~blanks(line.data() + base, std::min<std::size_t>(64, line.size() - base));
         const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
         const std::uint64_t starts = word & ~before;
         for (std::uint64_t edges = starts | (~word & before); edges != 0; edges &= edges - 1) {
@@ -307,16 +308,13 @@ struct Chunk {
 class ParallelBatch {
 public:
     ParallelBatch(const BatchOptions& options, Writer& out)
-        : options_(options),
-          out_(out),
+        : options_(options), out_(out),
           // Chunks small enough that every worker has one while its answers
           // are written, large enough that handing them over costs little; a
           // line with --waits is worth some thirty.
           chunkLines_(options.waits ? std::clamp<std::size_t>(256 / jobs(), 2, 16)
                                     : std::clamp<std::size_t>(4096 / jobs(), 32, 256)),
-          ring_(jobs() + 2),
-          done_(ring_.size(), false),
-          own_(options.json, options.waits)
+          ring_(jobs() + 2), done_(ring_.size(), false), own_(options.json, options.waits)
     {
     }
     ParallelBatch(const ParallelBatch&) = delete;

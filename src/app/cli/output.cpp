@@ -84,7 +84,8 @@ struct Escape {
 constexpr auto kEscapeOf = [] {
     std::array<Escape, 256> e{};
     for (int b = 0; b < 256; ++b)
-        e[static_cast<std::size_t>(b)] = {{static_cast<char>(b), '\0'}, b < 0x20 ? std::uint8_t{0} : std::uint8_t{1}};
+        e[static_cast<std::size_t>(b)] = {{static_cast<char>(b), '\0'},
+                                          b < 0x20 ? std::uint8_t{0} : std::uint8_t{1}};
     e['"'] = {{'\\', '"'}, 2};
     e['\\'] = {{'\\', '\\'}, 2};
     e['\r'] = {{'\\', 'r'}, 2};

@@ -56,8 +56,8 @@ int run(std::span<const std::string_view> args, Input& in, Output& out, Output& 
     } else if (top.version) {
         writer.buffer() = versionLine();
     } else if (!top.batch && top.jobs != 0) {
-        status = report(Outcome::error("--jobs: only with --batch"), top.json || top.waits, writer,
-                        err);
+        status =
+            report(Outcome::error("--jobs: only with --batch"), top.json || top.waits, writer, err);
     } else if (!top.batch) {
         HandReplay replay;
         status = top.waits ? report(answerWaits(replay, top.options), true, writer, err)
