@@ -276,6 +276,7 @@ struct Chunk {
     TextBuffer text;  // the lines one after another
     std::vector<Line> lines;
     TextBuffer answers;
+    std::size_t weight = 0;  // of the lines, as ParallelBatch weighs them
     bool anyError = false;
 
     void clear()
@@ -283,12 +284,14 @@ struct Chunk {
         text.clear();
         lines.clear();
         answers.clear();
+        weight = 0;
         anyError = false;
     }
-    void add(std::string_view line, bool tooLong)
+    void add(std::string_view line, bool tooLong, std::size_t lineWeight)
     {
         lines.push_back({text.size(), line.size(), tooLong});
         text += line;
+        weight += lineWeight;
     }
     void answer(LineAnswerer& answerer)
     {
@@ -310,11 +313,9 @@ public:
     ParallelBatch(const BatchOptions& options, Writer& out)
         : options_(options), out_(out),
           // Chunks small enough that every worker has one while its answers
-          // are written, large enough that handing them over costs little; a
-          // line with --waits is worth some thirty.
-          chunkLines_(options.waits ? std::clamp<std::size_t>(256 / jobs(), 2, 16)
-                                    : std::clamp<std::size_t>(4096 / jobs(), 32, 256)),
-          ring_(jobs() + 2), done_(ring_.size(), false), own_(options.json, options.waits)
+          // are written, large enough that handing them over costs little.
+          chunkWeight_(std::clamp<std::size_t>(4096 / jobs(), 32, 256)), ring_(jobs() + 2),
+          done_(ring_.size(), false), own_(options.json, options.waits)
     {
     }
     ParallelBatch(const ParallelBatch&) = delete;
@@ -333,8 +334,12 @@ public:
     void add(std::string_view line, bool tooLong)
     {
         Chunk& c = filling();
-        c.add(line, tooLong);
-        if (c.lines.size() >= chunkLines_ || c.text.size() >= kChunkBytes) dispatch();
+        // A line with --waits takes some thirty times as long, and its answer
+        // is as many times as long: it weighs more, so that a chunk of them
+        // is no larger, and the ring no fuller, than one of plain lines.
+        const bool waits = options_.waits || (!tooLong && line.find("-waits") != line.npos);
+        c.add(line, tooLong, waits ? kWaitsWeight : 1);
+        if (c.weight >= chunkWeight_ || c.text.size() >= kChunkBytes) dispatch();
     }
 
     // Every line taken so far answered, written and flushed.
@@ -360,6 +365,7 @@ public:
 
 private:
     static constexpr std::size_t kChunkBytes = 1 << 16;
+    static constexpr std::size_t kWaitsWeight = 16;
 
     std::size_t jobs() const { return static_cast<std::size_t>(options_.jobs); }
     Chunk& filling() { return ring_[dispatched_ % ring_.size()]; }
@@ -441,7 +447,7 @@ private:
 
     const BatchOptions options_;
     Writer& out_;
-    const std::size_t chunkLines_;
+    const std::size_t chunkWeight_;  // a chunk is handed out at this weight
     std::vector<Chunk> ring_;
     // Chunks by number: [written_, dispatched_) are out, the first taken_ of
     // all were taken by a worker, and chunk n lives in ring_[n % size].
