@@ -223,6 +223,7 @@ TEST(CliScore, ValidationMessages)
          "牌の数がたりません"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.message);
         const auto o = scoreArgs(r.args);
         EXPECT_EQ(cli::toJson(o), std::string("{\"message\": \"") + r.message + "\"}");
     }
@@ -242,6 +243,7 @@ TEST(CliScore, RefusedEntriesAreErrors)
         {{"--dora", "12345m"}, "--dora '12345m': too many indicators"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.expected);
         const auto o = scoreArgs(r.args);
         ASSERT_EQ(o.kind, cli::Outcome::Kind::Error);
         EXPECT_NE(o.message.find(r.expected), std::string::npos)
@@ -293,8 +295,9 @@ TEST(CliScore, RefusedMeldsAndBoxesAreErrors)
         {{"--pon", "111m", "--dora", "23456m"}, "--dora '23456m': too many indicators"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.expected);
         const auto o = scoreArgs(r.args);
-        ASSERT_EQ(o.kind, cli::Outcome::Kind::Error) << r.expected;
+        ASSERT_EQ(o.kind, cli::Outcome::Kind::Error);
         EXPECT_NE(o.message.find(r.expected), std::string::npos)
             << "got: " << o.message << "; wanted: " << r.expected;
     }

@@ -17,6 +17,7 @@ struct SplitCase {
 
 void runSplit(const SplitCase& c)
 {
+    SCOPED_TRACE(c.name);
     Calculator calc;
     int k = 1;
     for (const auto& [text, closed] : c.melds) putMeld(calc.t, k++, text, closed);
@@ -24,12 +25,12 @@ void runSplit(const SplitCase& c)
     calc.t.Text1 = tile(c.win);
     calc.t.TENPAI();
     if (*c.expected) {
-        EXPECT_EQ(calc.t.HANTEI, 0) << c.name;
-        EXPECT_EQ(split(calc.t), c.expected) << c.name;
-        EXPECT_TRUE(calc.t.ListTEMP.isEmpty()) << c.name;
-        EXPECT_EQ(calc.t.ListTemp2.count(), 12) << c.name;
+        EXPECT_EQ(calc.t.HANTEI, 0);
+        EXPECT_EQ(split(calc.t), c.expected);
+        EXPECT_TRUE(calc.t.ListTEMP.isEmpty());
+        EXPECT_EQ(calc.t.ListTemp2.count(), 12);
     } else {
-        EXPECT_EQ(calc.t.HANTEI, 1) << c.name;
+        EXPECT_EQ(calc.t.HANTEI, 1);
     }
 }
 

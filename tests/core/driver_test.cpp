@@ -25,14 +25,15 @@ TEST(DriverValidation, MessagesInTheirOrder)
         {"too few tiles", 0, 1, "123456789m12p", "5z", "牌の数がたりません"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         Calculator c;
         c.hand(r.hand);
         if (*r.win) c.win(r.win);
         c.winds(r.round, r.seat);
         c.t.cmdKEISAN_Click();
-        ASSERT_EQ(c.host.messages.size(), 1u) << r.name;
-        EXPECT_EQ(c.host.messages[0], r.message) << r.name;
-        EXPECT_TRUE(c.host.shownDialogs.empty()) << r.name;
+        ASSERT_EQ(c.host.messages.size(), 1u);
+        EXPECT_EQ(c.host.messages[0], r.message);
+        EXPECT_TRUE(c.host.shownDialogs.empty());
     }
 }
 
@@ -217,6 +218,7 @@ TEST(NakiHantei, ClosedWhenEveryMeldIsAClosedKan)
         {"three closed kans and an open meld", 4, {false, true, true, true, false}, 1},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         Calculator c;
         for (int k = 1; k <= r.melds; ++k) {
             for (auto& p : c.t.NAKI[static_cast<std::size_t>(k)]) p.visible = true;
@@ -224,7 +226,7 @@ TEST(NakiHantei, ClosedWhenEveryMeldIsAClosedKan)
         }
         c.t.NAKI_FLAG = 7;
         c.t.NAKI_HANTEI();
-        EXPECT_EQ(c.t.NAKI_FLAG, r.flag) << r.name;
+        EXPECT_EQ(c.t.NAKI_FLAG, r.flag);
     }
 }
 

@@ -54,6 +54,7 @@ TEST(Fu, PairWaitAndTripletFu)
         {"honour winning tile is never edge or closed", {}, "234m567m345p11z33s", "1z", 2, 1, 8},
     };
     for (const FuCase& c : cases) {
+        SCOPED_TRACE(c.name);
         Calculator calc;
         int k = 1;
         for (const auto& [text, closed] : c.melds) putMeld(calc.t, k++, text, closed);
@@ -61,10 +62,10 @@ TEST(Fu, PairWaitAndTripletFu)
         calc.t.Text1 = tile(c.win);
         calc.winds(c.round, c.seat);
         calc.t.TENPAI();
-        ASSERT_EQ(calc.t.HANTEI, 0) << c.name;
+        ASSERT_EQ(calc.t.HANTEI, 0);
         calc.t.FU_SUU = 0;
         calc.t.FU_KEISAN();
-        EXPECT_EQ(calc.t.FU_SUU, c.fu) << c.name << ": " << split(calc.t);
+        EXPECT_EQ(calc.t.FU_SUU, c.fu) << split(calc.t);
     }
 }
 

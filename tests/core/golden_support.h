@@ -6,9 +6,13 @@
 #include "core/test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tenho::testing {
 
@@ -98,7 +102,18 @@ inline HAN_number dialogOf(const Shown& s)
     return h;
 }
 
-// Enters the deal on a fresh calculator; every tile must be taken.
+// The call dialog's answer for a meld written as in Deal::melds: three equal
+// tiles a pon, three in a row a chi (dropped on its lowest tile), four a kan.
+inline NakiCheckButton callOf(const std::vector<Code>& meld)
+{
+    if (meld.size() == 4) return NakiCheckButton::Kan;
+    return meld.size() == 3 && meld[0] == meld[1] ? NakiCheckButton::Pon : NakiCheckButton::Chi;
+}
+
+// Enters the deal on a fresh calculator through the window's handlers, in
+// the order a person would: melds (the call dialogs answered by the host),
+// concealed tiles, winning tile, house rules (the options dialog), boxes in
+// the order written, dora indicators, win kind. Every entry must be taken.
 inline void enter(Calculator& c, const Deal& d)
 {
     int k = 0;
@@ -106,8 +121,17 @@ inline void enter(Calculator& c, const Deal& d)
     for (std::string m; melds >> m;) {
         const bool closed = !m.empty() && m.back() == '*';
         if (closed) m.pop_back();
-        putMeld(c.t, ++k, m, closed);
+        const std::vector<Code> meld = tiles(m);
+        ASSERT_FALSE(meld.empty()) << "meld " << m;
+        c.host.nakiAnswers = {callOf(meld)};
+        c.host.kanAnswers = {closed ? KanCheckButton::Ankan : KanCheckButton::Minkan};
+        ASSERT_EQ(c.t.formMeld(++k, paletteIndex(meld[0])), Entry::Accepted) << "meld " << m;
+        std::string written;
+        for (Code code : meld) written += (written.empty() ? "" : " ") + code.str();
+        ASSERT_EQ(codes(c.t.List[static_cast<std::size_t>(k)]), written) << "meld " << m;
     }
+    c.host.nakiAnswers.clear();
+    c.host.kanAnswers.clear();
     for (Code code : tiles(d.hand)) {
         ASSERT_EQ(c.t.Frame1_DragDrop(paletteIndex(code)), Entry::Accepted)
             << "hand tile " << code.str();
@@ -119,27 +143,23 @@ inline void enter(Calculator& c, const Deal& d)
     int round = 0;
     int seat = 1;
     bool tsumo = false;
+    bool kuitan = false;
+    bool renhou = false;
     std::string dora;
+    std::vector<int> boxes;
+    static constexpr std::string_view kBoxes[] = {"riichi", "double", "ippatsu",
+                                                  "first",  "haitei", "rinshan"};
     std::istringstream words(d.situ);
     for (std::string w; words >> w;) {
-        if (w == "tsumo")
+        const auto box = std::find(std::begin(kBoxes), std::end(kBoxes), w);
+        if (box != std::end(kBoxes))
+            boxes.push_back(static_cast<int>(box - std::begin(kBoxes)));
+        else if (w == "tsumo")
             tsumo = true;
-        else if (w == "riichi")
-            c.t.C_OPTION[0].value = 1;
-        else if (w == "double")
-            c.t.C_OPTION[1].value = 1;
-        else if (w == "ippatsu")
-            c.t.C_OPTION[2].value = 1;
-        else if (w == "first")
-            c.t.C_OPTION[3].value = 1;
-        else if (w == "haitei")
-            c.t.C_OPTION[4].value = 1;
-        else if (w == "rinshan")
-            c.t.C_OPTION[5].value = 1;
         else if (w == "kuitan")
-            c.t.RULE_KUITAN = 1;
+            kuitan = true;
         else if (w == "renhou")
-            c.t.RULE_RENHOU = 1;
+            renhou = true;
         else if (w.rfind("round=", 0) == 0)
             round = windIndex(w.back());
         else if (w.rfind("seat=", 0) == 0)
@@ -148,6 +168,23 @@ inline void enter(Calculator& c, const Deal& d)
             dora = w.substr(5);
         else
             ADD_FAILURE() << "unknown word " << w;
+    }
+    if (kuitan || renhou) {
+        form_OPTION rules;
+        c.t.form_OPTION_Load(rules);
+        if (kuitan) rules.Option1 = 0;
+        if (renhou) rules.Option3 = 0;
+        c.host.formOptionAnswer = rules;
+        c.t.SYSTEM_Click();
+    }
+    for (int b : boxes) {
+        // The window never enables カン直後; the calculator reads the box as
+        // it stands, so it is checked as the program could check it.
+        if (b == 5) {
+            c.t.C_OPTION[5].value = 1;
+            continue;
+        }
+        ASSERT_EQ(c.t.clickC_OPTION(b), Entry::Accepted) << "box " << kBoxes[b];
     }
     for (Code code : tiles(dora)) {
         ASSERT_EQ(c.t.Frame6_DragDrop(paletteIndex(code)), Entry::Accepted)

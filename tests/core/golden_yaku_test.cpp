@@ -358,11 +358,11 @@ TEST(GoldenThreeColourTriplets, TripletsOfOneNumber)
 TEST(GoldenSituation, Boxes)
 {
     expectGolden({
-        {"リーチ and ダブリー both reported",
-         {"12m567m234p678s99s", "3m", "", "riichi double"},
-         {"ダブルリーチ\r\n立直\r\n", "２翻\r\n１翻\r\n", "3翻", "5200点", "40符", kPlainPt, true}},
+        {"ダブルリーチ alone: the window turns リーチ off beside it",
+         {"12m567m234p678s99s", "3m", "", "double"},
+         {"ダブルリーチ\r\n", "２翻\r\n", "2翻", "2600点", "40符", kPlainPt, true}},
         {"海底, 面前清自摸和, 一発, 立直 in this order",
-         {"12m567m234p678s99s", "3m", "", "tsumo haitei ippatsu riichi"},
+         {"12m567m234p678s99s", "3m", "", "tsumo riichi ippatsu haitei"},
          {"立直\r\n一発\r\n面前清自摸和\r\n海底\r\n", "１翻\r\n１翻\r\n１翻\r\n１翻\r\n", "4翻",
           "3900点（親）・2000点（子）", "30符", kSplitPt, true}},
         {"海底 by discard",

@@ -55,17 +55,18 @@ TEST(HandEntry, FifthCopyIsRefusedWithABeepWhereverTheOthersAre)
         {"four indicators", "", "", "5555m"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         Calculator c;
         c.hand(r.hand);
         if (*r.win) c.win(r.win);
         c.dora(r.dora);
         const int count = c.t.List[0].count();
-        EXPECT_EQ(c.t.Frame1_DragDrop(src("5m")), Entry::Refused) << r.name;
-        EXPECT_EQ(c.t.T_HAI_DragDrop(0, src("5m")), Entry::Refused) << r.name;
-        EXPECT_EQ(c.host.beeps, 2) << r.name;
-        EXPECT_EQ(c.t.List[0].count(), count) << r.name;
+        EXPECT_EQ(c.t.Frame1_DragDrop(src("5m")), Entry::Refused);
+        EXPECT_EQ(c.t.T_HAI_DragDrop(0, src("5m")), Entry::Refused);
+        EXPECT_EQ(c.host.beeps, 2);
+        EXPECT_EQ(c.t.List[0].count(), count);
         // Another kind is still welcome.
-        EXPECT_EQ(c.t.Frame1_DragDrop(src("6m")), Entry::Accepted) << r.name;
+        EXPECT_EQ(c.t.Frame1_DragDrop(src("6m")), Entry::Accepted);
         expectEntryInvariants(c.t);
     }
 }
@@ -161,11 +162,12 @@ TEST(TileCountChecks, PonKanAndChiLimits)
         {"chi with four of the next suit's 1", "1111s", "07", &TENHO::HAI_OVER4, 0},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         Calculator c;
         c.hand(r.onTable);
         c.t.DRAG_KEY = std::string(":") + r.key + ":";
         (c.t.*r.check)();
-        EXPECT_EQ(c.t.OVER_FLAG, r.over) << r.name;
+        EXPECT_EQ(c.t.OVER_FLAG, r.over);
     }
 }
 

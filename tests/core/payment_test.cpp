@@ -24,6 +24,13 @@ std::string standardPayment(int fu, int han, bool dealer, bool tsumo)
            std::to_string(mangan ? 2000 : ceil100(base)) + "点（子）";
 }
 
+// The row a failure is in: "3 han, dealer by self-draw".
+std::string rowName(int han, bool dealer, bool tsumo)
+{
+    return std::to_string(han) + " han, " + (dealer ? "dealer" : "non-dealer") +
+           (tsumo ? " by self-draw" : " by discard");
+}
+
 struct Table {
     Calculator calc;
     HAN_number& h = calc.t.HAN();
@@ -78,10 +85,11 @@ TEST(FuTable, GoldenCells)
         {130, 3, false, true, "4000点（親）・2000点（子）"},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.fu) + " fu, " + rowName(r.han, r.dealer, r.tsumo));
         Table t(r.han, r.dealer, r.tsumo);
         t.calc.t.FU_SUU = static_cast<Integer>(r.fu);
         t.calc.t.FU_TENSUU();
-        EXPECT_EQ(t.h.Label4, r.text) << r.fu << " fu " << r.han << " han";
+        EXPECT_EQ(t.h.Label4, r.text);
     }
 }
 
@@ -94,11 +102,12 @@ TEST(FuTable, NoCellWritesNothing)
     const Row rows[] = {{20, 1, false},  {20, 2, false}, {20, 1, true},  {25, 2, false},
                         {130, 1, false}, {130, 2, true}, {30, 0, false}, {30, 5, false}};
     for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.fu) + " fu, " + rowName(r.han, false, r.tsumo));
         Table t(r.han, false, r.tsumo);
         t.h.Label4 = "keep";
         t.calc.t.FU_SUU = static_cast<Integer>(r.fu);
         t.calc.t.FU_TENSUU();
-        EXPECT_EQ(t.h.Label4, "keep") << r.fu << " fu " << r.han << " han";
+        EXPECT_EQ(t.h.Label4, "keep");
     }
 }
 
@@ -122,12 +131,13 @@ TEST(HanBands, FiveHanAndMoreIgnoreTheFu)
     for (const Row& r : rows) {
         for (bool dealer : {false, true})
             for (bool tsumo : {false, true}) {
+                SCOPED_TRACE(rowName(r.han, dealer, tsumo));
                 Table t(r.han, dealer, tsumo);
                 t.calc.t.TENSUU();
                 const char* text =
                     dealer ? (tsumo ? r.dealerTsumo : r.dealerRon) : (tsumo ? r.tsumo : r.ron);
-                EXPECT_EQ(t.h.Label4, text) << r.han;
-                EXPECT_EQ(t.h.Label4FontSize, !dealer && tsumo ? 13 : 18) << r.han;
+                EXPECT_EQ(t.h.Label4, text);
+                EXPECT_EQ(t.h.Label4FontSize, !dealer && tsumo ? 13 : 18);
                 EXPECT_FALSE(t.h.Label5Visible);
             }
     }
@@ -185,6 +195,7 @@ TEST(HanKeisan, PinfuIsFlatAndOpenHandsStartAt30)
         {"open hand by self-draw", "断公九\r\n", true, 1, 30},
     };
     for (const FlatFu& r : rows) {
+        SCOPED_TRACE(r.name);
         Calculator c;
         for (Code code : tiles("234m567m345p67s55p")) c.t.List[0].add(code);
         c.t.Text1 = tile("8s");
@@ -195,8 +206,8 @@ TEST(HanKeisan, PinfuIsFlatAndOpenHandsStartAt30)
         c.t.HAN().Label1 = r.yaku;
         c.t.HAN().Label3 = "1";
         c.t.HAN_KEISAN();
-        EXPECT_EQ(c.t.FU_SUU, r.fu) << r.name;
-        EXPECT_EQ(c.t.HAN().Label5, std::to_string(r.fu) + "符") << r.name;
+        EXPECT_EQ(c.t.FU_SUU, r.fu);
+        EXPECT_EQ(c.t.HAN().Label5, std::to_string(r.fu) + "符");
     }
 }
 
@@ -232,13 +243,14 @@ TEST(SevenPairsTable, TwentyFiveFu)
     for (const Row& r : rows)
         for (bool dealer : {false, true})
             for (bool tsumo : {false, true}) {
+                SCOPED_TRACE(rowName(r.han, dealer, tsumo));
                 Table t(r.han, dealer, tsumo);
                 t.h.Label4 = "keep";
                 t.h.Label5Visible = false;
                 t.calc.t.TENSUU2();
                 const char* text =
                     dealer ? (tsumo ? r.dealerTsumo : r.dealerRon) : (tsumo ? r.tsumo : r.ron);
-                EXPECT_EQ(t.h.Label4, text ? text : "keep") << r.han;
+                EXPECT_EQ(t.h.Label4, text ? text : "keep");
                 EXPECT_EQ(t.h.Label4FontSize, !dealer && tsumo ? 13 : 18);
                 EXPECT_EQ(t.h.Label5, "25符");
                 EXPECT_TRUE(t.h.Label5Visible);
@@ -257,6 +269,7 @@ TEST(YakumanPayment, ByWinnerAndWinKind)
                         {false, true, "16000点（親）・8000点（子）", 13},
                         {false, false, "32000点", 18}};
     for (const Row& r : rows) {
+        SCOPED_TRACE(rowName(13, r.dealer, r.tsumo));
         Table t(0, r.dealer, r.tsumo);
         t.calc.t.YAKUMAN_TENSUU();
         EXPECT_EQ(t.h.Label4, r.text);
@@ -279,6 +292,7 @@ TEST(ThirtyFuRepricing, ReadsTheHanThroughTheSuffix)
     for (const Row& r : rows)
         for (bool dealer : {false, true})
             for (bool tsumo : {false, true}) {
+                SCOPED_TRACE(rowName(r.han, dealer, tsumo));
                 Table t(r.han, dealer, tsumo);
                 t.h.Label3 += "翻";
                 t.calc.t.FU30_TENSUU();

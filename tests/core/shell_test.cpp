@@ -30,14 +30,15 @@ TEST(RuleOptions, CaptionAndFlagsAfterEachChoice)
         {1, 1, 1, 0, 0, 0, " 天和 麻雀点数計算 　  [　あとづけ（×）　食いタン（×）　連和（×） ]"},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
         Calculator c;
         ASSERT_EQ(c.t.caption, kStartCaption);
         c.host.formOptionAnswer = form_OPTION{row.option1, row.option2, row.option3};
         c.t.SYSTEM_Click();
         ASSERT_EQ(c.host.formOptionSeen.size(), 1u);
-        EXPECT_EQ(c.t.RULE_KUITAN, row.kuitan) << row.caption;
-        EXPECT_EQ(c.t.RULE_ATODUKE, row.atoduke) << row.caption;
-        EXPECT_EQ(c.t.RULE_RENHOU, row.renhou) << row.caption;
+        EXPECT_EQ(c.t.RULE_KUITAN, row.kuitan);
+        EXPECT_EQ(c.t.RULE_ATODUKE, row.atoduke);
+        EXPECT_EQ(c.t.RULE_RENHOU, row.renhou);
         EXPECT_EQ(c.t.caption, row.caption);
 
         // Reopened, the dialog shows the stored choice.
@@ -82,9 +83,10 @@ TEST(Help, FileInTheApplicationFolderWithOneSeparator)
         {"C:\\", "C:\\TOVARI.HLP"},
     };
     for (const auto& [folder, file] : rows) {
+        SCOPED_TRACE(folder);
         Calculator c;
         c.t.appPath = folder;
-        EXPECT_EQ(c.t.helpFilePath(), file) << folder;
+        EXPECT_EQ(c.t.helpFilePath(), file);
     }
 }
 

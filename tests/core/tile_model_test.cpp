@@ -37,10 +37,11 @@ TEST(TileCode, ClassTests)
                         {"31", true, false, true}, {"91", true, false, true},
                         {"", false, false, false}};
     for (const Row& r : rows) {
+        SCOPED_TRACE(std::string("code \"") + r.code + "\"");
         const Code c = Code::fromText(r.code);
-        EXPECT_EQ(isHonour(c), r.honour) << r.code;
-        EXPECT_EQ(isNumberTile(c), r.number) << r.code;
-        EXPECT_EQ(isTerminalOrHonour(c), r.terminalOrHonour) << r.code;
+        EXPECT_EQ(isHonour(c), r.honour);
+        EXPECT_EQ(isNumberTile(c), r.number);
+        EXPECT_EQ(isTerminalOrHonour(c), r.terminalOrHonour);
     }
 }
 
