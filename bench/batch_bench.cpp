@@ -2,7 +2,9 @@
 // Scores a generated batch through `tenho-score --batch --json` and reports
 // hands per second and the scorer's peak memory.
 //
-//   tenho_batch_bench PATH-TO-tenho-score [HANDS]
+//   tenho_batch_bench PATH-TO-tenho-score [HANDS [ARGUMENT...]]
+//
+// The arguments after HANDS go to the scorer as well (`--jobs 1`).
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -12,13 +14,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "hand_generator.h"
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH-TO-tenho-score [HANDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PATH-TO-tenho-score [HANDS [ARGUMENT...]]\n", argv[0]);
         return 2;
     }
     const long hands = argc > 2 ? std::atol(argv[2]) : 100000;
@@ -54,7 +57,11 @@ int main(int argc, char** argv)
     if (pid == 0) {
         dup2(inFd, 0);
         dup2(outFd, 1);
-        execl(argv[1], argv[1], "--batch", "--json", static_cast<char*>(nullptr));
+        std::vector<char*> args = {argv[1], const_cast<char*>("--batch"),
+                                   const_cast<char*>("--json")};
+        for (int i = 3; i < argc; ++i) args.push_back(argv[i]);
+        args.push_back(nullptr);
+        execv(argv[1], args.data());
         _exit(127);
     }
     int status = 0;

@@ -29,14 +29,23 @@ template <std::size_t N> class FixedText {
 
 public:
     static constexpr std::size_t kCapacity = N;
+    static constexpr std::size_t kWholeCopy = 64;
 
     // User-provided, so that value-initialising one does not clear its
     // whole capacity first.
     FixedText() noexcept {}                             // NOLINT(modernize-use-equals-default)
     FixedText(std::string_view text) { assign(text); }  // NOLINT: as a std::string is
     FixedText(const char* text) { assign(text); }       // NOLINT
-    FixedText(const FixedText& other) : size_(other.size_) { copyWhole(other); }
-    FixedText& operator=(const FixedText& other)
+    // A short text is copied whole, as plain bytes (so that a calculator
+    // holding only such texts copies as one block); a long one only as far
+    // as it is used.
+    FixedText(const FixedText& other) noexcept requires(N <= kWholeCopy) = default;
+    FixedText(const FixedText& other) noexcept requires(N > kWholeCopy) : size_(other.size_)
+    {
+        copyWhole(other);
+    }
+    FixedText& operator=(const FixedText& other) noexcept requires(N <= kWholeCopy) = default;
+    FixedText& operator=(const FixedText& other) noexcept requires(N > kWholeCopy)
     {
         if (this == &other) return *this;
         size_ = other.size_;

@@ -2,13 +2,99 @@
 
 #include "model/notation.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "model/utf8.h"
 
 namespace tenho {
 
-bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
-                std::size_t* errorAt)
+namespace {
+
+// Texts up to this long are first read in one pass that only tells whether
+// they are well formed.
+constexpr std::size_t kFastText = 64;
+
+// What each byte is in a text of tiles: a digit (its problems, when it has
+// any) or a suit letter (which one), and the tile a digit is under each of
+// the four letters.
+struct CharInfo {
+    std::uint8_t letter;      // 0 m, 1 s, 2 p, 3 z; kNotALetter for anything else
+    std::uint8_t noTile;      // 1: no character of the notation, or the digit 0
+    std::uint8_t highNumber;  // 1: 8 or 9, which are no honours
+};
+constexpr std::uint8_t kNotALetter = 4;
+
+constexpr auto kInfoOf = [] {
+    std::array<CharInfo, 256> info{};
+    for (auto& i : info) i = {kNotALetter, 1, 0};
+    for (char d = '1'; d <= '9'; ++d) info[static_cast<unsigned char>(d)].noTile = 0;
+    info['8'].highNumber = info['9'].highNumber = 1;
+    info['m'] = {0, 0, 0};
+    info['s'] = {1, 0, 0};
+    info['p'] = {2, 0, 0};
+    info['z'] = {3, 0, 0};
+    return info;
+}();
+
+constexpr auto kTileOf = [] {
+    std::array<std::array<Code, 256>, kNotALetter + 1> tiles{};
+    for (int d = '1'; d <= '9'; ++d) {
+        const auto ch = static_cast<char>(d);
+        tiles[0][static_cast<std::size_t>(d)] = Code('0', ch);
+        tiles[1][static_cast<std::size_t>(d)] = Code('1', ch);
+        tiles[2][static_cast<std::size_t>(d)] = Code('2', ch);
+        tiles[3][static_cast<std::size_t>(d)] = Code(static_cast<char>('3' + (d - '1')), '1');
+    }
+    return tiles;
+}();
+
+// The tiles of a well-formed text, in the order written, at `out`; their
+// count, or -1 when the text is not well formed (then the reading below
+// tells why). The text is read backwards, so that every digit meets its suit
+// letter first, and without a branch on what each character is: a digit's
+// tile is written at the next place from the end, a letter's place is taken
+// by the digit before it.
+int readWellFormed(std::string_view text, Code* out)
 {
+    if (text.empty()) return -1;
+    unsigned letter = kNotALetter;  // the letter of the digits being read
+    unsigned bad = 0;
+    unsigned nextIsLetter = 0;
+    // A text ends with a letter.
+    bad |= kInfoOf[static_cast<unsigned char>(text.back())].letter == kNotALetter ? 1u : 0u;
+    std::size_t at = text.size();
+    for (std::size_t i = text.size(); i-- > 0;) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const CharInfo& c = kInfoOf[b];
+        const unsigned isLetter = c.letter != kNotALetter ? 1u : 0u;
+        letter ^= (letter ^ c.letter) & (0u - isLetter);
+        bad |= c.noTile | (c.highNumber & (letter == 3 ? 1u : 0u)) | (isLetter & nextIsLetter);
+        out[at - 1] = kTileOf[letter][b];
+        at -= 1 - isLetter;
+        nextIsLetter = isLetter;
+    }
+    bad |= nextIsLetter;  // a letter at the start has no digits
+    if (bad != 0) return -1;
+    const auto n = static_cast<int>(text.size() - at);
+    std::copy(out + at, out + text.size(), out);
+    return n;
+}
+
+// The reading of parseTiles, handing each tile to `put` in order.
+template <typename Put>
+bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t* errorAt)
+{
+    if (text.size() <= kFastText) {
+        std::array<Code, kFastText> tiles;
+        const int n = readWellFormed(text, tiles.data());
+        if (n >= 0) {
+            for (int i = 0; i < n; ++i) put(tiles[static_cast<std::size_t>(i)]);
+            return true;
+        }
+    }
+
     const auto fail = [&](std::size_t at, std::string why) {
         reason = std::move(why);
         if (errorAt) *errorAt = at;
@@ -38,16 +124,38 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
             if (d == '0') return fail(j, "0 is not a tile number");
             if (ch == 'z') {
                 if (d > '7') return fail(j, std::string(1, d) + "z is not an honour (1z..7z)");
-                out.emplace_back(static_cast<char>('3' + (d - '1')), '1');
+                put(Code(static_cast<char>('3' + (d - '1')), '1'));
             } else {
                 const char suit = ch == 'm' ? '0' : ch == 's' ? '1' : '2';
-                out.emplace_back(suit, d);
+                put(Code(suit, d));
             }
         }
         digits = 0;
     }
     if (digits != 0) return fail(text.size(), "digits without a suit letter at the end");
     return true;
+}
+
+}  // namespace
+
+bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
+                std::size_t* errorAt)
+{
+    return readTiles(
+        text, [&out](Code c) { out.push_back(c); }, reason, errorAt);
+}
+
+bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
+                std::size_t* errorAt)
+{
+    count = 0;
+    return readTiles(
+        text,
+        [&](Code c) {
+            if (count < out.size()) out[count] = c;
+            ++count;
+        },
+        reason, errorAt);
 }
 
 std::string tileNotation(Code c)

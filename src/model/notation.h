@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ namespace tenho {
 // offset where the text stops making sense (text.size() for digits left
 // without a letter at the end); `out` may then hold the tiles read before.
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
+                std::size_t* errorAt = nullptr);
+// The same into a fixed place: the first out.size() tiles, and in `count`
+// how many the text holds (of those read, on malformed text).
+bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
                 std::size_t* errorAt = nullptr);
 
 // The written form of one tile ("5s", "7z"); "" for anything that is not a tile.

@@ -84,7 +84,9 @@ public:
     void restart();
 
     // ---------------------------------------------------------------- controls
-    std::string caption;
+    // Always one of the window's fixed captions (Form_Load, CMD_Click), held
+    // where they are.
+    std::string_view caption;
 
     // The palette: HAI(i) shows tile i, always.
     static constexpr std::array<Picture, kTileKinds> HAI = [] {
@@ -180,7 +182,7 @@ public:
     Integer LOOP_I = 0;
     Integer LOOP_J = 0;
     Integer FU_SUU = 0;
-    std::string NAKI_SENTAKU;
+    FixedText<4> NAKI_SENTAKU;  // the call chosen: "0" チー .. "3" none
     Integer ANKAN_FLAG = 0;
 
     // The application's own folder (for the help file).
@@ -450,6 +452,11 @@ public:
     // LOOP_I, PAI_CODE, PAI_CTL; HAI_DragDrop also HAI_INDEX.
     Entry HAI_DragDrop(int index, int source);
     Entry Frame1_DragDrop(int source);
+    // Frame1_DragDrop for each of `tiles` in turn, up to the first one that
+    // is not accepted: what that one returns (Accepted when all are), with
+    // how many were accepted. The state is the one those drops leave, made
+    // in one pass: tenho-score enters a whole hand at once.
+    Entry dropOnHand(std::span<const Code> tiles, std::size_t& accepted);
     Entry Frame8_DragDrop(int source);
     Entry T_HAI_DragDrop(int index, int source);
     // T_HAI → List(0) and its selection, T_HAI, PAI_ARRAY, LOOP_I, PAI_CODE,
@@ -501,6 +508,8 @@ public:
     // DRAG_KEY, USED_KEYS, OVER_FLAG, List2 and its selection, DORA, PAI_CODE,
     // PAI_CTL.
     Entry Frame6_DragDrop(int source);
+    // Frame6_DragDrop for each of `tiles` in turn, as dropOnHand does.
+    Entry dropOnDora(std::span<const Code> tiles, std::size_t& accepted);
     Entry DORA_DragDrop(int index, int source);
     // DORA → List2 and its selection, DORA, PAI_ARRAY, LOOP_I, PAI_CODE,
     // PAI_CTL.
@@ -580,6 +589,9 @@ private:
     }
     Entry addToHand(Code c);
     Entry addIndicator(Code c);
+    // How often each kind is on the table (hand, melds, winning tile,
+    // indicators): what HAI_SHUUKEI counts, for every kind at once.
+    std::array<std::uint8_t, kTileKinds> kindsOnTable() const;
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);

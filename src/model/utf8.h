@@ -64,8 +64,9 @@ constexpr bool isValidUtf8(std::string_view text)
     return true;
 }
 
-// Appends `text` with every ill-formed piece replaced by U+FFFD.
-inline void appendValidUtf8(std::string& out, std::string_view text)
+// Appends `text` with every ill-formed piece replaced by U+FFFD, to a
+// std::string or anything else that appends a std::string_view with +=.
+template <typename Text = std::string> void appendValidUtf8(Text& out, std::string_view text)
 {
     std::size_t from = 0;  // start of the valid run not yet copied
     for (std::size_t i = 0; i < text.size();) {
@@ -75,13 +76,13 @@ inline void appendValidUtf8(std::string& out, std::string_view text)
         }
         const Utf8Piece p = utf8PieceAt(text, i);
         if (!p.valid) {
-            out.append(text, from, i - from);
+            out += text.substr(from, i - from);
             out += kReplacementCharacter;
             from = i + p.size;
         }
         i += p.size;
     }
-    out.append(text, from, text.size() - from);
+    out += text.substr(from);
 }
 
 }  // namespace tenho

@@ -70,14 +70,18 @@ void TENHO::FU_KEISAN()
                 break;
             }
         }
-        int fu = outer ? 4 : 2;  // called pon
+        // Terminals and honours count twice the fu of simples.
+        const auto add = [this, outer](int simple) {
+            FU_SUU = static_cast<Integer>(FU_SUU + (outer ? 2 * simple : simple));
+        };
         if (frame == 0)
-            fu = outer ? 8 : 4;  // concealed triplet, also when completed by a discard
+            add(4);  // concealed triplet, also when completed by a discard
         else if (meldIsClosedKan(frame))
-            fu = outer ? 32 : 16;
+            add(16);
         else if (meldIsKan(frame))
-            fu = outer ? 16 : 8;
-        FU_SUU = static_cast<Integer>(FU_SUU + fu);
+            add(8);
+        else
+            add(2);
     }
 }
 

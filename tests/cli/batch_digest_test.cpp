@@ -65,12 +65,15 @@ std::ostream& operator<<(std::ostream& os, const Digest& d)
     return os << std::hex << "0x" << d.fnv1a << std::dec << " over " << d.bytes << " bytes";
 }
 
-Digest batchDigest(const std::string& input, bool json)
+// With `jobs`, the lines are scored by that many jobs, read as from a file
+// (so that they go out in full chunks, not as each read is answered).
+Digest batchDigest(const std::string& input, bool json, std::string_view jobs = "1")
 {
     cli::StringInput in(input);
+    in.likeAFile = jobs != "1";
     cli::StringOutput out;
     cli::StringOutput err;
-    std::vector<std::string_view> args = {"--batch"};
+    std::vector<std::string_view> args = {"--batch", "--jobs", jobs};
     if (json) args.push_back("--json");
     cli::run(args, in, out, err);
     Digest d;
@@ -84,8 +87,11 @@ Digest batchDigest(const std::string& input, bool json)
 
 TEST(BatchDigest, CompleteHandsAnswerAsBefore)
 {
-    EXPECT_EQ(batchDigest(batchInput(1, 20000, false), true),
-              (Digest{0x44ea1aab5649c1b3, 3503456}));
+    const std::string input = batchInput(1, 20000, false);
+    const Digest expected{0x44ea1aab5649c1b3, 3503456};
+    EXPECT_EQ(batchDigest(input, true), expected);
+    // Any number of jobs answers as one does.
+    EXPECT_EQ(batchDigest(input, true, "2"), expected) << "--jobs 2";
 }
 
 TEST(BatchDigest, CorruptedLinesAnswerAsBefore)
@@ -93,6 +99,9 @@ TEST(BatchDigest, CorruptedLinesAnswerAsBefore)
     const std::string input = batchInput(2, 20000, true);
     EXPECT_EQ(batchDigest(input, true), (Digest{0x64df717988d4155f, 2752899})) << "--json";
     EXPECT_EQ(batchDigest(input, false), (Digest{0x26d390bbfdfaa7ac, 1126826})) << "plain";
+    EXPECT_EQ(batchDigest(input, true, "7"), (Digest{0x64df717988d4155f, 2752899})) << "--jobs 7";
+    EXPECT_EQ(batchDigest(input, false, "3"), (Digest{0x26d390bbfdfaa7ac, 1126826}))
+        << "plain, --jobs 3";
 }
 
 }  // namespace

@@ -158,6 +158,10 @@ TEST(CliOptions, ErrorsNameTheOptionAndTheReason)
         {{"--kan", "555m"}, "--kan '555m'"},
         {{"--ankan", "5555m5m"}, "--ankan '5555m5m'"},
         {{"--tsumo", "--ron"}, "only one win kind"},
+        {{"--jobs", "0"}, "--jobs '0': expected a number of jobs from 1 to 64"},
+        {{"--jobs=65"}, "--jobs '65': expected"},
+        {{"--jobs", "999999999999"}, "--jobs '999999999999': expected"},
+        {{"--jobs", "2x"}, "--jobs '2x': expected"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.expected);
@@ -633,6 +637,14 @@ TEST(CliWaits, BatchAnswersEveryLine)
         EXPECT_EQ(r.out, out);
         EXPECT_EQ(r.err, "");
     }
+    // Many lines, scored by three jobs: each answer in the order of its line.
+    std::string many;
+    std::string manyOut;
+    for (int i = 0; i < 20; ++i) {
+        many += input;
+        manyOut += out;
+    }
+    EXPECT_EQ(runCli({"--batch", "--waits", "--jobs", "3"}, many).out, manyOut);
     // --waits on one line of a batch answers that line only so.
     const auto r = runCli({"--batch"}, "--seat E\n--waits " + twoSided + "\n--seat E\n");
     EXPECT_EQ(r.status, 0);
@@ -762,6 +774,16 @@ TEST(CliRun, VersionAndHelp)
     EXPECT_EQ(runCli({"--batch"}, "--version\n-h\n").out,
               "error: --version: not allowed on a batch line\n"
               "error: --help: not allowed on a batch line\n");
+}
+
+TEST(CliRun, JobsOnlyWithABatch)
+{
+    auto r = runCli({"--jobs", "2", "--seat", "E"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tenho-score: --jobs: only with --batch\n");
+    r = runCli({"--batch", "--jobs=2"}, "--jobs 1 --seat E\n--seat E\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "error: --jobs: not allowed on a batch line\n場風が選択されていません\n");
 }
 
 // tenho-score started with pipes on its three standard streams.

@@ -134,7 +134,7 @@ TEST(ResultDialog, RedoKeepsTheHandAndOkResetsIt)
 TEST(AllReset, LeavesTheWindowAsAtStartExceptRulesAndCaption)
 {
     Calculator c;
-    const std::string caption = c.t.caption;
+    const std::string caption(c.t.caption);
     c.t.RULE_KUITAN = 1;
     c.hand("123456789m");
     c.win("1z");

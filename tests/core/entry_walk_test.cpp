@@ -41,7 +41,7 @@ struct Table {
     Integer seat = -1;
     bool tsumo = false;
     bool ron = true;
-    std::string caption;
+    std::string_view caption;  // one of the fixed captions
     std::array<Integer, 3> rules{};
 };
 

@@ -29,7 +29,7 @@ private slots:
     {
         Table t;
         QCOMPARE(t.window->objectName(), QStringLiteral("TENHO"));
-        QCOMPARE(t.window->windowTitle(), QString::fromStdString(t.model.caption));
+        QCOMPARE(t.window->windowTitle(), QString::fromStdString(std::string(t.model.caption)));
         const std::pair<const char*, QString> frames[] = {
             {"Frame1", QStringLiteral("手牌")},    {"Frame2", QStringLiteral("鳴き牌①")},
             {"Frame3", QStringLiteral("鳴き牌②")}, {"Frame4", QStringLiteral("鳴き牌③")},
@@ -169,10 +169,10 @@ private slots:
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("ETC"));
 
         // オプション...: the rule dialog; closing it through its frame changes nothing.
-        const std::string caption = t.model.caption;
+        const std::string caption(t.model.caption);
         whenModal([](QWidget* dialog) { dialog->close(); });
         t.control<QAction>("SYSTEM")->trigger();
-        QCOMPARE(t.model.caption, caption);
+        QCOMPARE(std::string(t.model.caption), caption);
         // Confirming it with 食いタン あり rebuilds the caption.
         whenModal([](QWidget* dialog) {
             auto* frame = dialog->findChild<QGroupBox*>(QStringLiteral("Frame1"));
@@ -181,7 +181,7 @@ private slots:
         });
         t.control<QAction>("SYSTEM")->trigger();
         QCOMPARE(t.model.RULE_KUITAN, 1);
-        QCOMPARE(t.window->windowTitle(), QString::fromStdString(t.model.caption));
+        QCOMPARE(t.window->windowTitle(), QString::fromStdString(std::string(t.model.caption)));
         QVERIFY(t.window->windowTitle().contains(QStringLiteral("食いタン（○）")));
     }
 

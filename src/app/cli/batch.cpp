@@ -2,8 +2,20 @@
 
 #include "app/cli/batch.h"
 
+#include <sched.h>
+
+#include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <condition_variable>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "app/cli/options.h"
 #include "app/cli/output.h"
@@ -15,18 +27,56 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
+// The blanks (space, tab) among the `size` bytes at `at`, at most 64, as
+// bits; the places past `size` count as blanks.
+std::uint64_t blanks(const char* at, std::size_t size)
+{
+    char block[64];
+    if (size < sizeof block) {
+        std::memset(block, ' ', sizeof block);
+        std::memcpy(block, at, size);
+        at = block;
+    }
+#if defined(__SSE2__)
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * i));
+        const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                           _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+        bits |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(blank)))
+                << (16 * i);
+    }
+    return bits;
+#else
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < 64; ++i)
+        bits |= static_cast<std::uint64_t>(at[i] == ' ' || at[i] == '\t') << i;
+    return bits;
+#endif
+}
 
+// The words of a line, separated by blanks. Where the words start and end
+// is read off 64 bytes at a time, rather than byte by byte.
 void splitWords(std::string_view line, std::vector<std::string_view>& words)
 {
     words.clear();
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i])) ++i;
-        if (i > start) words.push_back(line.substr(start, i - start));
+    std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
+    std::size_t start = 0;     // of the word being read
+    for (std::size_t base = 0; base < line.size(); base += 64) {
+        const std::uint64_t word =
+            ~blanks(line.data() + base, std::min<std::size_t>(64, line.size() - base));
+        const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
+        const std::uint64_t starts = word & ~before;
+        for (std::uint64_t edges = starts | (~word & before); edges != 0; edges &= edges - 1) {
+            const auto at = base + static_cast<std::size_t>(std::countr_zero(edges));
+            if ((starts & (edges & -edges)) != 0)
+                start = at;
+            else
+                words.push_back(line.substr(start, at - start));
+        }
+        inside = word >> 63;
     }
+    if (inside != 0) words.push_back(line.substr(start));
 }
 
 }  // namespace
@@ -128,57 +178,82 @@ LineReader::Status LineReader::next(std::string_view& line)
     }
 }
 
-LineAnswerer::Answer LineAnswerer::give(const Outcome& o, bool json, std::string& out)
+LineAnswerer::Answer LineAnswerer::give(const Outcome& o, bool json, TextBuffer& out)
 {
     if (json)
         appendJson(out, o);
     else
-        out += toPlain(o, true);
+        appendPlain(out, o, true);
     out += '\n';
     return o.kind == Outcome::Kind::Error ? Answer::Error : Answer::Given;
 }
 
-LineAnswerer::Answer LineAnswerer::answer(std::string_view line, std::string& out)
+LineAnswerer::Answer LineAnswerer::answer(std::string_view line, TextBuffer& out)
 {
     splitWords(line, words_);
     if (words_.empty() || words_[0].starts_with("#")) return Answer::None;
-    const ParseResult r = parseOptions(words_);
+    parseOptions(words_, parsed_);
+    const ParseResult& r = parsed_;
     const bool waits = waits_ || r.waits;
     const bool json = json_ || r.json || waits;
     if (!r.error.empty()) return give(Outcome::error(r.error), json, out);
-    if (r.batch || r.help || r.version) {
-        const char* option = r.batch ? "--batch" : r.help ? "--help" : "--version";
+    if (r.batch || r.help || r.version || r.jobs != 0) {
+        const char* option = r.batch     ? "--batch"
+                             : r.help    ? "--help"
+                             : r.version ? "--version"
+                                         : "--jobs";
         return give(Outcome::error(std::string(option) + ": not allowed on a batch line"), json,
                     out);
     }
-    return give(waits ? answerWaits(replay_, r.options) : replay_.score(r.options), json, out);
+    if (waits) return give(answerWaits(replay_, r.options), json, out);
+    replay_.score(r.options, outcome_);
+    return give(outcome_, json, out);
 }
 
-LineAnswerer::Answer LineAnswerer::answerTooLong(std::string& out)
+LineAnswerer::Answer LineAnswerer::answerTooLong(TextBuffer& out)
 {
     return give(Outcome::error("a line of more than " + std::to_string(kMaxLineBytes) +
                                " bytes is skipped"),
                 json_, out);
 }
 
-int runBatch(bool json, bool waits, Input& in, Writer& out, Output& err)
+int defaultJobs()
+{
+    int n = 0;
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0) n = CPU_COUNT(&set);
+    if (n <= 0) n = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(n, 1, kMaxJobs);
+}
+
+namespace {
+
+int readFailed(const LineReader& reader, Output& err)
+{
+    std::string text = "tenho-score: standard input: ";
+    text += std::strerror(reader.error());
+    text += '\n';
+    err.write(text);
+    return 2;
+}
+
+// The lines read one after another, answered as they come.
+int runSerially(const BatchOptions& options, Input& in, Writer& out, Output& err)
 {
     LineReader reader(in);
     // Whatever is answered goes out before the reader may wait, so that a
     // program can write a line and read its answer; from a file the reads
     // come back at once and the answers go out in large writes.
-    reader.beforeRead = [&out] { out.flush(); };
-    LineAnswerer answerer(json, waits);
+    reader.beforeRead = [&] {
+        if (!in.ready()) out.flush();
+    };
+    LineAnswerer answerer(options.json, options.waits);
     bool anyError = false;
     std::string_view line;
     for (LineReader::Status s; (s = reader.next(line)) != LineReader::Status::End;) {
         if (s == LineReader::Status::Failed) {
             out.flush();
-            std::string text = "tenho-score: standard input: ";
-            text += std::strerror(reader.error());
-            text += '\n';
-            err.write(text);
-            return 2;
+            return readFailed(reader, err);
         }
         const LineAnswerer::Answer a = s == LineReader::Status::TooLong
                                            ? answerer.answerTooLong(out.buffer())
@@ -188,6 +263,235 @@ int runBatch(bool json, bool waits, Input& in, Writer& out, Output& err)
         if (out.error() != 0) break;
     }
     return anyError ? 2 : 0;
+}
+
+// A run of consecutive lines, copied out of the reader, and once scored
+// their answers.
+struct Chunk {
+    struct Line {
+        std::size_t at;
+        std::size_t size;
+        bool tooLong;
+    };
+    TextBuffer text;  // the lines one after another
+    std::vector<Line> lines;
+    TextBuffer answers;
+    std::size_t weight = 0;  // of the lines, as ParallelBatch weighs them
+    bool anyError = false;
+
+    void clear()
+    {
+        text.clear();
+        lines.clear();
+        answers.clear();
+        weight = 0;
+        anyError = false;
+    }
+    void add(std::string_view line, bool tooLong, std::size_t lineWeight)
+    {
+        lines.push_back({text.size(), line.size(), tooLong});
+        text += line;
+        weight += lineWeight;
+    }
+    void answer(LineAnswerer& answerer)
+    {
+        for (const Line& l : lines) {
+            const LineAnswerer::Answer a =
+                l.tooLong ? answerer.answerTooLong(answers)
+                          : answerer.answer(text.view().substr(l.at, l.size), answers);
+            anyError = anyError || a == LineAnswerer::Answer::Error;
+        }
+    }
+};
+
+// The lines in chunks, scored by worker threads while the reading goes on;
+// the answers are written chunk by chunk in the order of the lines. A ring
+// of a few chunks more than there are workers bounds the memory: when every
+// chunk is out, the reading waits for the oldest to be answered.
+class ParallelBatch {
+public:
+    ParallelBatch(const BatchOptions& options, Writer& out)
+        : options_(options), out_(out),
+          // Chunks small enough that every worker has one while its answers
+          // are written, large enough that handing them over costs little.
+          chunkWeight_(std::clamp<std::size_t>(4096 / jobs(), 32, 256)), ring_(jobs() + 2),
+          done_(ring_.size(), false), own_(options.json, options.waits)
+    {
+    }
+    ParallelBatch(const ParallelBatch&) = delete;
+    ParallelBatch& operator=(const ParallelBatch&) = delete;
+
+    ~ParallelBatch()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        work_.notify_all();
+        for (std::thread& t : workers_) t.join();
+    }
+
+    void add(std::string_view line, bool tooLong)
+    {
+        Chunk& c = filling();
+        // A line with --waits takes some thirty times as long, and its answer
+        // is as many times as long: it weighs more, so that a chunk of them
+        // is no larger, and the ring no fuller, than one of plain lines.
+        const bool waits = options_.waits || (!tooLong && line.find("-waits") != line.npos);
+        c.add(line, tooLong, waits ? kWaitsWeight : 1);
+        if (c.weight >= chunkWeight_ || c.text.size() >= kChunkBytes) dispatch();
+    }
+
+    // Every line taken so far answered, written and flushed.
+    void drain()
+    {
+        Chunk& c = filling();
+        if (!c.lines.empty()) {
+            if (dispatched_ == written_) {
+                // Nothing else is out: answered here, at once, as a line of
+                // a program that waits for its answer is.
+                c.answer(own_);
+                write(c);
+                c.clear();
+            } else {
+                dispatch();
+            }
+        }
+        while (written_ < dispatched_) writeFinished(true);
+        out_.flush();
+    }
+
+    bool anyError() const { return anyError_; }
+
+private:
+    static constexpr std::size_t kChunkBytes = 1 << 16;
+    static constexpr std::size_t kWaitsWeight = 16;
+
+    std::size_t jobs() const { return static_cast<std::size_t>(options_.jobs); }
+    Chunk& filling() { return ring_[dispatched_ % ring_.size()]; }
+
+    void dispatch()
+    {
+        if (workers_.empty()) startWorkers();
+        if (workers_.empty()) {
+            // Not one thread could be started: the lines are answered here.
+            filling().answer(own_);
+            write(filling());
+            filling().clear();
+            return;
+        }
+        {
+            const std::lock_guard lock(mutex_);
+            done_[dispatched_ % ring_.size()] = false;
+            ++dispatched_;
+        }
+        work_.notify_one();
+        writeFinished(false);
+        // The next chunk to fill is the oldest one out when every one is out.
+        if (dispatched_ - written_ == ring_.size()) writeFinished(true);
+        filling().clear();
+    }
+
+    void startWorkers()
+    {
+        try {
+            for (std::size_t j = 0; j < jobs(); ++j) workers_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+            // Fewer workers than asked for; they score all the same.
+        }
+    }
+
+    // Writes the oldest chunks that are answered: none, or with `wait` the
+    // oldest at least, once it is.
+    void writeFinished(bool wait)
+    {
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            if (written_ == dispatched_) return;
+            const std::size_t slot = written_ % ring_.size();
+            if (!done_[slot]) {
+                if (!wait) return;
+                finished_.wait(lock, [&] { return static_cast<bool>(done_[slot]); });
+            }
+            lock.unlock();
+            write(ring_[slot]);
+            lock.lock();
+            ++written_;
+            wait = false;
+        }
+    }
+
+    void write(const Chunk& c)
+    {
+        anyError_ = anyError_ || c.anyError;
+        out_.buffer() += c.answers.view();
+        out_.flushWhenFull();
+    }
+
+    void work()
+    {
+        LineAnswerer answerer(options_.json, options_.waits);
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            work_.wait(lock, [&] { return stop_ || taken_ < dispatched_; });
+            if (stop_) return;
+            const std::size_t slot = taken_++ % ring_.size();
+            lock.unlock();
+            ring_[slot].answer(answerer);
+            lock.lock();
+            done_[slot] = true;
+            lock.unlock();
+            finished_.notify_one();
+        }
+    }
+
+    const BatchOptions options_;
+    Writer& out_;
+    const std::size_t chunkWeight_;  // a chunk is handed out at this weight
+    std::vector<Chunk> ring_;
+    // Chunks by number: [written_, dispatched_) are out, the first taken_ of
+    // all were taken by a worker, and chunk n lives in ring_[n % size].
+    std::size_t written_ = 0;
+    std::size_t dispatched_ = 0;
+    std::size_t taken_ = 0;
+    std::vector<char> done_;  // by ring place: answered
+    std::mutex mutex_;
+    std::condition_variable work_;
+    std::condition_variable finished_;
+    bool stop_ = false;
+    std::vector<std::thread> workers_;
+    LineAnswerer own_;
+    bool anyError_ = false;
+};
+
+int runInParallel(const BatchOptions& options, Input& in, Writer& out, Output& err)
+{
+    LineReader reader(in);
+    ParallelBatch batch(options, out);
+    // As when the lines are scored one by one: before the reader may wait,
+    // every line read so far is answered and its answer written.
+    reader.beforeRead = [&] {
+        if (!in.ready()) batch.drain();
+    };
+    std::string_view line;
+    for (LineReader::Status s; (s = reader.next(line)) != LineReader::Status::End;) {
+        if (s == LineReader::Status::Failed) {
+            batch.drain();
+            return readFailed(reader, err);
+        }
+        batch.add(line, s == LineReader::Status::TooLong);
+        if (out.error() != 0) return batch.anyError() ? 2 : 0;
+    }
+    batch.drain();
+    return batch.anyError() ? 2 : 0;
+}
+
+}  // namespace
+
+int runBatch(const BatchOptions& options, Input& in, Writer& out, Output& err)
+{
+    if (options.jobs <= 1) return runSerially(options, in, out, err);
+    return runInParallel(options, in, out, err);
 }
 
 }  // namespace tenho::cli

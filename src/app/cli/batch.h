@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // --batch: one hand per line of standard input, one answer per line, in
 // order. Memory stays the same whatever the input: lines are read through a
-// fixed buffer, and a line too long for it is skipped with an error.
+// fixed buffer, and a line too long for it is skipped with an error. With
+// several jobs, the lines go in chunks to threads that score them, and the
+// answers come out in the order of the lines.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "app/cli/io.h"
+#include "app/cli/options.h"
 #include "app/cli/replay.h"
 
 namespace tenho::cli {
@@ -59,7 +62,7 @@ private:
 };
 
 // Answers batch lines one after another on a replay of its own; a batch
-// scored in parallel needs one per thread.
+// scored in parallel has one per thread.
 class LineAnswerer {
 public:
     enum class Answer { None, Given, Error };
@@ -69,22 +72,36 @@ public:
 
     // Appends the answer to `line` and a line break to `out`, or nothing for
     // a blank line or a comment (first word starting with #).
-    Answer answer(std::string_view line, std::string& out);
+    Answer answer(std::string_view line, TextBuffer& out);
     // The answer to a line that was too long to read.
-    Answer answerTooLong(std::string& out);
+    Answer answerTooLong(TextBuffer& out);
 
 private:
-    Answer give(const Outcome& outcome, bool json, std::string& out);
+    Answer give(const Outcome& outcome, bool json, TextBuffer& out);
 
     bool json_;
     bool waits_;
     HandReplay replay_;
+    // Kept from line to line, with the storage of their texts and lists.
     std::vector<std::string_view> words_;
+    ParseResult parsed_;
+    Outcome outcome_;
 };
+
+struct BatchOptions {
+    bool json = false;
+    bool waits = false;
+    int jobs = 1;  // threads that score; 1: the lines are scored as they are read
+};
+
+// The jobs of a batch when --jobs is not given: one for every processor the
+// program may run on, at most kMaxJobs.
+int defaultJobs();
 
 // Answers every line of `in` into `out`; 0, or 2 when a line's answer was an
 // error or the input failed (then with a message on `err`). A failure to
-// write is left in `out`.
-int runBatch(bool json, bool waits, Input& in, Writer& out, Output& err);
+// write is left in `out`. Whatever is answered goes out before the batch
+// waits for more input.
+int runBatch(const BatchOptions& options, Input& in, Writer& out, Output& err);
 
 }  // namespace tenho::cli

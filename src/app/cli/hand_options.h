@@ -3,6 +3,8 @@
 // the window, in the words of the options (kept for the messages).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,11 +22,36 @@ struct MeldOption {
     std::vector<Code> tiles;  // sorted
 };
 
+// The called melds, four at most. Their places are kept when the list is
+// cleared, so that the hands of a batch, read one after another into the
+// same options, reuse the storage of their texts and tiles.
+class MeldList {
+public:
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const MeldOption& operator[](std::size_t i) const { return melds_[i]; }
+    const MeldOption* begin() const { return melds_.data(); }
+    const MeldOption* end() const { return melds_.data() + size_; }
+    void clear() { size_ = 0; }
+
+    // The place after the last meld, to fill in; keepNext makes it a meld
+    // of the list (at most four).
+    MeldOption& next() { return melds_[size_]; }
+    void keepNext()
+    {
+        if (size_ < 4) ++size_;
+    }
+
+private:
+    std::array<MeldOption, 5> melds_;
+    std::size_t size_ = 0;
+};
+
 struct HandOptions {
     std::vector<Code> hand;
     std::string handText;  // every --hand value, joined by blanks
     std::optional<Code> win;
-    std::vector<MeldOption> melds;
+    MeldList melds;
     std::vector<Code> dora;
     std::string doraText;
     bool tsumo = false;
@@ -35,6 +62,21 @@ struct HandOptions {
     bool boxes[5] = {false, false, false, false, false};
     bool kuitan = false;
     bool renhou = false;
+
+    // As built, keeping the storage of the lists and texts.
+    void clear()
+    {
+        hand.clear();
+        handText.clear();
+        win.reset();
+        melds.clear();
+        dora.clear();
+        doraText.clear();
+        tsumo = ron = false;
+        round = seat = -1;
+        for (bool& b : boxes) b = false;
+        kuitan = renhou = false;
+    }
 };
 
 // The options of the situation boxes C_OPTION(0..4), in box order.

@@ -3,6 +3,7 @@
 #include "app/cli/help.h"
 
 #include "app/cli/batch.h"
+#include "app/cli/options.h"
 #include "shell/addresses.h"
 
 namespace tenho::cli {
@@ -10,7 +11,8 @@ namespace tenho::cli {
 std::string usage()
 {
     return "usage: tenho-score [--json] [--waits] OPTION...  one hand, given by the options\n"
-           "       tenho-score --batch [--json] [--waits]    one hand per line of input\n"
+           "       tenho-score --batch [--json] [--waits] [--jobs N]\n"
+           "                                                 one hand per line of input\n"
            "       tenho-score --help | -h\n"
            "       tenho-score --version\n"
            "\n"
@@ -42,6 +44,11 @@ std::string usage()
            "                      longer than " +
            std::to_string(kMaxLineBytes) +
            " bytes gets an error and is skipped\n"
+           "  --jobs N            with --batch: the lines scored by N jobs at once (1 to " +
+           std::to_string(kMaxJobs) +
+           ";\n"
+           "                      by default one for every processor); the answers come\n"
+           "                      in the order of the lines, the same as with one job\n"
            "  --help, -h          this text\n"
            "  --version           the program's name and version\n"
            "\n"

@@ -49,6 +49,14 @@ int FdOutput::write(std::string_view text)
     return 0;
 }
 
+bool FdInput::ready()
+{
+    // Data, the end, an error or a descriptor that is no descriptor: a read
+    // returns at once. A file is always ready.
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
+
 long StringInput::read(char* buffer, std::size_t size, int&)
 {
     ++reads;
@@ -69,10 +77,19 @@ int StringOutput::write(std::string_view piece)
     return 0;
 }
 
+void TextBuffer::grow(std::size_t n)
+{
+    const std::size_t capacity = std::max({capacity_ * 2, size_ + n, std::size_t{4096}});
+    std::unique_ptr<char[]> bigger(new char[capacity]);
+    if (size_ > 0) std::memcpy(bigger.get(), data_.get(), size_);
+    data_ = std::move(bigger);
+    capacity_ = capacity;
+}
+
 void Writer::flush()
 {
     if (buffer_.empty()) return;
-    if (error_ == 0) error_ = out_.write(buffer_);
+    if (error_ == 0) error_ = out_.write(buffer_.view());
     buffer_.clear();
 }
 

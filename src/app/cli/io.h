@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,9 @@ public:
     // Up to `size` bytes into `buffer`: the count, waiting only while nothing
     // is there; 0 at the end of the input; -1 on a failure, its errno in `error`.
     virtual long read(char* buffer, std::size_t size, int& error) = 0;
+    // Whether a read now would return at once (with bytes, the end or a
+    // failure); false when it may wait.
+    virtual bool ready() { return false; }
 };
 
 class Output {
@@ -30,6 +35,7 @@ class FdInput final : public Input {
 public:
     explicit FdInput(int fd) : fd_(fd) {}
     long read(char* buffer, std::size_t size, int& error) override;
+    bool ready() override;
 
 private:
     int fd_;
@@ -53,8 +59,12 @@ public:
     {
     }
     long read(char* buffer, std::size_t size, int& error) override;
+    // As a file, whose reads never wait, or (the default) as a pipe, which
+    // may have to wait before each read.
+    bool ready() override { return likeAFile; }
 
     int reads = 0;
+    bool likeAFile = false;
 
 private:
     std::string_view data_;
@@ -73,6 +83,62 @@ public:
     std::size_t failAfter = 0;
 };
 
+// Text written piece by piece into storage that is kept when it is cleared,
+// so that answer after answer is written without a string of its own.
+class TextBuffer {
+public:
+    TextBuffer() = default;
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+    TextBuffer(TextBuffer&&) = default;
+    TextBuffer& operator=(TextBuffer&&) = default;
+
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::string_view view() const { return {data_.get(), size_}; }
+    void clear() { size_ = 0; }
+
+    // Room for `n` more bytes at the end, written through the pointer
+    // returned; setEnd then takes the text up to where the writing stopped.
+    char* room(std::size_t n)
+    {
+        if (capacity_ - size_ < n) grow(n);
+        return data_.get() + size_;
+    }
+    void setEnd(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
+
+    void append(std::string_view text)
+    {
+        char* at = room(text.size());
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
+        size_ += text.size();
+    }
+    TextBuffer& operator+=(std::string_view text)
+    {
+        append(text);
+        return *this;
+    }
+    TextBuffer& operator+=(char ch)
+    {
+        *room(1) = ch;
+        ++size_;
+        return *this;
+    }
+    TextBuffer& operator=(std::string_view text)
+    {
+        clear();
+        append(text);
+        return *this;
+    }
+
+private:
+    void grow(std::size_t n);
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
 // Buffered output that remembers its first failure and writes nothing after it.
 class Writer {
 public:
@@ -83,7 +149,7 @@ public:
     Writer& operator=(const Writer&) = delete;
 
     // Where answers are appended.
-    std::string& buffer() { return buffer_; }
+    TextBuffer& buffer() { return buffer_; }
     void flush();
     void flushWhenFull()
     {
@@ -93,7 +159,7 @@ public:
 
 private:
     Output& out_;
-    std::string buffer_;
+    TextBuffer buffer_;
     int error_ = 0;
 };
 

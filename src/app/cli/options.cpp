@@ -3,6 +3,10 @@
 #include "app/cli/options.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <string>
 
 #include "app/cli/text.h"
 #include "model/notation.h"
@@ -58,9 +62,12 @@ bool setHand(Parser& p, std::string_view value)
 
 bool setWin(Parser& p, std::string_view value)
 {
-    std::vector<Code> t;
-    if (!readTiles(p, value, t)) return false;
-    if (t.size() != 1) return p.fail("--win " + quoted(value) + ": exactly one tile expected");
+    std::array<Code, 1> t;
+    std::size_t count = 0;
+    std::string reason;
+    if (!parseTiles(value, t, count, reason))
+        return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+    if (count != 1) return p.fail("--win " + quoted(value) + ": exactly one tile expected");
     if (p.hand().win) return p.fail("--win: given more than once");
     p.hand().win = t[0];
     return true;
@@ -80,23 +87,24 @@ bool allEqual(const std::vector<Code>& t, std::size_t n)
 
 template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
 {
-    MeldOption m;
+    MeldOption& m = p.hand().melds.next();
     m.kind = Kind;
-    m.text = std::string(value);
+    m.text.assign(value);
+    m.tiles.clear();
     if (!readTiles(p, value, m.tiles)) return false;
     std::sort(m.tiles.begin(), m.tiles.end());
     const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
                     : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
                                             : allEqual(m.tiles, 4);
-    const std::string given = std::string(p.opt) + " " + quoted(value);
+    const auto given = [&] { return std::string(p.opt) + " " + quoted(value); };
     if (!ok) {
         const char* shape = Kind == MeldKind::Chi   ? "a chi is three tiles of one suit in sequence"
                             : Kind == MeldKind::Pon ? "a pon is three equal tiles"
                                                     : "a kan is four equal tiles";
-        return p.fail(given + ": not a meld of this kind (" + shape + ")");
+        return p.fail(given() + ": not a meld of this kind (" + shape + ")");
     }
-    if (p.hand().melds.size() >= 4) return p.fail(given + ": at most four melds");
-    p.hand().melds.push_back(std::move(m));
+    if (p.hand().melds.size() >= 4) return p.fail(given() + ": at most four melds");
+    p.hand().melds.keepNext();
     return true;
 }
 
@@ -145,6 +153,21 @@ template <bool ParseResult::*Flag> bool setMode(Parser& p, std::string_view)
     return true;
 }
 
+bool setJobs(Parser& p, std::string_view value)
+{
+    int n = 0;
+    bool digits = !value.empty() && value.size() <= 2;
+    for (std::size_t i = 0; digits && i < value.size(); ++i) {
+        digits = value[i] >= '0' && value[i] <= '9';
+        n = n * 10 + (value[i] - '0');
+    }
+    if (!digits || n < 1 || n > kMaxJobs)
+        return p.fail("--jobs " + quoted(value) + ": expected a number of jobs from 1 to " +
+                      std::to_string(kMaxJobs));
+    p.r.jobs = n;
+    return true;
+}
+
 constexpr Option kOptions[] = {
     {"--hand", true, true, setHand},
     {"--win", true, true, setWin},
@@ -167,6 +190,7 @@ constexpr Option kOptions[] = {
     {"--json", false, false, setMode<&ParseResult::json>},
     {"--waits", false, false, setMode<&ParseResult::waits>},
     {"--batch", false, false, setMode<&ParseResult::batch>},
+    {"--jobs", true, false, setJobs},
     {"--help", false, false, setMode<&ParseResult::help>},
     {"-h", false, false, setMode<&ParseResult::help>},
     {"--version", false, false, setMode<&ParseResult::version>},
@@ -192,10 +216,41 @@ Word splitWord(std::string_view word)
     return w;
 }
 
+// The options by length and third character ("-h" has none): nearly every
+// bucket holds one name, so a word is compared with one name at most.
+constexpr std::size_t kLongestName = 15;
+
+constexpr std::size_t bucketOf(std::string_view name)
+{
+    const auto third = name.size() > 2 ? static_cast<unsigned char>(name[2]) & 31u : 0u;
+    return name.size() * 32 + third;
+}
+
+constexpr std::size_t kOptionCount = std::size(kOptions);
+
+struct Buckets {
+    std::array<std::int8_t, (kLongestName + 1) * 32> first{};
+    std::array<std::int8_t, kOptionCount> next{};
+};
+
+constexpr Buckets kBuckets = [] {
+    Buckets b;
+    b.first.fill(-1);
+    for (std::size_t i = kOptionCount; i-- > 0;) {
+        if (kOptions[i].name.size() > kLongestName) throw "option name too long";
+        const std::size_t key = bucketOf(kOptions[i].name);
+        b.next[i] = b.first[key];
+        b.first[key] = static_cast<std::int8_t>(i);
+    }
+    return b;
+}();
+
 const Option* findOption(std::string_view name)
 {
-    for (const Option& o : kOptions)
-        if (o.name == name) return &o;
+    if (name.size() > kLongestName) return nullptr;
+    for (int i = kBuckets.first[bucketOf(name)]; i >= 0;
+         i = kBuckets.next[static_cast<std::size_t>(i)])
+        if (kOptions[i].name == name) return &kOptions[i];
     return nullptr;
 }
 
@@ -218,6 +273,17 @@ std::span<const std::string_view> optionNames()
 ParseResult parseOptions(std::span<const std::string_view> args)
 {
     ParseResult r;
+    parseOptions(args, r);
+    return r;
+}
+
+void parseOptions(std::span<const std::string_view> args, ParseResult& r)
+{
+    r.options.clear();
+    r.json = r.waits = r.batch = r.help = r.version = false;
+    r.jobs = 0;
+    r.firstHandOption = {};
+    r.error.clear();
     Parser p{r};
     std::size_t i = 0;
     bool ok = true;
@@ -265,10 +331,9 @@ ParseResult parseOptions(std::span<const std::string_view> args)
             if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))
                 ++i;
         }
-        return r;
+        return;
     }
     if (r.options.tsumo && r.options.ron) p.fail("--tsumo, --ron: only one win kind may be given");
-    return r;
 }
 
 }  // namespace tenho::cli

@@ -11,6 +11,9 @@
 
 namespace tenho::cli {
 
+// The most jobs --jobs takes.
+inline constexpr int kMaxJobs = 64;
+
 struct ParseResult {
     HandOptions options;
     bool json = false;   // --json anywhere, even after the error
@@ -18,6 +21,7 @@ struct ParseResult {
     bool batch = false;
     bool help = false;  // --help or -h
     bool version = false;
+    int jobs = 0;  // --jobs N; 0 when not given
     // The first option that describes the hand (refused beside --batch).
     std::string_view firstHandOption;
     std::string error;  // the first word that was not understood, and why; empty when none
@@ -26,6 +30,9 @@ struct ParseResult {
 // `--name value` and `--name=value` alike; `--` ends the options. Reading
 // stops at the first error, except that a later --json still counts.
 ParseResult parseOptions(std::span<const std::string_view> args);
+// The same into `into`, which keeps the storage of its lists and texts from
+// one line of a batch to the next.
+void parseOptions(std::span<const std::string_view> args, ParseResult& into);
 
 // Every option's name, in the order of the option table (for --help's tests).
 std::span<const std::string_view> optionNames();

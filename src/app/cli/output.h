@@ -5,15 +5,17 @@
 
 #include <string>
 
+#include "app/cli/io.h"
 #include "app/cli/outcome.h"
 
 namespace tenho::cli {
 
 // The outcome as one JSON object on one line (no line break).
 std::string toJson(const Outcome& outcome);
-void appendJson(std::string& out, const Outcome& outcome);
+void appendJson(TextBuffer& out, const Outcome& outcome);
 
 // The outcome as a person reads the dialog; several lines unless oneLine.
 std::string toPlain(const Outcome& outcome, bool oneLine);
+void appendPlain(TextBuffer& out, const Outcome& outcome, bool oneLine);
 
 }  // namespace tenho::cli

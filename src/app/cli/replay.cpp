@@ -74,10 +74,10 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
         }
     }
 
-    for (Code c : hand.hand) {
-        const Entry e = t.Frame1_DragDrop(paletteIndex(c));
-        if (e == Entry::Refused) return Outcome::error(handTileRefused(hand, c));
-        if (e == Entry::Ignored) return Outcome::error(tooManyHandTiles(hand));
+    std::size_t accepted = 0;
+    if (const Entry e = t.dropOnHand(hand.hand, accepted); e != Entry::Accepted) {
+        if (e == Entry::Refused) return Outcome::error(handTileRefused(hand, hand.hand[accepted]));
+        return Outcome::error(tooManyHandTiles(hand));
     }
 
     if (hand.win && t.Frame7_DragDrop(paletteIndex(*hand.win)) != Entry::Accepted)
@@ -88,10 +88,9 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
             return Outcome::error(boxDisabled(t, hand, b));
     }
 
-    for (Code c : hand.dora) {
-        const Entry e = t.Frame6_DragDrop(paletteIndex(c));
-        if (e == Entry::Refused) return Outcome::error(doraRefused(hand, c));
-        if (e == Entry::Ignored) return Outcome::error(tooManyIndicators(hand));
+    if (const Entry e = t.dropOnDora(hand.dora, accepted); e != Entry::Accepted) {
+        if (e == Entry::Refused) return Outcome::error(doraRefused(hand, hand.dora[accepted]));
+        return Outcome::error(tooManyIndicators(hand));
     }
 
     if (hand.tsumo) t.selectTUMO_END();
@@ -103,20 +102,30 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
 
 Outcome HandReplay::score(const HandOptions& hand)
 {
-    if (auto refused = enter(hand)) return std::move(*refused);
+    Outcome o;
+    score(hand, o);
+    return o;
+}
+
+void HandReplay::score(const HandOptions& hand, Outcome& o)
+{
+    if (auto refused = enter(hand)) {
+        o = std::move(*refused);
+        return;
+    }
     calculator_->cmdKEISAN_Click();
 
-    Outcome o;
+    o.waits.clear();
     if (host_.shown) {
         o.kind = Outcome::Kind::Dialog;
-        o.dialog = std::move(*host_.shown);
+        o.dialog = *host_.shown;
+        o.message.clear();
     } else if (host_.message) {
         o.kind = Outcome::Kind::Message;
-        o.message = std::move(*host_.message);
+        o.message = *host_.message;
     } else {
-        return Outcome::error("計算: no result was shown");
+        o = Outcome::error("計算: no result was shown");
     }
-    return o;
 }
 
 Outcome score(const HandOptions& hand)

@@ -43,6 +43,8 @@ public:
 
     // enter(hand), then 計算: what the calculator showed.
     Outcome score(const HandOptions& hand);
+    // The same into `into`, which keeps the storage of its texts.
+    void score(const HandOptions& hand, Outcome& into);
 
     // The calculator and host of the last hand entered.
     TENHO& calculator() { return *calculator_; }

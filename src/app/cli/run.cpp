@@ -33,7 +33,10 @@ int report(const Outcome& o, bool json, Writer& out, Output& err)
     if (error && !json) {
         complain(err, o.message);
     } else {
-        out.buffer() += json ? toJson(o) : toPlain(o, false);
+        if (json)
+            appendJson(out.buffer(), o);
+        else
+            appendPlain(out.buffer(), o, false);
         out.buffer() += '\n';
     }
     return error ? 2 : 0;
@@ -52,6 +55,9 @@ int run(std::span<const std::string_view> args, Input& in, Output& out, Output& 
         writer.buffer() = usage();
     } else if (top.version) {
         writer.buffer() = versionLine();
+    } else if (!top.batch && top.jobs != 0) {
+        status =
+            report(Outcome::error("--jobs: only with --batch"), top.json || top.waits, writer, err);
     } else if (!top.batch) {
         HandReplay replay;
         status = top.waits ? report(answerWaits(replay, top.options), true, writer, err)
@@ -62,7 +68,8 @@ int run(std::span<const std::string_view> args, Input& in, Output& out, Output& 
                                        "standard input)"),
                         top.json || top.waits, writer, err);
     } else {
-        status = runBatch(top.json, top.waits, in, writer, err);
+        const BatchOptions options{top.json, top.waits, top.jobs != 0 ? top.jobs : defaultJobs()};
+        status = runBatch(options, in, writer, err);
     }
     writer.flush();
     if (const int e = writer.error(); e != 0) {

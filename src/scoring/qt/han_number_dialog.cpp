@@ -34,7 +34,7 @@ QString labelText(std::string_view text)
 
 }  // namespace
 
-HanNumberDialog::HanNumberDialog(const HAN_number& dialog, QWidget* parent) : QDialog(parent)
+HanNumberDialog::HanNumberDialog(const HAN_number& han, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HAN_number"));
     setWindowTitle(QStringLiteral("役数"));
@@ -51,9 +51,9 @@ HanNumberDialog::HanNumberDialog(const HAN_number& dialog, QWidget* parent) : QD
         return l;
     };
 
-    auto* label1 = label("Label1", dialog.Label1, twipRect(120, 210, 2640, 3720),
+    auto* label1 = label("Label1", han.Label1, twipRect(120, 210, 2640, 3720),
                          minchoFont(kYakuPointSize, true), Qt::AlignLeft);
-    auto* label2 = label("Label2", dialog.Label2, twipRect(2475, 210, 1245, 3720),
+    auto* label2 = label("Label2", han.Label2, twipRect(2475, 210, 1245, 3720),
                          minchoFont(kYakuPointSize, true), Qt::AlignRight);
     auto* line1 = new QFrame(this);
     line1->setObjectName(QStringLiteral("Line1"));
@@ -61,13 +61,13 @@ HanNumberDialog::HanNumberDialog(const HAN_number& dialog, QWidget* parent) : QD
     line1->setFrameShadow(QFrame::Plain);
     line1->setLineWidth(1);
     line1->setGeometry(QRect(QPoint(px(248), px(2850)), QPoint(px(3578), px(2850))));
-    auto* label3 = label("Label3", dialog.Label3, twipRect(2460, 2880, 1245, 495),
+    auto* label3 = label("Label3", han.Label3, twipRect(2460, 2880, 1245, 495),
                          minchoFont(kTotalPointSize, true), Qt::AlignLeft);
-    auto* label5 = label("Label5", dialog.Label5, twipRect(360, 2910, 1125, 465),
+    auto* label5 = label("Label5", han.Label5, twipRect(360, 2910, 1125, 465),
                          gothicFont(kFuPointSize), Qt::AlignLeft);
-    label5->setVisible(dialog.Label5Visible);
-    auto* label4 = label("Label4", dialog.Label4, twipRect(120, 3510, 3435, 405),
-                         minchoFont(dialog.Label4FontSize, true), Qt::AlignRight);
+    label5->setVisible(han.Label5Visible);
+    auto* label4 = label("Label4", han.Label4, twipRect(120, 3510, 3435, 405),
+                         minchoFont(han.Label4FontSize, true), Qt::AlignRight);
 
     auto* command1 = new QPushButton(QStringLiteral("やり直す"), this);
     command1->setObjectName(QStringLiteral("Command1"));
@@ -96,7 +96,7 @@ HanNumberDialog::HanNumberDialog(const HAN_number& dialog, QWidget* parent) : QD
 
     // Ctrl+C: the result as text for a chat or a score sheet.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, [text = resultText(dialog)] {
+    connect(copy, &QShortcut::activated, this, [text = resultText(han)] {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     });
 

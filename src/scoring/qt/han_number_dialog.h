@@ -17,7 +17,7 @@ class HanNumberDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HanNumberDialog(const HAN_number& dialog, QWidget* parent = nullptr);
+    explicit HanNumberDialog(const HAN_number& han, QWidget* parent = nullptr);
 
     // Shows the dialog modally and tells which button closed it.
     HanNumberButton run();

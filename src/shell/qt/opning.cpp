@@ -92,21 +92,21 @@ Opning::Opning(QWidget* mainWindow, QWidget* parent)
     setObjectName(QStringLiteral("OPNING"));
     // Closing the splash must not end the program: the main window follows it.
     setAttribute(Qt::WA_QuitOnClose, false);
-    const OPNING texts = TENHO::makeOPNING();
+    const OPNING splash = TENHO::makeOPNING();
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(18, 18, 18, 14);
     column->setSpacing(8);
     column->addWidget(new OpeningPicture(this), 0, Qt::AlignHCenter);
 
-    label1_ = new QLabel(qs(texts.title), this);
+    label1_ = new QLabel(qs(splash.title), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setTextFormat(Qt::PlainText);
     label1_->setAlignment(Qt::AlignHCenter);
     label1_->setFont(minchoFont(24, true));
     column->addWidget(label1_);
 
-    label2_ = new QLabel(qs(texts.credits), this);
+    label2_ = new QLabel(qs(splash.credits), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setTextFormat(Qt::PlainText);
     label2_->setAlignment(Qt::AlignHCenter);

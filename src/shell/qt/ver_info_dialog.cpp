@@ -63,8 +63,8 @@ VerInfoDialog::VerInfoDialog(const VER_info& info, QWidget* parent) : QDialog(pa
     setWindowTitle(qs(info.caption));
     setModalFrame(this);
 
-    const auto plain = [this](const char* name, const std::string& text, QWidget* into) {
-        auto* l = new QLabel(qs(text), into);
+    const auto plain = [this](const char* name, const std::string& text, QWidget* owner) {
+        auto* l = new QLabel(qs(text), owner);
         l->setObjectName(QString::fromLatin1(name));
         l->setTextFormat(Qt::PlainText);
         return l;
