@@ -99,15 +99,19 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     int n = hand.count();
     int lastUsed = 0;
     std::size_t done = 0;
+    // Once a drop has drawn T_HAI(0 .. n - 1), the hand is full when that
+    // reaches the lowest picture of `full`; before the first, only the
+    // pictures shown already tell.
+    const bool fullBefore = (shown & full) != 0;
+    const int lowestFull = std::countr_zero(full);
     for (Code c : tiles) {
         const int kind = paletteIndex(c);
-        if (kind < 0 || (shown & full) != 0) break;
+        if (kind < 0 || fullBefore || (done > 0 && n > lowestFull)) break;
         std::uint8_t& used = onTable[static_cast<std::size_t>(kind)];
         if (used >= 4) break;
         ++inHand[static_cast<std::size_t>(kind)];
         kinds |= std::uint64_t{1} << kind;
         ++n;
-        shown |= drawnBits<13>(n);
         lastUsed = used++;
         ++done;
     }
