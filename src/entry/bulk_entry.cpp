@@ -38,6 +38,13 @@ bool allTiles(const TileList& list)
 
 }  // namespace
 
+int TENHO::usedOnTable(Code c) const
+{
+    return TileList::countOf(c, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
+                                                               &List[3], &List[4], &List2}) +
+           (Text1 == c ? 1 : 0);
+}
+
 std::array<std::uint8_t, kTileKinds> TENHO::kindsOnTable() const
 {
     std::array<std::uint8_t, kTileKinds> n{};
@@ -92,15 +99,19 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     int n = hand.count();
     int lastUsed = 0;
     std::size_t done = 0;
+    // Once a drop has drawn T_HAI(0 .. n - 1), the hand is full when that
+    // reaches the lowest picture of `full`; before the first, only the
+    // pictures shown already tell.
+    const bool fullBefore = (shown & full) != 0;
+    const int lowestFull = std::countr_zero(full);
     for (Code c : tiles) {
         const int kind = paletteIndex(c);
-        if (kind < 0 || (shown & full) != 0) break;
+        if (kind < 0 || fullBefore || (done > 0 && n > lowestFull)) break;
         std::uint8_t& used = onTable[static_cast<std::size_t>(kind)];
         if (used >= 4) break;
         ++inHand[static_cast<std::size_t>(kind)];
         kinds |= std::uint64_t{1} << kind;
         ++n;
-        shown |= drawnBits<13>(n);
         lastUsed = used++;
         ++done;
     }
@@ -146,20 +157,23 @@ Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
 
     const unsigned full = riichiTypeBoxOn() ? 1u << 7 : 1u << 3;
     unsigned shown = shownBits(DORA);
-    std::array<std::uint8_t, kTileKinds> onTable = kindsOnTable();
     std::array<Code, TileList::kCapacity> items{};
     std::copy(List2.begin(), List2.end(), items.begin());
-    int n = List2.count();
+    const int before = List2.count();
+    int n = before;
     int lastUsed = 0;
     std::size_t done = 0;
     for (Code c : tiles) {
         const int kind = paletteIndex(c);
         if (kind < 0 || (shown & full) != 0) break;
-        std::uint8_t& used = onTable[static_cast<std::size_t>(kind)];
+        // A few indicators at most: each one's kind counted on the table as
+        // it stands, and among those taken before it here.
+        int used = usedOnTable(c);
+        for (int i = before; i < n; ++i) used += items[static_cast<std::size_t>(i)] == c ? 1 : 0;
         if (used >= 4) break;
         items[static_cast<std::size_t>(n++)] = c;
         shown |= drawnBits<8>(n);
-        lastUsed = used++;
+        lastUsed = used;
         ++done;
     }
     accepted = done;

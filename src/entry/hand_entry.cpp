@@ -70,6 +70,21 @@ void TENHO::HAI_OVER4()
     // DRAG_KEY is ":" + suit + rank + ":"; the sequence's three tiles in turn.
     const char suit = DRAG_KEY.size() == 4 ? DRAG_KEY[1] : '\0';
     const char rank = DRAG_KEY.size() == 4 ? DRAG_KEY[2] : '\0';
+    const std::array<Code, 3> three = {Code(suit, rank), Code(suit, static_cast<char>(rank + 1)),
+                                       Code(suit, static_cast<char>(rank + 2))};
+    if (paletteIndex(three[0]) >= 0 && paletteIndex(three[1]) >= 0 && paletteIndex(three[2]) >= 0) {
+        // Three tiles, as every sequence offered has: counted in one pass,
+        // and the checks left as the last one made leaves them.
+        const auto n =
+            TileList::countEach(three, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
+                                                                      &List[3], &List[4], &List2});
+        std::size_t b = 0;
+        while (b < 2 && n[b] + (Text1 == three[b] ? 1 : 0) < 4) ++b;
+        DRAG_KEY = tileKey(three[b]);
+        USED_KEYS = static_cast<Integer>(n[b] + (Text1 == three[b] ? 1 : 0));
+        YONMAI_KENSA();
+        return;
+    }
     for (int b = 0; b < 3; ++b) {
         DRAG_KEY = tileKey(Code(suit, static_cast<char>(rank + b)));
         HAI_SHUUKEI();

@@ -101,6 +101,40 @@ constexpr auto kCodeOfDense = [] {
     return codes;
 }();
 
+// Four codes of the tile at each index, as the bytes of four places in a
+// list of codes (little or big endian alike: the code's two bytes repeat).
+constexpr auto kFourOfDense = [] {
+    std::array<std::uint64_t, kDenseSize> four{};
+    for (std::size_t i = 0; i < kDenseSize; ++i) {
+        const auto pair =
+            static_cast<std::uint64_t>(static_cast<unsigned char>(kCodeOfDense[i].suit())) |
+            static_cast<std::uint64_t>(static_cast<unsigned char>(kCodeOfDense[i].rank())) << 8;
+        four[i] = pair | pair << 16 | pair << 32 | pair << 48;
+    }
+    return four;
+}();
+
+// The dense index of a code, or kNotATile for anything that is no tile.
+constexpr std::uint8_t kNotATile = 0x80;
+constexpr auto kDenseOfDigits = [] {
+    std::array<std::uint8_t, 100> dense{};
+    for (int d = 0; d < 100; ++d) {
+        const int kind =
+            paletteIndex(Code(static_cast<char>('0' + d / 10), static_cast<char>('0' + d % 10)));
+        dense[static_cast<std::size_t>(d)] =
+            kind < 0 ? kNotATile : kDenseOfKind[static_cast<std::size_t>(kind)];
+    }
+    return dense;
+}();
+
+std::uint8_t denseIndex(Code c)
+{
+    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()) - '0');
+    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()) - '0');
+    if (suit >= 10 || rank >= 10) return kNotATile;
+    return kDenseOfDigits[suit * 10 + rank];
+}
+
 // How many of each tile are left, by dense index, and which are left at all
 // (bit i), so that the lowest tile is a bit scan of a register: the counts
 // are written a byte at a time and never read wider.
@@ -228,28 +262,31 @@ bool TENHO::splitByCounts()
     const int m = meldCount();
     Counts all{};
     std::uint64_t present = 0;  // bit i: a tile of index i is in the hand
-    bool valid = true;
+    unsigned invalid = 0;       // kNotATile where a code is no tile
     const auto gather = [&](Code c) {
-        const int kind = paletteIndex(c);
-        if (kind < 0) {
-            valid = false;
-            return;
-        }
-        const std::uint8_t i = kDenseOfKind[static_cast<std::size_t>(kind)];
-        ++all[i];
-        present |= std::uint64_t{1} << i;
+        const std::uint8_t i = denseIndex(c);
+        invalid |= i;
+        const auto at = static_cast<std::size_t>(i & ~kNotATile);  // 0 for no tile
+        ++all[at];
+        present |= std::uint64_t{1} << at;
     };
     gather(Text1);
-    for (int k = 1; k <= m; ++k)
-        for (int i = 0; i < 3; ++i) gather(List[static_cast<std::size_t>(k)].item(i));
-    for (int i = 0; i <= 12 - 3 * m; ++i) gather(List[0].item(i));
-    if (!valid) return false;
+    for (int k = 1; k <= m; ++k) {
+        const Code* meld = List[static_cast<std::size_t>(k)].begin();
+        for (int i = 0; i < 3; ++i) gather(meld[i]);
+    }
+    const Code* hand = List[0].begin();
+    for (int i = 0; i <= 12 - 3 * m; ++i) gather(hand[i]);
+    if ((invalid & kNotATile) != 0) return false;
 
     // ListTEMP as TEHAI_SET leaves it: the fourteen tiles in order. The pair
     // positions tried are the first of each run of equal tiles that holds a
     // pair: the other positions of a run hold no pair or leave the same
     // twelve tiles, and fail the same way.
-    std::array<Code, TileList::kCapacity + 4> sorted{};
+    // Four places written for each kind, the next kind written over those
+    // its count does not keep; the places from 14 on are emptied after. The
+    // room past them lets the groups be copied in fixed blocks.
+    std::array<Code, 32> sorted{};
     struct Pair {
         int index;     // of the tile
         int position;  // of the run in ListTEMP
@@ -261,14 +298,17 @@ bool TENHO::splitByCounts()
         const int i = std::countr_zero(left);
         const int n = all[static_cast<std::size_t>(i)];
         if (n > 4) return false;
-        const Code c = kCodeOfDense[static_cast<std::size_t>(i)];
-        for (int j = 0; j < 4; ++j) sorted[static_cast<std::size_t>(count + j)] = c;
+        const std::uint64_t four = kFourOfDense[static_cast<std::size_t>(i)];
+        std::memcpy(static_cast<void*>(sorted.data() + count), &four, sizeof four);
         if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
         count += n;
     }
+    sorted[14] = sorted[15] = sorted[16] = sorted[17] = Code();  // 14 tiles
+    std::array<Code, TileList::kCapacity> sixteen;
+    std::copy_n(sorted.begin(), sixteen.size(), sixteen.begin());
     const auto fourteen = [&sorted](int i) { return sorted[static_cast<std::size_t>(i)]; };
     if (m >= 1) NAKI_NO = static_cast<Integer>(m);
-    ListTEMP.generate(14, fourteen);
+    ListTEMP.assign(sixteen, 14);
     if (pairCount == 0) {
         HANTEI = 1;
         return true;
@@ -284,7 +324,14 @@ bool TENHO::splitByCounts()
     // The split of pattern n with this pair, as JANTOU_TRY leaves it.
     const auto place = [&](const Pair& pair, std::size_t n) {
         const int p = pair.position;
-        ListTemp2.generate(12, [&](int i) { return fourteen(i < p ? i : i + 2); });
+        // The fourteen without the pair: the tiles before it, then those
+        // after it moved up two places (past them, empty codes).
+        std::array<Code, TileList::kCapacity> twelve = sixteen;
+        std::array<Code, TileList::kCapacity> after;
+        std::copy_n(sorted.begin() + p + 2, after.size(), after.begin());
+        for (std::size_t i = static_cast<std::size_t>(p); i < twelve.size(); ++i)
+            twelve[i] = after[i - static_cast<std::size_t>(p)];
+        ListTemp2.assign(twelve, 12);
         ListTEMP.clear();
         Counts counts;
         Left left = withoutPair(pair, counts);
@@ -371,7 +418,7 @@ bool TENHO::splitByCounts()
     }
     for (auto& list : ListEND) list.clear();
     ListTemp2.clear();
-    ListTEMP.generate(14, fourteen);
+    ListTEMP.assign(sixteen, 14);
     JANTOU_POS = 13;
     BUNKAI_NG = '1';
     HANTEI = 1;

@@ -33,7 +33,7 @@ FixedText<40> fullWidthNumber(int n)
     return out;
 }
 
-int textValue(std::string_view text)
+int textValueSlow(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

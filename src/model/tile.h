@@ -143,6 +143,14 @@ FixedText<40> fullWidthNumber(int n);
 // Numeric value of a text the way the calculator reads labels: leading blanks,
 // an optional sign and the ASCII digits that follow; anything else stops the
 // reading, so "" and "１３翻" read as 0 and "3翻" as 3.
-int textValue(std::string_view text);
+int textValueSlow(std::string_view text);
+inline int textValue(std::string_view text)
+{
+    // Nearly always a count of one or two digits ("0", "13"), read at once.
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') return text[0] - '0';
+    if (text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9')
+        return (text[0] - '0') * 10 + (text[1] - '0');
+    return textValueSlow(text);
+}
 
 }  // namespace tenho

@@ -75,6 +75,41 @@ public:
 #endif
     }
 
+    // How many items of all the lists equal each of `codes`, non-empty codes,
+    // in one pass over the lists.
+    template <std::size_t K, std::size_t N>
+    static std::array<int, K> countEach(const std::array<Code, K>& codes,
+                                        const std::array<const TileList*, N>& lists)
+    {
+        std::array<int, K> counts{};
+#if defined(__SSE2__)
+        __m128i want[K];
+        __m128i sums[K];  // a match is -1 in its lane
+        for (std::size_t k = 0; k < K; ++k) {
+            want[k] = _mm_set1_epi16(static_cast<short>(std::bit_cast<std::uint16_t>(codes[k])));
+            sums[k] = _mm_setzero_si128();
+        }
+        for (const TileList* list : lists) {
+            const auto* at = reinterpret_cast<const __m128i*>(list->items_.data());
+            const __m128i low = _mm_loadu_si128(at);
+            const __m128i high = _mm_loadu_si128(at + 1);
+            for (std::size_t k = 0; k < K; ++k)
+                sums[k] = _mm_add_epi16(sums[k], _mm_add_epi16(_mm_cmpeq_epi16(low, want[k]),
+                                                               _mm_cmpeq_epi16(high, want[k])));
+        }
+        for (std::size_t k = 0; k < K; ++k) {
+            __m128i sum = sums[k];
+            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
+            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
+            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
+            counts[k] = -static_cast<short>(_mm_cvtsi128_si32(sum));
+        }
+#else
+        for (std::size_t k = 0; k < K; ++k) counts[k] = countOf(codes[k], lists);
+#endif
+        return counts;
+    }
+
     // Over all sixteen places of each list (past a count: the empty code,
     // both characters '\0'): for each of `chars`, how many places hold it as
     // their first character (or their second, with Second), and last how many

@@ -2,6 +2,7 @@
 // Drawing the items of a tile list into a row of pictures.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -15,15 +16,15 @@ namespace tenho {
 // PAI_CTL = pictures[i]: a tile's picture gets the tile's face (the palette
 // picture HAI(k) shows face k) and is shown; a picture whose item is no tile
 // is left alone. n is at most the list's count and `Size`, the number of
-// pictures. Every tile added to the hand redraws the whole hand, so the row
-// is drawn in one pass over all its pictures: the places past the count hold
-// the empty code, which is no tile, so those pictures stay as they are.
+// pictures. The places past the count hold the empty code, which is no tile,
+// so the pictures past it stay as they are and are not looked at.
 template <std::size_t Size>
 void drawTiles(const TileList& list, std::array<Picture, Size>& pictures)
 {
     static_assert(Size <= TileList::kCapacity);
     const Code* items = list.begin();
-    for (std::size_t i = 0; i < Size; ++i) {
+    const std::size_t n = std::min(static_cast<std::size_t>(list.count()), Size);
+    for (std::size_t i = 0; i < n; ++i) {
         const int face = paletteIndex(items[i]);
         Picture& p = pictures[i];
         p.image = face >= 0 ? face : p.image;

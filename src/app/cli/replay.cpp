@@ -45,6 +45,14 @@ bool ReplayHost::showFormOption(form_OPTION& dialog)
     return true;
 }
 
+HanNumberButton ReplayHost::showHanNumber(const HAN_number& dialog)
+{
+    if (dialogInto == nullptr || dialogsShown > 0) return RecordingHost::showHanNumber(dialog);
+    ++dialogsShown;
+    *dialogInto = dialog;
+    return hanNumberAnswer;
+}
+
 TENHO& HandReplay::freshCalculator()
 {
     // One calculator per replay, started afresh for every hand: building the
@@ -113,12 +121,15 @@ void HandReplay::score(const HandOptions& hand, Outcome& o)
         o = std::move(*refused);
         return;
     }
+    // The dialog is written where the answer keeps it, in one copy.
+    host_.dialogInto = &o.dialog;
     calculator_->cmdKEISAN_Click();
+    host_.dialogInto = nullptr;
 
     o.waits.clear();
-    if (host_.shown) {
+    if (host_.dialogsShown > 0) {
+        if (host_.shown) o.dialog = *host_.shown;  // shown before 計算
         o.kind = Outcome::Kind::Dialog;
-        o.dialog = *host_.shown;
         o.message.clear();
     } else if (host_.message) {
         o.kind = Outcome::Kind::Message;

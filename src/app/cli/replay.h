@@ -24,6 +24,11 @@ public:
     NakiCheckButton showNakiCheck(bool chiVisible) override;
     KanCheckButton showKanCheck() override;
     bool showFormOption(form_OPTION& dialog) override;
+    // The first result dialog goes straight to `dialogInto` while it is set,
+    // rather than into `shown`.
+    HanNumberButton showHanNumber(const HAN_number& dialog) override;
+
+    HAN_number* dialogInto = nullptr;
 
     MeldKind pendingMeld = MeldKind::Chi;  // the meld whose call dialog comes next
     bool chiWasHidden = false;             // the last NAKI_check offered no チー
