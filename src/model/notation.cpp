@@ -16,25 +16,24 @@ namespace {
 // they are well formed.
 constexpr std::size_t kFastText = 64;
 
-// What each byte is in a text of tiles: a digit (its problems, when it has
-// any) or a suit letter (which one), and the tile a digit is under each of
-// the four letters.
-struct CharInfo {
-    std::uint8_t letter;      // 0 m, 1 s, 2 p, 3 z; kNotALetter for anything else
-    std::uint8_t noTile;      // 1: no character of the notation, or the digit 0
-    std::uint8_t highNumber;  // 1: 8 or 9, which are no honours
-};
-constexpr std::uint8_t kNotALetter = 4;
+// What each byte is in a text of tiles, in one byte: the suit letter (0 m,
+// 1 s, 2 p, 3 z; kNotALetter for anything else), whether it is no character
+// of the notation (or the digit 0), whether it is 8 or 9, which are no
+// honours; and the tile a digit is under each of the four letters.
+constexpr unsigned kNotALetter = 4;
+constexpr unsigned kLetterBits = 7;
+constexpr unsigned kNoTile = 8;
+constexpr unsigned kHighNumber = 16;
 
 constexpr auto kInfoOf = [] {
-    std::array<CharInfo, 256> info{};
-    for (auto& i : info) i = {kNotALetter, 1, 0};
-    for (char d = '1'; d <= '9'; ++d) info[static_cast<unsigned char>(d)].noTile = 0;
-    info['8'].highNumber = info['9'].highNumber = 1;
-    info['m'] = {0, 0, 0};
-    info['s'] = {1, 0, 0};
-    info['p'] = {2, 0, 0};
-    info['z'] = {3, 0, 0};
+    std::array<std::uint8_t, 256> info{};
+    for (auto& i : info) i = kNotALetter | kNoTile;
+    for (char d = '1'; d <= '9'; ++d) info[static_cast<unsigned char>(d)] = kNotALetter;
+    info['8'] = info['9'] = kNotALetter | kHighNumber;
+    info['m'] = 0;
+    info['s'] = 1;
+    info['p'] = 2;
+    info['z'] = 3;
     return info;
 }();
 
@@ -50,51 +49,44 @@ constexpr auto kTileOf = [] {
     return tiles;
 }();
 
-// The tiles of a well-formed text, in the order written, at `out`; their
-// count, or -1 when the text is not well formed (then the reading below
-// tells why). The text is read backwards, so that every digit meets its suit
-// letter first, and without a branch on what each character is: a digit's
-// tile is written at the next place from the end, a letter's place is taken
-// by the digit before it.
-int readWellFormed(std::string_view text, Code* out)
+// The tiles of a well-formed text, in the order written, at out[from..
+// text.size()); `from`, or -1 when the text is not well formed (then the
+// reading below tells why). The text is read backwards, so that every digit
+// meets its suit letter first, and without a branch on what each character
+// is: a digit's tile is written at the next place from the end, a letter's
+// place is taken by the digit before it.
+std::ptrdiff_t readWellFormed(std::string_view text, Code* out)
 {
     if (text.empty()) return -1;
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
     unsigned letter = kNotALetter;  // the letter of the digits being read
     unsigned bad = 0;
     unsigned nextIsLetter = 0;
     // A text ends with a letter.
-    bad |= kInfoOf[static_cast<unsigned char>(text.back())].letter == kNotALetter ? 1u : 0u;
+    bad |= (kInfoOf[bytes[text.size() - 1]] & kLetterBits) == kNotALetter ? 1u : 0u;
     std::size_t at = text.size();
     for (std::size_t i = text.size(); i-- > 0;) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const CharInfo& c = kInfoOf[b];
-        const unsigned isLetter = c.letter != kNotALetter ? 1u : 0u;
-        letter ^= (letter ^ c.letter) & (0u - isLetter);
-        bad |= c.noTile | (c.highNumber & (letter == 3 ? 1u : 0u)) | (isLetter & nextIsLetter);
+        const unsigned b = bytes[i];
+        const unsigned c = kInfoOf[b];
+        const unsigned l = c & kLetterBits;
+        const unsigned isLetter = l != kNotALetter ? 1u : 0u;
+        letter ^= (letter ^ l) & (0u - isLetter);
+        bad |= (c & kNoTile) | ((c & kHighNumber) & (letter == 3 ? ~0u : 0u)) |
+               (isLetter & nextIsLetter);
         out[at - 1] = kTileOf[letter][b];
         at -= 1 - isLetter;
         nextIsLetter = isLetter;
     }
     bad |= nextIsLetter;  // a letter at the start has no digits
     if (bad != 0) return -1;
-    const auto n = static_cast<int>(text.size() - at);
-    std::copy(out + at, out + text.size(), out);
-    return n;
+    return static_cast<std::ptrdiff_t>(at);
 }
 
-// The reading of parseTiles, handing each tile to `put` in order.
+// The reading of parseTiles, handing each tile to `put` in order, for a
+// text that readWellFormed did not take.
 template <typename Put>
 bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t* errorAt)
 {
-    if (text.size() <= kFastText) {
-        std::array<Code, kFastText> tiles;
-        const int n = readWellFormed(text, tiles.data());
-        if (n >= 0) {
-            for (int i = 0; i < n; ++i) put(tiles[static_cast<std::size_t>(i)]);
-            return true;
-        }
-    }
-
     const auto fail = [&](std::size_t at, std::string why) {
         reason = std::move(why);
         if (errorAt) *errorAt = at;
@@ -141,6 +133,15 @@ bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t*
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
                 std::size_t* errorAt)
 {
+    if (text.size() <= kFastText) {
+        std::array<Code, kFastText> tiles;
+        const std::ptrdiff_t from = readWellFormed(text, tiles.data());
+        if (from >= 0) {
+            out.insert(out.end(), tiles.begin() + from,
+                       tiles.begin() + static_cast<std::ptrdiff_t>(text.size()));
+            return true;
+        }
+    }
     return readTiles(
         text, [&out](Code c) { out.push_back(c); }, reason, errorAt);
 }
@@ -148,6 +149,16 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
 bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
                 std::size_t* errorAt)
 {
+    if (text.size() <= kFastText) {
+        std::array<Code, kFastText> tiles;
+        const std::ptrdiff_t from = readWellFormed(text, tiles.data());
+        if (from >= 0) {
+            count = text.size() - static_cast<std::size_t>(from);
+            const std::size_t n = std::min(count, out.size());
+            for (std::size_t i = 0; i < n; ++i) out[i] = tiles[static_cast<std::size_t>(from) + i];
+            return true;
+        }
+    }
     count = 0;
     return readTiles(
         text,

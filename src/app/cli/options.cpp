@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -85,6 +86,22 @@ bool allEqual(const std::vector<Code>& t, std::size_t n)
     return t.size() == n && std::all_of(t.begin(), t.end(), [&](Code c) { return c == t[0]; });
 }
 
+// A meld's tiles sorted in place; the usual three or four without the
+// machinery of std::sort.
+void sortFew(std::vector<Code>& t)
+{
+    if (t.size() > 8) {
+        std::sort(t.begin(), t.end());
+        return;
+    }
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        const Code c = t[i];
+        std::size_t j = i;
+        for (; j > 0 && c < t[j - 1]; --j) t[j] = t[j - 1];
+        t[j] = c;
+    }
+}
+
 template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
 {
     MeldOption& m = p.hand().melds.next();
@@ -92,7 +109,7 @@ template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
     m.text.assign(value);
     m.tiles.clear();
     if (!readTiles(p, value, m.tiles)) return false;
-    std::sort(m.tiles.begin(), m.tiles.end());
+    sortFew(m.tiles);
     const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
                     : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
                                             : allEqual(m.tiles, 4);
@@ -207,12 +224,15 @@ struct Word {
 Word splitWord(std::string_view word)
 {
     Word w{word, {}};
-    if (!word.starts_with("--")) return w;
-    const std::size_t eq = word.find('=');
-    if (eq == std::string_view::npos) return w;
-    w.name = word.substr(0, eq);
-    w.value = word.substr(eq + 1);
-    w.joinedValue = true;
+    if (word.size() < 2 || word[0] != '-' || word[1] != '-') return w;
+    // Option names are short: the "=" is looked for byte by byte.
+    for (std::size_t eq = 2; eq < word.size(); ++eq) {
+        if (word[eq] != '=') continue;
+        w.name = word.substr(0, eq);
+        w.value = word.substr(eq + 1);
+        w.joinedValue = true;
+        break;
+    }
     return w;
 }
 
@@ -245,12 +265,38 @@ constexpr Buckets kBuckets = [] {
     return b;
 }();
 
+template <typename Int> Int load(const char* at)
+{
+    Int n;
+    std::memcpy(&n, at, sizeof n);
+    return n;
+}
+
+// Whether the `size` bytes at `a` and at `b` are the same, for sizes up to
+// 16: two loads from each, overlapping when the size is not theirs.
+bool sameBytes(const char* a, const char* b, std::size_t size)
+{
+    using U64 = std::uint64_t;
+    using U32 = std::uint32_t;
+    using U16 = std::uint16_t;
+    if (size >= 8)
+        return load<U64>(a) == load<U64>(b) && load<U64>(a + size - 8) == load<U64>(b + size - 8);
+    if (size >= 4)
+        return load<U32>(a) == load<U32>(b) && load<U32>(a + size - 4) == load<U32>(b + size - 4);
+    if (size >= 2)
+        return load<U16>(a) == load<U16>(b) && load<U16>(a + size - 2) == load<U16>(b + size - 2);
+    return size == 0 || *a == *b;
+}
+
 const Option* findOption(std::string_view name)
 {
     if (name.size() > kLongestName) return nullptr;
     for (int i = kBuckets.first[bucketOf(name)]; i >= 0;
-         i = kBuckets.next[static_cast<std::size_t>(i)])
-        if (kOptions[i].name == name) return &kOptions[i];
+         i = kBuckets.next[static_cast<std::size_t>(i)]) {
+        const Option& o = kOptions[i];
+        if (o.name.size() == name.size() && sameBytes(o.name.data(), name.data(), name.size()))
+            return &o;
+    }
     return nullptr;
 }
 
@@ -290,7 +336,7 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
     bool ended = false;  // "--" seen
     while (ok && i < args.size()) {
         const std::string_view word = args[i++];
-        if (word == "--") {
+        if (word.size() == 2 && word[0] == '-' && word[1] == '-') {
             ended = true;
             break;
         }

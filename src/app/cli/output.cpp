@@ -34,133 +34,78 @@ char* put(char* at, std::string_view text)
     return at + text.size();
 }
 
-enum ByteClass : std::uint8_t { kAsIs, kEscaped, kMultiByte };
+// A JSON string is written character by character, the common ones without
+// a look at anything but their first byte: printable ASCII as itself, the
+// two-character escapes, and the three-byte UTF-8 characters whose lead byte
+// leaves their continuation bytes free (the kana and kanji of every label).
+// Anything else, a control character or another non-ASCII piece, goes the
+// long way.
+enum JsonKind : std::uint8_t { kPlain, kShortEscape, kThreeBytes, kLongWay };
 
-constexpr auto kClassOf = [] {
-    std::array<ByteClass, 256> c{};
-    for (int b = 0; b < 0x20; ++b) c[static_cast<std::size_t>(b)] = kEscaped;
-    c['"'] = kEscaped;
-    c['\\'] = kEscaped;
-    for (int b = 0x80; b < 0x100; ++b) c[static_cast<std::size_t>(b)] = kMultiByte;
-    return c;
-}();
-
-// A text that is well-formed UTF-8 and holds no control character but CR,
-// LF and tab (every label the calculator writes) is written in one pass
-// that decides nothing byte by byte: each byte is written as itself or as
-// its two-character escape, while a state machine follows the UTF-8 and a
-// flag notes any other control character. Any other text is written again,
-// piece by piece.
-//
-// The UTF-8 state machine: bytes by class, then the next state for a state
-// and a class; 0 accepts, 12 rejects for good. Well-formed is what
-// utf8PieceAt calls valid (no overlong forms, no surrogates, nothing past
-// U+10FFFF).
-constexpr std::uint8_t kUtf8[] = {
-    // clang-format off
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,
-    7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,7, 7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,
-    8,8,2,2,2,2,2,2,2,2,2,2,2,2,2,2, 2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,
-    10,3,3,3,3,3,3,3,3,3,3,3,3,4,3,3, 11,6,6,6,5,8,8,8,8,8,8,8,8,8,8,8,
-    0,12,24,36,60,96,84,12,12,12,48,72, 12,12,12,12,12,12,12,12,12,12,12,12,
-    12,0,12,12,12,12,12,0,12,0,12,12, 12,24,12,12,12,12,12,24,12,24,12,12,
-    12,12,12,12,12,12,12,24,12,12,12,12, 12,24,12,12,12,12,12,12,12,24,12,12,
-    12,12,12,12,12,12,12,36,12,36,12,12, 12,36,12,12,12,12,12,36,12,36,12,12,
-    12,36,12,12,12,12,12,12,12,12,12,12,
-    // clang-format on
+struct JsonByte {
+    JsonKind kind;
+    char escape;  // after the backslash, for kShortEscape
 };
 
-// Each byte as itself or its escape: the two characters, and how many of
-// them count; 0 for a control character that needs the long escape.
-struct Escape {
-    char text[2];
-    std::uint8_t length;
-};
-
-constexpr auto kEscapeOf = [] {
-    std::array<Escape, 256> e{};
+constexpr auto kJsonByteOf = [] {
+    std::array<JsonByte, 256> k{};
     for (int b = 0; b < 256; ++b)
-        e[static_cast<std::size_t>(b)] = {{static_cast<char>(b), '\0'},
-                                          b < 0x20 ? std::uint8_t{0} : std::uint8_t{1}};
-    e['"'] = {{'\\', '"'}, 2};
-    e['\\'] = {{'\\', '\\'}, 2};
-    e['\r'] = {{'\\', 'r'}, 2};
-    e['\n'] = {{'\\', 'n'}, 2};
-    e['\t'] = {{'\\', 't'}, 2};
-    return e;
+        k[static_cast<std::size_t>(b)] = {b < 0x20 || b >= 0x80 ? kLongWay : kPlain, '\0'};
+    k['"'] = {kShortEscape, '"'};
+    k['\\'] = {kShortEscape, '\\'};
+    k['\r'] = {kShortEscape, 'r'};
+    k['\n'] = {kShortEscape, 'n'};
+    k['\t'] = {kShortEscape, 't'};
+    for (int b = 0xE1; b <= 0xEF; ++b)
+        if (b != 0xED) k[static_cast<std::size_t>(b)] = {kThreeBytes, '\0'};
+    return k;
 }();
 
-char* putJsonStringByPieces(char* at, std::string_view text);
+constexpr bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 char* putJsonString(char* at, std::string_view text)
 {
-    char* const start = at;
     *at++ = '"';
-    unsigned state = 0;
-    bool control = false;
-    for (char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        state = kUtf8[256 + state + kUtf8[b]];
-        const Escape& e = kEscapeOf[b];
-        std::memcpy(at, e.text, 2);
-        at += e.length;
-        control = control || e.length == 0;
-    }
-    if (state != 0 || control) return putJsonStringByPieces(start, text);
-    *at++ = '"';
-    return at;
-}
-
-char* putJsonStringByPieces(char* at, std::string_view text)
-{
-    *at++ = '"';
-    for (std::size_t i = 0; i < text.size();) {
-        const auto ch = static_cast<unsigned char>(text[i]);
-        switch (kClassOf[ch]) {
-        case kAsIs:
-            *at++ = static_cast<char>(ch);
-            ++i;
-            break;
-        case kMultiByte: {
-            const Utf8Piece p = utf8PieceAt(text, i);
-            if (p.valid) {
-                for (std::size_t k = 0; k < p.size; ++k) *at++ = text[i + k];
-            } else {
-                at = put(at, kReplacementCharacter);
-            }
-            i += p.size;
-            break;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        const auto ch = static_cast<unsigned char>(*p);
+        const JsonByte& k = kJsonByteOf[ch];
+        if (k.kind == kPlain) {
+            *at++ = *p++;
+            continue;
         }
-        case kEscaped:
-            ++i;
+        if (k.kind == kThreeBytes && end - p >= 3 &&
+            isContinuation(static_cast<unsigned char>(p[1])) &&
+            isContinuation(static_cast<unsigned char>(p[2]))) {
+            std::memcpy(at, p, 3);
+            at += 3;
+            p += 3;
+            continue;
+        }
+        if (k.kind == kShortEscape) {
             *at++ = '\\';
-            switch (ch) {
-            case '"':
-            case '\\':
-                *at++ = static_cast<char>(ch);
-                break;
-            case '\r':
-                *at++ = 'r';
-                break;
-            case '\n':
-                *at++ = 'n';
-                break;
-            case '\t':
-                *at++ = 't';
-                break;
-            default: {
-                constexpr char kHex[] = "0123456789abcdef";
-                at = put(at, "u00");
-                *at++ = kHex[ch >> 4];
-                *at++ = kHex[ch & 15];
-            }
-            }
-            break;
+            *at++ = k.escape;
+            ++p;
+            continue;
         }
+        if (ch < 0x80) {
+            constexpr char kHex[] = "0123456789abcdef";
+            at = put(at, "\\u00");
+            *at++ = kHex[ch >> 4];
+            *at++ = kHex[ch & 15];
+            ++p;
+            continue;
+        }
+        const auto i = static_cast<std::size_t>(p - text.data());
+        const Utf8Piece piece = utf8PieceAt(text, i);
+        if (piece.valid) {
+            std::memcpy(at, p, piece.size);
+            at += piece.size;
+        } else {
+            at = put(at, kReplacementCharacter);
+        }
+        p += piece.size;
     }
     *at++ = '"';
     return at;
