@@ -72,20 +72,29 @@ void splitWords(std::string_view line, std::vector<std::string_view>& words)
     words.clear();
     std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
     std::size_t start = 0;     // of the word being read
+    const auto take = [&](std::size_t from, std::size_t to) {
+        words.emplace_back(line.data() + from, to - from);
+    };
     for (std::size_t base = 0; base < line.size(); base += 64) {
         const std::uint64_t word = ~blanks(line, base);
         const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
-        const std::uint64_t starts = word & ~before;
-        for (std::uint64_t edges = starts | (~word & before); edges != 0; edges &= edges - 1) {
+        // Where words start and end, one after the other: the end of the
+        // word from the block before first, if one goes on into this one.
+        std::uint64_t edges = (word & ~before) | (~word & before);
+        const auto next = [&] {
             const auto at = base + static_cast<std::size_t>(std::countr_zero(edges));
-            if ((starts & (edges & -edges)) != 0)
-                start = at;
-            else
-                words.push_back(line.substr(start, at - start));
+            edges &= edges - 1;
+            return at;
+        };
+        if (inside != 0 && edges != 0) take(start, next());
+        while (edges != 0) {
+            start = next();
+            if (edges == 0) break;  // the word goes on into the next block
+            take(start, next());
         }
         inside = word >> 63;
     }
-    if (inside != 0) words.push_back(line.substr(start));
+    if (inside != 0) take(start, line.size());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -265,6 +266,15 @@ constexpr Buckets kBuckets = [] {
     return b;
 }();
 
+// A name of 2 to 16 bytes as two numbers that tell it from any other of its
+// length: its first and its last 8 bytes (4 or 2 for shorter names, which
+// then overlap), as loads from memory read them.
+struct NameKey {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    bool operator==(const NameKey&) const = default;
+};
+
 template <typename Int> Int load(const char* at)
 {
     Int n;
@@ -272,32 +282,61 @@ template <typename Int> Int load(const char* at)
     return n;
 }
 
-// Whether the `size` bytes at `a` and at `b` are the same, for sizes up to
-// 16: two loads from each, overlapping when the size is not theirs.
-bool sameBytes(const char* a, const char* b, std::size_t size)
+NameKey keyOf(const char* at, std::size_t size)
 {
-    using U64 = std::uint64_t;
-    using U32 = std::uint32_t;
-    using U16 = std::uint16_t;
-    if (size >= 8)
-        return load<U64>(a) == load<U64>(b) && load<U64>(a + size - 8) == load<U64>(b + size - 8);
-    if (size >= 4)
-        return load<U32>(a) == load<U32>(b) && load<U32>(a + size - 4) == load<U32>(b + size - 4);
-    if (size >= 2)
-        return load<U16>(a) == load<U16>(b) && load<U16>(a + size - 2) == load<U16>(b + size - 2);
-    return size == 0 || *a == *b;
+    if (size >= 8) return {load<std::uint64_t>(at), load<std::uint64_t>(at + size - 8)};
+    if (size >= 4) return {load<std::uint32_t>(at), load<std::uint32_t>(at + size - 4)};
+    return {load<std::uint16_t>(at), load<std::uint16_t>(at + size - 2)};
 }
+
+// The same for the names of the table, worked out without loads.
+constexpr std::uint64_t packed(std::string_view bytes)
+{
+    std::uint64_t n = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::size_t place =
+            std::endian::native == std::endian::little ? i : bytes.size() - 1 - i;
+        n |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * place);
+    }
+    return n;
+}
+
+constexpr NameKey constantKeyOf(std::string_view name)
+{
+    const std::size_t width = name.size() >= 8 ? 8 : name.size() >= 4 ? 4 : 2;
+    return {packed(name.substr(0, width)), packed(name.substr(name.size() - width))};
+}
+
+constexpr auto kKeys = [] {
+    std::array<NameKey, kOptionCount> keys{};
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (kOptions[i].name.size() < 2) throw "option name too short";
+        keys[i] = constantKeyOf(kOptions[i].name);
+    }
+    return keys;
+}();
 
 const Option* findOption(std::string_view name)
 {
-    if (name.size() > kLongestName) return nullptr;
-    for (int i = kBuckets.first[bucketOf(name)]; i >= 0;
-         i = kBuckets.next[static_cast<std::size_t>(i)]) {
-        const Option& o = kOptions[i];
-        if (o.name.size() == name.size() && sameBytes(o.name.data(), name.data(), name.size()))
-            return &o;
+    if (name.size() > kLongestName || name.size() < 2) return nullptr;
+    int i = kBuckets.first[bucketOf(name)];
+    if (i < 0) return nullptr;
+    const NameKey key = keyOf(name.data(), name.size());
+    for (; i >= 0; i = kBuckets.next[static_cast<std::size_t>(i)]) {
+        // A bucket's names are all of one length.
+        if (kKeys[static_cast<std::size_t>(i)] == key) return &kOptions[i];
     }
     return nullptr;
+}
+
+// The option a word names, and the value joined to it.
+const Option* lookUp(std::string_view word, Word& w)
+{
+    // A name holds no "=": a word that is one is no name and value.
+    w = {word, {}};
+    if (const Option* o = findOption(word)) return o;
+    w = splitWord(word);
+    return w.joinedValue ? findOption(w.name) : nullptr;
 }
 
 // A separate word after an option is its value unless it looks like the
@@ -340,8 +379,8 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
             ended = true;
             break;
         }
-        Word w = splitWord(word);
-        const Option* o = findOption(w.name);
+        Word w;
+        const Option* o = lookUp(word, w);
         if (!o) {
             ok = p.fail(word.empty() ? "an empty argument is not an option (see --help)"
                                      : echo(word) + ": unknown option (see --help)");
@@ -372,8 +411,8 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
             if (word == "--") break;
             if (word == "--json") r.json = true;
             if (word == "--waits") r.waits = true;
-            const Word w = splitWord(word);
-            const Option* o = findOption(w.name);
+            Word w;
+            const Option* o = lookUp(word, w);
             if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))
                 ++i;
         }
