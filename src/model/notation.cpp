@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "model/utf8.h"
@@ -16,35 +17,42 @@ namespace {
 // they are well formed.
 constexpr std::size_t kFastText = 64;
 
-// What each byte is in a text of tiles, in one byte: the suit letter (0 m,
-// 1 s, 2 p, 3 z; kNotALetter for anything else), whether it is no character
-// of the notation (or the digit 0), whether it is 8 or 9, which are no
-// honours; and the tile a digit is under each of the four letters.
-constexpr unsigned kNotALetter = 4;
-constexpr unsigned kLetterBits = 7;
-constexpr unsigned kNoTile = 8;
-constexpr unsigned kHighNumber = 16;
+// Each byte of a text of tiles: whether it is a suit letter and which (its
+// row of kTileOf below, 0 m, 1 s, 2 p, 3 z).
+constexpr unsigned kIsLetter = 1;
+constexpr unsigned kRowShift = 8;
+constexpr unsigned kNoLetterRow = 4;  // before the last letter of the text
 
-constexpr auto kInfoOf = [] {
-    std::array<std::uint8_t, 256> info{};
-    for (auto& i : info) i = kNotALetter | kNoTile;
-    for (char d = '1'; d <= '9'; ++d) info[static_cast<unsigned char>(d)] = kNotALetter;
-    info['8'] = info['9'] = kNotALetter | kHighNumber;
-    info['m'] = 0;
-    info['s'] = 1;
-    info['p'] = 2;
-    info['z'] = 3;
+constexpr auto kLetterOf = [] {
+    std::array<std::uint16_t, 256> info{};
+    info['m'] = kIsLetter | 0 << kRowShift;
+    info['s'] = kIsLetter | 1 << kRowShift;
+    info['p'] = kIsLetter | 2 << kRowShift;
+    info['z'] = kIsLetter | 3 << kRowShift;
     return info;
 }();
 
+// Each byte under each letter, or under none: a digit's tile (its two
+// characters as Code::raw, whose bytes are ASCII), and kBad (bits no tile
+// has) for anything that is no tile there: a byte of no notation, 0, 8 or 9
+// under z, a digit with no letter after it. A letter is no tile but not bad
+// either.
+constexpr std::uint16_t kBad = 0x8080;
+
 constexpr auto kTileOf = [] {
-    std::array<std::array<Code, 256>, kNotALetter + 1> tiles{};
+    std::array<std::uint16_t, (kNoLetterRow + 1) * 256> tiles{};
+    for (auto& t : tiles) t = kBad;
+    const auto tile = [&](unsigned row, int d) -> std::uint16_t& {
+        return tiles[row * 256 + static_cast<unsigned>(d)];
+    };
+    for (unsigned row = 0; row <= kNoLetterRow; ++row)
+        for (const char letter : {'m', 's', 'p', 'z'}) tile(row, letter) = 0;
     for (int d = '1'; d <= '9'; ++d) {
         const auto ch = static_cast<char>(d);
-        tiles[0][static_cast<std::size_t>(d)] = Code('0', ch);
-        tiles[1][static_cast<std::size_t>(d)] = Code('1', ch);
-        tiles[2][static_cast<std::size_t>(d)] = Code('2', ch);
-        tiles[3][static_cast<std::size_t>(d)] = Code(static_cast<char>('3' + (d - '1')), '1');
+        tile(0, d) = Code('0', ch).raw();
+        tile(1, d) = Code('1', ch).raw();
+        tile(2, d) = Code('2', ch).raw();
+        if (d <= '7') tile(3, d) = Code(static_cast<char>('3' + (d - '1')), '1').raw();
     }
     return tiles;
 }();
@@ -59,26 +67,25 @@ std::ptrdiff_t readWellFormed(std::string_view text, Code* out)
 {
     if (text.empty()) return -1;
     const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
-    unsigned letter = kNotALetter;  // the letter of the digits being read
+    unsigned row = kNoLetterRow << kRowShift;  // of the letter of the digits being read
     unsigned bad = 0;
+    unsigned twoLetters = 0;
     unsigned nextIsLetter = 0;
-    // A text ends with a letter.
-    bad |= (kInfoOf[bytes[text.size() - 1]] & kLetterBits) == kNotALetter ? 1u : 0u;
     std::size_t at = text.size();
     for (std::size_t i = text.size(); i-- > 0;) {
         const unsigned b = bytes[i];
-        const unsigned c = kInfoOf[b];
-        const unsigned l = c & kLetterBits;
-        const unsigned isLetter = l != kNotALetter ? 1u : 0u;
-        letter ^= (letter ^ l) & (0u - isLetter);
-        bad |= (c & kNoTile) | ((c & kHighNumber) & (letter == 3 ? ~0u : 0u)) |
-               (isLetter & nextIsLetter);
-        out[at - 1] = kTileOf[letter][b];
+        const unsigned c = kLetterOf[b];
+        const unsigned isLetter = c & kIsLetter;
+        row = isLetter != 0 ? c - kIsLetter : row;
+        const std::uint16_t t = kTileOf[row + b];
+        bad |= t;
+        twoLetters |= isLetter & nextIsLetter;
+        out[at - 1] = std::bit_cast<Code>(t);
         at -= 1 - isLetter;
         nextIsLetter = isLetter;
     }
-    bad |= nextIsLetter;  // a letter at the start has no digits
-    if (bad != 0) return -1;
+    // A letter at the start has no digits.
+    if ((bad & kBad) != 0 || twoLetters != 0 || nextIsLetter != 0) return -1;
     return static_cast<std::ptrdiff_t>(at);
 }
 
