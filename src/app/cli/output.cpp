@@ -24,8 +24,9 @@ namespace {
 // The answers are written straight into the output: each piece reserves the
 // most it can take and writes through a pointer.
 
-// As JSON, every byte of a text takes at most six ("\u001f"); the quotes two.
-constexpr std::size_t jsonRoom(std::size_t bytes) { return 6 * bytes + 2; }
+// As JSON, every byte of a text takes at most six ("\u001f"); the quotes two,
+// and the writing 16 bytes at a time as many again past the end.
+constexpr std::size_t jsonRoom(std::size_t bytes) { return 6 * bytes + 2 + 16; }
 
 template <std::size_t N> char* put(char* at, const char (&text)[N])
 {
@@ -110,23 +111,54 @@ char* putJsonCharacter(char* at, const char*& p, std::string_view text)
     return at;
 }
 
+#if defined(__SSE2__)
+template <typename Int> std::uint64_t load(const char* at)
+{
+    Int n;
+    std::memcpy(&n, at, sizeof n);
+    return n;
+}
+
+// The `size` bytes at `at`, 0 < size < 16, then zeros, read in a few loads
+// that stay inside them (overlapping where the size is not theirs).
+__m128i loadFew(const char* at, std::size_t size)
+{
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    if (size >= 8) {
+        low = load<std::uint64_t>(at);
+        if (size > 8) high = load<std::uint64_t>(at + size - 8) >> (8 * (16 - size));
+    } else if (size >= 4) {
+        low = load<std::uint32_t>(at) | load<std::uint32_t>(at + size - 4) << (8 * (size - 4));
+    } else if (size >= 2) {
+        low = load<std::uint16_t>(at) | load<std::uint16_t>(at + size - 2) << (8 * (size - 2));
+    } else {
+        low = static_cast<unsigned char>(*at);
+    }
+    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+}
+#endif
+
 char* putJsonString(char* at, std::string_view text)
 {
     *at++ = '"';
     const char* p = text.data();
     const char* const end = p + text.size();
 #if defined(__SSE2__)
-    // 16 bytes at a time, copied whole, then taken up to the first byte to
-    // escape, as long as what comes before it is printable ASCII and
-    // three-byte characters of the kind above; a character cut off by the end
-    // of the block is left to the next. Anything else is written by the
-    // character. (The room of six bytes a byte leaves plenty for 16 at once.)
-    while (end - p >= 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    // 16 bytes at a time (the last few padded with zeros), copied whole,
+    // then taken up to the first byte to escape, as long as what comes
+    // before it is printable ASCII and three-byte characters of the kind
+    // above; a character cut off by the end of the block is left to the
+    // next. Anything else is written by the character.
+    while (p != end) {
+        const auto left = static_cast<std::size_t>(end - p);
+        const __m128i v =
+            left >= 16 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)) : loadFew(p, left);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(at), v);
         const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
         const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
         const unsigned nonAscii = mask(v);
+        // The padding counts among these, as control characters.
         const unsigned escaped = (mask(_mm_cmplt_epi8(v, bytes(0x20))) & ~nonAscii) |
                                  mask(_mm_cmpeq_epi8(v, bytes('"'))) |
                                  mask(_mm_cmpeq_epi8(v, bytes('\\')));
@@ -143,12 +175,30 @@ char* putJsonString(char* at, std::string_view text)
             const unsigned taken = cut != 0 ? static_cast<unsigned>(std::countr_zero(cut)) : limit;
             at += taken;
             p += taken;
-            if (taken != 0 && (taken != limit || limit == 16)) continue;
+            if (p == end) break;
+            if (taken == limit && limit < 16) {
+                // A byte to escape: CR LF, the usual one, together.
+                const JsonByte& k = kJsonByteOf[static_cast<unsigned char>(*p)];
+                if (k.kind == kShortEscape) {
+                    if (*p == '\r' && end - p >= 2 && p[1] == '\n') {
+                        at = put(at, "\\r\\n");
+                        p += 2;
+                    } else {
+                        *at++ = '\\';
+                        *at++ = k.escape;
+                        ++p;
+                    }
+                    continue;
+                }
+            } else if (taken != 0) {
+                continue;
+            }
         }
         at = putJsonCharacter(at, p, text);
     }
-#endif
+#else
     while (p != end) at = putJsonCharacter(at, p, text);
+#endif
     *at++ = '"';
     return at;
 }
