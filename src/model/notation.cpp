@@ -17,6 +17,19 @@ namespace {
 // they are well formed.
 constexpr std::size_t kFastText = 64;
 
+// Where the tiles of a well-formed text are read into: room for a tile a
+// byte, left as it is until written (an array of Code would be cleared first).
+struct TileRoom {
+    alignas(Code) unsigned char bytes[kFastText * sizeof(Code)];
+    Code* tiles() { return reinterpret_cast<Code*>(bytes); }
+};
+
+// The tiles read, or none (first null) when the text is not well formed.
+struct ReadTiles {
+    const Code* first = nullptr;
+    std::size_t count = 0;
+};
+
 // Each byte of a text of tiles: whether it is a suit letter and which (its
 // row of kTileOf below, 0 m, 1 s, 2 p, 3 z).
 constexpr unsigned kIsLetter = 1;
@@ -63,9 +76,9 @@ constexpr auto kTileOf = [] {
 // meets its suit letter first, and without a branch on what each character
 // is: a digit's tile is written at the next place from the end, a letter's
 // place is taken by the digit before it.
-std::ptrdiff_t readWellFormed(std::string_view text, Code* out)
+ReadTiles readWellFormed(std::string_view text, Code* out)
 {
-    if (text.empty()) return -1;
+    if (text.empty()) return {};
     const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
     unsigned row = kNoLetterRow << kRowShift;  // of the letter of the digits being read
     unsigned bad = 0;
@@ -85,8 +98,8 @@ std::ptrdiff_t readWellFormed(std::string_view text, Code* out)
         nextIsLetter = isLetter;
     }
     // A letter at the start has no digits.
-    if ((bad & kBad) != 0 || twoLetters != 0 || nextIsLetter != 0) return -1;
-    return static_cast<std::ptrdiff_t>(at);
+    if ((bad & kBad) != 0 || twoLetters != 0 || nextIsLetter != 0) return {};
+    return {out + at, text.size() - at};
 }
 
 // The reading of parseTiles, handing each tile to `put` in order, for a
@@ -141,11 +154,9 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
                 std::size_t* errorAt)
 {
     if (text.size() <= kFastText) {
-        std::array<Code, kFastText> tiles;
-        const std::ptrdiff_t from = readWellFormed(text, tiles.data());
-        if (from >= 0) {
-            out.insert(out.end(), tiles.begin() + from,
-                       tiles.begin() + static_cast<std::ptrdiff_t>(text.size()));
+        TileRoom room;
+        if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
+            out.insert(out.end(), t.first, t.first + t.count);
             return true;
         }
     }
@@ -157,12 +168,10 @@ bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, 
                 std::size_t* errorAt)
 {
     if (text.size() <= kFastText) {
-        std::array<Code, kFastText> tiles;
-        const std::ptrdiff_t from = readWellFormed(text, tiles.data());
-        if (from >= 0) {
-            count = text.size() - static_cast<std::size_t>(from);
-            const std::size_t n = std::min(count, out.size());
-            for (std::size_t i = 0; i < n; ++i) out[i] = tiles[static_cast<std::size_t>(from) + i];
+        TileRoom room;
+        if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
+            count = t.count;
+            std::copy_n(t.first, std::min(count, out.size()), out.begin());
             return true;
         }
     }
