@@ -133,13 +133,21 @@ bool setDora(Parser& p, std::string_view value)
     return true;
 }
 
+// The wind of each letter, E, S, W, N in either case; -1 for the rest.
+constexpr auto kWindOf = [] {
+    std::array<std::int8_t, 256> wind{};
+    wind.fill(-1);
+    const char letters[] = "ESWN";
+    for (int w = 0; w < 4; ++w) {
+        const auto upper = static_cast<unsigned char>(letters[w]);
+        wind[upper] = wind[upper | 0x20u] = static_cast<std::int8_t>(w);
+    }
+    return wind;
+}();
+
 int windIndex(std::string_view text)
 {
-    if (text == "E" || text == "e") return 0;
-    if (text == "S" || text == "s") return 1;
-    if (text == "W" || text == "w") return 2;
-    if (text == "N" || text == "n") return 3;
-    return -1;
+    return text.size() == 1 ? kWindOf[static_cast<unsigned char>(text[0])] : -1;
 }
 
 template <int HandOptions::*Wind, bool Parser::*Given>
@@ -329,14 +337,18 @@ const Option* findOption(std::string_view name)
     return nullptr;
 }
 
-// The option a word names, and the value joined to it.
-const Option* lookUp(std::string_view word, Word& w)
+// The option a word names, and the value joined to it with "=" (then
+// `joined`).
+const Option* lookUp(std::string_view word, std::string_view& value, bool& joined)
 {
+    joined = false;
     // A name holds no "=": a word that is one is no name and value.
-    w = {word, {}};
     if (const Option* o = findOption(word)) return o;
-    w = splitWord(word);
-    return w.joinedValue ? findOption(w.name) : nullptr;
+    const Word w = splitWord(word);
+    if (!w.joinedValue) return nullptr;
+    value = w.value;
+    joined = true;
+    return findOption(w.name);
 }
 
 // A separate word after an option is its value unless it looks like the
@@ -379,26 +391,27 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
             ended = true;
             break;
         }
-        Word w;
-        const Option* o = lookUp(word, w);
+        std::string_view value;
+        bool joined;
+        const Option* o = lookUp(word, value, joined);
         if (!o) {
             ok = p.fail(word.empty() ? "an empty argument is not an option (see --help)"
                                      : echo(word) + ": unknown option (see --help)");
             break;
         }
-        if (o->takesValue && !w.joinedValue) {
+        if (o->takesValue && !joined) {
             if (i >= args.size() || !isValueWord(args[i])) {
                 ok = p.fail(std::string(o->name) + ": missing argument");
                 break;
             }
-            w.value = args[i++];
-        } else if (!o->takesValue && w.joinedValue) {
+            value = args[i++];
+        } else if (!o->takesValue && joined) {
             ok = p.fail(echo(word) + ": " + std::string(o->name) + " takes no value");
             break;
         }
         if (o->describesHand && r.firstHandOption.empty()) r.firstHandOption = o->name;
         p.opt = o->name;
-        ok = o->apply(p, w.value);
+        ok = o->apply(p, value);
     }
     if (ok && ended && i < args.size())
         ok = p.fail(quoted(args[i]) + ": unexpected argument after -- (see --help)");
@@ -411,10 +424,10 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
             if (word == "--") break;
             if (word == "--json") r.json = true;
             if (word == "--waits") r.waits = true;
-            Word w;
-            const Option* o = lookUp(word, w);
-            if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))
-                ++i;
+            std::string_view value;
+            bool joined;
+            const Option* o = lookUp(word, value, joined);
+            if (o && o->takesValue && !joined && i < args.size() && isValueWord(args[i])) ++i;
         }
         return;
     }
