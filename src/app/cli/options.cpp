@@ -245,34 +245,8 @@ Word splitWord(std::string_view word)
     return w;
 }
 
-// The options by length and third character ("-h" has none): nearly every
-// bucket holds one name, so a word is compared with one name at most.
 constexpr std::size_t kLongestName = 15;
-
-constexpr std::size_t bucketOf(std::string_view name)
-{
-    const auto third = name.size() > 2 ? static_cast<unsigned char>(name[2]) & 31u : 0u;
-    return name.size() * 32 + third;
-}
-
 constexpr std::size_t kOptionCount = std::size(kOptions);
-
-struct Buckets {
-    std::array<std::int8_t, (kLongestName + 1) * 32> first{};
-    std::array<std::int8_t, kOptionCount> next{};
-};
-
-constexpr Buckets kBuckets = [] {
-    Buckets b;
-    b.first.fill(-1);
-    for (std::size_t i = kOptionCount; i-- > 0;) {
-        if (kOptions[i].name.size() > kLongestName) throw "option name too long";
-        const std::size_t key = bucketOf(kOptions[i].name);
-        b.next[i] = b.first[key];
-        b.first[key] = static_cast<std::int8_t>(i);
-    }
-    return b;
-}();
 
 // A name of 2 to 16 bytes as two numbers that tell it from any other of its
 // length: its first and its last 8 bytes (4 or 2 for shorter names, which
@@ -315,26 +289,46 @@ constexpr NameKey constantKeyOf(std::string_view name)
     return {packed(name.substr(0, width)), packed(name.substr(name.size() - width))};
 }
 
-constexpr auto kKeys = [] {
-    std::array<NameKey, kOptionCount> keys{};
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        if (kOptions[i].name.size() < 2) throw "option name too short";
-        keys[i] = constantKeyOf(kOptions[i].name);
+// The options by a hash of the length of their names and their third and
+// fourth bytes, which tells every name apart: a word is looked up with one
+// look at the table, which holds all that is read of the option.
+constexpr std::size_t kSlots = 64;
+
+constexpr std::size_t slotOf(std::size_t size, unsigned third, unsigned fourth)
+{
+    return (size + third * 5 + fourth * 21) & (kSlots - 1);
+}
+
+struct Slot {
+    NameKey key;
+    std::size_t size = 0;  // of the name; 0: no option here
+    Option option{};
+};
+
+constexpr auto kSlotTable = [] {
+    std::array<Slot, kSlots> slots{};
+    for (const Option& o : kOptions) {
+        const std::string_view n = o.name;
+        if (n.size() < 2 || n.size() > kLongestName) throw "option name of an unexpected length";
+        const auto byte = [&](std::size_t i) {
+            return i < n.size() ? static_cast<unsigned char>(n[i]) : 0u;
+        };
+        Slot& slot = slots[slotOf(n.size(), byte(2), byte(3))];
+        if (slot.size != 0) throw "two option names in one slot: change slotOf";
+        slot = {constantKeyOf(n), n.size(), o};
     }
-    return keys;
+    return slots;
 }();
 
 const Option* findOption(std::string_view name)
 {
-    if (name.size() > kLongestName || name.size() < 2) return nullptr;
-    int i = kBuckets.first[bucketOf(name)];
-    if (i < 0) return nullptr;
-    const NameKey key = keyOf(name.data(), name.size());
-    for (; i >= 0; i = kBuckets.next[static_cast<std::size_t>(i)]) {
-        // A bucket's names are all of one length.
-        if (kKeys[static_cast<std::size_t>(i)] == key) return &kOptions[i];
-    }
-    return nullptr;
+    const std::size_t size = name.size();
+    if (size < 2 || size > kLongestName) return nullptr;
+    const unsigned third = size > 2 ? static_cast<unsigned char>(name[2]) : 0u;
+    const unsigned fourth = size > 3 ? static_cast<unsigned char>(name[3]) : 0u;
+    const Slot& slot = kSlotTable[slotOf(size, third, fourth)];
+    if (slot.size != size || !(slot.key == keyOf(name.data(), size))) return nullptr;
+    return &slot.option;
 }
 
 // The option a word names, and the value joined to it with "=" (then
