@@ -65,15 +65,16 @@ std::uint64_t blanks(std::string_view line, std::size_t base)
     return bits;
 }
 
-// The words of a line, separated by blanks. Where the words start and end
+// The words of a line, separated by blanks, into `words`, which has room for
+// as many as the line can hold; their count. Where the words start and end
 // is read off 64 bytes at a time, rather than byte by byte.
-void splitWords(std::string_view line, std::vector<std::string_view>& words)
+std::size_t splitWords(std::string_view line, std::string_view* words)
 {
-    words.clear();
+    std::size_t count = 0;
     std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
     std::size_t start = 0;     // of the word being read
     const auto take = [&](std::size_t from, std::size_t to) {
-        words.emplace_back(line.data() + from, to - from);
+        words[count++] = std::string_view(line.data() + from, to - from);
     };
     for (std::size_t base = 0; base < line.size(); base += 64) {
         const std::uint64_t word = ~blanks(line, base);
@@ -95,6 +96,7 @@ void splitWords(std::string_view line, std::vector<std::string_view>& words)
         inside = word >> 63;
     }
     if (inside != 0) take(start, line.size());
+    return count;
 }
 
 }  // namespace
@@ -219,9 +221,11 @@ LineAnswerer::Answer LineAnswerer::give(const Outcome& o, bool json, TextBuffer&
 
 LineAnswerer::Answer LineAnswerer::answer(std::string_view line, TextBuffer& out)
 {
-    splitWords(line, words_);
-    if (words_.empty() || words_[0].starts_with("#")) return Answer::None;
-    parseOptions(words_, parsed_);
+    // A word and a blank take two bytes at least.
+    if (const std::size_t most = line.size() / 2 + 1; words_.size() < most) words_.resize(most);
+    const std::span<const std::string_view> words(words_.data(), splitWords(line, words_.data()));
+    if (words.empty() || words[0].starts_with("#")) return Answer::None;
+    parseOptions(words, parsed_);
     const ParseResult& r = parsed_;
     const bool waits = waits_ || r.waits;
     const bool json = json_ || r.json || waits;
