@@ -30,22 +30,28 @@ struct ReadTiles {
     std::size_t count = 0;
 };
 
-// Each byte of a text of tiles: whether it is a suit letter and which (its
-// row of kTileOf below, 0 m, 1 s, 2 p, 3 z).
-constexpr unsigned kIsLetter = 1;
-constexpr unsigned kRowShift = 8;
-constexpr unsigned kNoLetterRow = 4;  // before the last letter of the text
+// Each byte of a text of tiles in one small byte, so that the tables stay
+// few cache lines: a digit 1..9 as itself, a suit letter as kIsLetter, its
+// row of kTileOf below (0 m, 1 s, 2 p, 3 z, 16 places each) and kLetterPlace,
+// anything else (0 too) as 0.
+constexpr unsigned kIsLetter = 0x80;
+constexpr unsigned kRowBits = 0x70;
+constexpr unsigned kPlaceBits = 0x0F;
+constexpr unsigned kLetterPlace = 15;
+constexpr unsigned kNoLetterRow = 4 * 16;  // before the last letter of the text
 
-constexpr auto kLetterOf = [] {
-    std::array<std::uint16_t, 256> info{};
-    info['m'] = kIsLetter | 0 << kRowShift;
-    info['s'] = kIsLetter | 1 << kRowShift;
-    info['p'] = kIsLetter | 2 << kRowShift;
-    info['z'] = kIsLetter | 3 << kRowShift;
+constexpr auto kClassOf = [] {
+    std::array<std::uint8_t, 256> info{};
+    for (int d = 1; d <= 9; ++d)
+        info[static_cast<std::size_t>('0' + d)] = static_cast<std::uint8_t>(d);
+    info['m'] = kIsLetter | 0 * 16 | kLetterPlace;
+    info['s'] = kIsLetter | 1 * 16 | kLetterPlace;
+    info['p'] = kIsLetter | 2 * 16 | kLetterPlace;
+    info['z'] = kIsLetter | 3 * 16 | kLetterPlace;
     return info;
 }();
 
-// Each byte under each letter, or under none: a digit's tile (its two
+// Each place under each letter, or under none: a digit's tile (its two
 // characters as Code::raw, whose bytes are ASCII), and kBad (bits no tile
 // has) for anything that is no tile there: a byte of no notation, 0, 8 or 9
 // under z, a digit with no letter after it. A letter is no tile but not bad
@@ -53,19 +59,15 @@ constexpr auto kLetterOf = [] {
 constexpr std::uint16_t kBad = 0x8080;
 
 constexpr auto kTileOf = [] {
-    std::array<std::uint16_t, (kNoLetterRow + 1) * 256> tiles{};
+    std::array<std::uint16_t, kNoLetterRow + 16> tiles{};
     for (auto& t : tiles) t = kBad;
-    const auto tile = [&](unsigned row, int d) -> std::uint16_t& {
-        return tiles[row * 256 + static_cast<unsigned>(d)];
-    };
-    for (unsigned row = 0; row <= kNoLetterRow; ++row)
-        for (const char letter : {'m', 's', 'p', 'z'}) tile(row, letter) = 0;
-    for (int d = '1'; d <= '9'; ++d) {
-        const auto ch = static_cast<char>(d);
-        tile(0, d) = Code('0', ch).raw();
-        tile(1, d) = Code('1', ch).raw();
-        tile(2, d) = Code('2', ch).raw();
-        if (d <= '7') tile(3, d) = Code(static_cast<char>('3' + (d - '1')), '1').raw();
+    for (unsigned row = 0; row <= kNoLetterRow; row += 16) tiles[row + kLetterPlace] = 0;
+    for (unsigned d = 1; d <= 9; ++d) {
+        const auto ch = static_cast<char>('0' + d);
+        tiles[0 * 16 + d] = Code('0', ch).raw();
+        tiles[1 * 16 + d] = Code('1', ch).raw();
+        tiles[2 * 16 + d] = Code('2', ch).raw();
+        if (d <= 7) tiles[3 * 16 + d] = Code(static_cast<char>('3' + (d - 1)), '1').raw();
     }
     return tiles;
 }();
@@ -80,17 +82,16 @@ ReadTiles readWellFormed(std::string_view text, Code* out)
 {
     if (text.empty()) return {};
     const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
-    unsigned row = kNoLetterRow << kRowShift;  // of the letter of the digits being read
+    unsigned row = kNoLetterRow;  // of the letter of the digits being read
     unsigned bad = 0;
     unsigned twoLetters = 0;
     unsigned nextIsLetter = 0;
     std::size_t at = text.size();
     for (std::size_t i = text.size(); i-- > 0;) {
-        const unsigned b = bytes[i];
-        const unsigned c = kLetterOf[b];
-        const unsigned isLetter = c & kIsLetter;
-        row = isLetter != 0 ? c - kIsLetter : row;
-        const std::uint16_t t = kTileOf[row + b];
+        const unsigned c = kClassOf[bytes[i]];
+        const unsigned isLetter = c >> 7;
+        row = isLetter != 0 ? c & kRowBits : row;
+        const std::uint16_t t = kTileOf[row + (c & kPlaceBits)];
         bad |= t;
         twoLetters |= isLetter & nextIsLetter;
         out[at - 1] = std::bit_cast<Code>(t);
