@@ -42,11 +42,17 @@ struct Option {
     Apply apply;
 };
 
-bool readTiles(Parser& p, std::string_view value, std::vector<Code>& into)
+[[gnu::noinline]] bool tilesFailed(Parser& p, std::string_view value, const std::string& reason)
+{
+    return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+}
+
+[[gnu::always_inline]] inline bool readTiles(Parser& p, std::string_view value,
+                                             std::vector<Code>& into)
 {
     std::string reason;
     if (parseTiles(value, into, reason)) return true;
-    return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+    return tilesFailed(p, value, reason);
 }
 
 void appendText(std::string& text, std::string_view value)
@@ -230,7 +236,7 @@ struct Word {
     bool joinedValue = false;
 };
 
-Word splitWord(std::string_view word)
+[[gnu::noinline]] Word splitWord(std::string_view word)
 {
     Word w{word, {}};
     if (word.size() < 2 || word[0] != '-' || word[1] != '-') return w;
@@ -320,7 +326,7 @@ constexpr auto kSlotTable = [] {
     return slots;
 }();
 
-const Option* findOption(std::string_view name)
+[[gnu::always_inline]] inline const Option* findOption(std::string_view name)
 {
     const std::size_t size = name.size();
     if (size < 2 || size > kLongestName) return nullptr;
@@ -333,7 +339,8 @@ const Option* findOption(std::string_view name)
 
 // The option a word names, and the value joined to it with "=" (then
 // `joined`).
-const Option* lookUp(std::string_view word, std::string_view& value, bool& joined)
+[[gnu::always_inline]] inline const Option* lookUp(std::string_view word, std::string_view& value,
+                                                   bool& joined)
 {
     joined = false;
     // A name holds no "=": a word that is one is no name and value.
