@@ -78,7 +78,7 @@ constexpr auto kTileOf = [] {
 // meets its suit letter first, and without a branch on what each character
 // is: a digit's tile is written at the next place from the end, a letter's
 // place is taken by the digit before it.
-ReadTiles readWellFormed(std::string_view text, Code* out)
+[[gnu::always_inline]] inline ReadTiles readWellFormed(std::string_view text, Code* out)
 {
     if (text.empty()) return {};
     const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
