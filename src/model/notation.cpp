@@ -157,7 +157,12 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
     if (text.size() <= kFastText) {
         TileRoom room;
         if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
-            out.insert(out.end(), t.first, t.first + t.count);
+            // The few tiles of a meld or a dora one by one, more at once.
+            if (t.count <= 4) {
+                for (std::size_t i = 0; i < t.count; ++i) out.push_back(t.first[i]);
+            } else {
+                out.insert(out.end(), t.first, t.first + t.count);
+            }
             return true;
         }
     }
@@ -172,7 +177,11 @@ bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, 
         TileRoom room;
         if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
             count = t.count;
-            std::copy_n(t.first, std::min(count, out.size()), out.begin());
+            // The one tile of --win without a call.
+            if (count == 1 && !out.empty())
+                out[0] = t.first[0];
+            else
+                std::copy_n(t.first, std::min(count, out.size()), out.begin());
             return true;
         }
     }
