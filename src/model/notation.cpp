@@ -82,6 +82,15 @@ constexpr auto kTileOf = [] {
 {
     if (text.empty()) return {};
     const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+    if (text.size() == 2) {
+        // One tile, as --win gives it, without the loop.
+        const unsigned digit = kClassOf[bytes[0]];
+        const unsigned letter = kClassOf[bytes[1]];
+        const std::uint16_t t = kTileOf[(letter & kRowBits) + (digit & kPlaceBits)];
+        if ((digit & kIsLetter) != 0 || (letter & kIsLetter) == 0 || (t & kBad) != 0) return {};
+        out[0] = std::bit_cast<Code>(t);
+        return {out, 1};
+    }
     unsigned row = kNoLetterRow;  // of the letter of the digits being read
     unsigned bad = 0;
     unsigned twoLetters = 0;
