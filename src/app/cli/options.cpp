@@ -101,11 +101,15 @@ void sortFew(std::vector<Code>& t)
         std::sort(t.begin(), t.end());
         return;
     }
-    for (std::size_t i = 1; i < t.size(); ++i) {
-        const Code c = t[i];
+    // Through a pointer of its own: a code is characters, and every store of
+    // one could otherwise have changed the vector's.
+    Code* const d = t.data();
+    const std::size_t n = t.size();
+    for (std::size_t i = 1; i < n; ++i) {
+        const Code c = d[i];
         std::size_t j = i;
-        for (; j > 0 && c < t[j - 1]; --j) t[j] = t[j - 1];
-        t[j] = c;
+        for (; j > 0 && c < d[j - 1]; --j) d[j] = d[j - 1];
+        d[j] = c;
     }
 }
 
