@@ -72,8 +72,8 @@ constexpr auto kTileOf = [] {
     return tiles;
 }();
 
-// The tiles of a well-formed text, in the order written, at out[from..
-// text.size()); `from`, or -1 when the text is not well formed (then the
+// The tiles of a well-formed text, in the order written, somewhere in
+// out[0..text.size()); none when the text is not well formed (then the
 // reading below tells why). The text is read backwards, so that every digit
 // meets its suit letter first, and without a branch on what each character
 // is: a digit's tile is written at the next place from the end, a letter's
