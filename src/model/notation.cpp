@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "model/utf8.h"
@@ -16,85 +17,106 @@ namespace {
 // they are well formed.
 constexpr std::size_t kFastText = 64;
 
-// What each byte is in a text of tiles: a digit (its problems, when it has
-// any) or a suit letter (which one), and the tile a digit is under each of
-// the four letters.
-struct CharInfo {
-    std::uint8_t letter;      // 0 m, 1 s, 2 p, 3 z; kNotALetter for anything else
-    std::uint8_t noTile;      // 1: no character of the notation, or the digit 0
-    std::uint8_t highNumber;  // 1: 8 or 9, which are no honours
+// Where the tiles of a well-formed text are read into: room for a tile a
+// byte, left as it is until written (an array of Code would be cleared first).
+struct TileRoom {
+    alignas(Code) unsigned char bytes[kFastText * sizeof(Code)];
+    Code* tiles() { return reinterpret_cast<Code*>(bytes); }
 };
-constexpr std::uint8_t kNotALetter = 4;
 
-constexpr auto kInfoOf = [] {
-    std::array<CharInfo, 256> info{};
-    for (auto& i : info) i = {kNotALetter, 1, 0};
-    for (char d = '1'; d <= '9'; ++d) info[static_cast<unsigned char>(d)].noTile = 0;
-    info['8'].highNumber = info['9'].highNumber = 1;
-    info['m'] = {0, 0, 0};
-    info['s'] = {1, 0, 0};
-    info['p'] = {2, 0, 0};
-    info['z'] = {3, 0, 0};
+// The tiles read, or none (first null) when the text is not well formed.
+struct ReadTiles {
+    const Code* first = nullptr;
+    std::size_t count = 0;
+};
+
+// Each byte of a text of tiles in one small byte, so that the tables stay
+// few cache lines: a digit 1..9 as itself, a suit letter as kIsLetter, its
+// row of kTileOf below (0 m, 1 s, 2 p, 3 z, 16 places each) and kLetterPlace,
+// anything else (0 too) as 0.
+constexpr unsigned kIsLetter = 0x80;
+constexpr unsigned kRowBits = 0x70;
+constexpr unsigned kPlaceBits = 0x0F;
+constexpr unsigned kLetterPlace = 15;
+constexpr unsigned kNoLetterRow = 4 * 16;  // before the last letter of the text
+
+constexpr auto kClassOf = [] {
+    std::array<std::uint8_t, 256> info{};
+    for (int d = 1; d <= 9; ++d)
+        info[static_cast<std::size_t>('0' + d)] = static_cast<std::uint8_t>(d);
+    info['m'] = kIsLetter | 0 * 16 | kLetterPlace;
+    info['s'] = kIsLetter | 1 * 16 | kLetterPlace;
+    info['p'] = kIsLetter | 2 * 16 | kLetterPlace;
+    info['z'] = kIsLetter | 3 * 16 | kLetterPlace;
     return info;
 }();
 
+// Each place under each letter, or under none: a digit's tile (its two
+// characters as Code::raw, whose bytes are ASCII), and kBad (bits no tile
+// has) for anything that is no tile there: a byte of no notation, 0, 8 or 9
+// under z, a digit with no letter after it. A letter is no tile but not bad
+// either.
+constexpr std::uint16_t kBad = 0x8080;
+
 constexpr auto kTileOf = [] {
-    std::array<std::array<Code, 256>, kNotALetter + 1> tiles{};
-    for (int d = '1'; d <= '9'; ++d) {
-        const auto ch = static_cast<char>(d);
-        tiles[0][static_cast<std::size_t>(d)] = Code('0', ch);
-        tiles[1][static_cast<std::size_t>(d)] = Code('1', ch);
-        tiles[2][static_cast<std::size_t>(d)] = Code('2', ch);
-        tiles[3][static_cast<std::size_t>(d)] = Code(static_cast<char>('3' + (d - '1')), '1');
+    std::array<std::uint16_t, kNoLetterRow + 16> tiles{};
+    for (auto& t : tiles) t = kBad;
+    for (unsigned row = 0; row <= kNoLetterRow; row += 16) tiles[row + kLetterPlace] = 0;
+    for (unsigned d = 1; d <= 9; ++d) {
+        const auto ch = static_cast<char>('0' + d);
+        tiles[0 * 16 + d] = Code('0', ch).raw();
+        tiles[1 * 16 + d] = Code('1', ch).raw();
+        tiles[2 * 16 + d] = Code('2', ch).raw();
+        if (d <= 7) tiles[3 * 16 + d] = Code(static_cast<char>('3' + (d - 1)), '1').raw();
     }
     return tiles;
 }();
 
-// The tiles of a well-formed text, in the order written, at `out`; their
-// count, or -1 when the text is not well formed (then the reading below
-// tells why). The text is read backwards, so that every digit meets its suit
-// letter first, and without a branch on what each character is: a digit's
-// tile is written at the next place from the end, a letter's place is taken
-// by the digit before it.
-int readWellFormed(std::string_view text, Code* out)
+// The tiles of a well-formed text, in the order written, somewhere in
+// out[0..text.size()); none when the text is not well formed (then the
+// reading below tells why). The text is read backwards, so that every digit
+// meets its suit letter first, and without a branch on what each character
+// is: a digit's tile is written at the next place from the end, a letter's
+// place is taken by the digit before it.
+[[gnu::always_inline]] inline ReadTiles readWellFormed(std::string_view text, Code* out)
 {
-    if (text.empty()) return -1;
-    unsigned letter = kNotALetter;  // the letter of the digits being read
+    if (text.empty()) return {};
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+    if (text.size() == 2) {
+        // One tile, as --win gives it, without the loop.
+        const unsigned digit = kClassOf[bytes[0]];
+        const unsigned letter = kClassOf[bytes[1]];
+        const std::uint16_t t = kTileOf[(letter & kRowBits) + (digit & kPlaceBits)];
+        if ((digit & kIsLetter) != 0 || (letter & kIsLetter) == 0 || (t & kBad) != 0) return {};
+        out[0] = std::bit_cast<Code>(t);
+        return {out, 1};
+    }
+    unsigned row = kNoLetterRow;  // of the letter of the digits being read
     unsigned bad = 0;
+    unsigned twoLetters = 0;
     unsigned nextIsLetter = 0;
-    // A text ends with a letter.
-    bad |= kInfoOf[static_cast<unsigned char>(text.back())].letter == kNotALetter ? 1u : 0u;
     std::size_t at = text.size();
     for (std::size_t i = text.size(); i-- > 0;) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const CharInfo& c = kInfoOf[b];
-        const unsigned isLetter = c.letter != kNotALetter ? 1u : 0u;
-        letter ^= (letter ^ c.letter) & (0u - isLetter);
-        bad |= c.noTile | (c.highNumber & (letter == 3 ? 1u : 0u)) | (isLetter & nextIsLetter);
-        out[at - 1] = kTileOf[letter][b];
+        const unsigned c = kClassOf[bytes[i]];
+        const unsigned isLetter = c >> 7;
+        row = isLetter != 0 ? c & kRowBits : row;
+        const std::uint16_t t = kTileOf[row + (c & kPlaceBits)];
+        bad |= t;
+        twoLetters |= isLetter & nextIsLetter;
+        out[at - 1] = std::bit_cast<Code>(t);
         at -= 1 - isLetter;
         nextIsLetter = isLetter;
     }
-    bad |= nextIsLetter;  // a letter at the start has no digits
-    if (bad != 0) return -1;
-    const auto n = static_cast<int>(text.size() - at);
-    std::copy(out + at, out + text.size(), out);
-    return n;
+    // A letter at the start has no digits.
+    if ((bad & kBad) != 0 || twoLetters != 0 || nextIsLetter != 0) return {};
+    return {out + at, text.size() - at};
 }
 
-// The reading of parseTiles, handing each tile to `put` in order.
+// The reading of parseTiles, handing each tile to `put` in order, for a
+// text that readWellFormed did not take.
 template <typename Put>
 bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t* errorAt)
 {
-    if (text.size() <= kFastText) {
-        std::array<Code, kFastText> tiles;
-        const int n = readWellFormed(text, tiles.data());
-        if (n >= 0) {
-            for (int i = 0; i < n; ++i) put(tiles[static_cast<std::size_t>(i)]);
-            return true;
-        }
-    }
-
     const auto fail = [&](std::size_t at, std::string why) {
         reason = std::move(why);
         if (errorAt) *errorAt = at;
@@ -141,6 +163,18 @@ bool readTiles(std::string_view text, Put put, std::string& reason, std::size_t*
 bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reason,
                 std::size_t* errorAt)
 {
+    if (text.size() <= kFastText) {
+        TileRoom room;
+        if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
+            // The few tiles of a meld or a dora one by one, more at once.
+            if (t.count <= 4) {
+                for (std::size_t i = 0; i < t.count; ++i) out.push_back(t.first[i]);
+            } else {
+                out.insert(out.end(), t.first, t.first + t.count);
+            }
+            return true;
+        }
+    }
     return readTiles(
         text, [&out](Code c) { out.push_back(c); }, reason, errorAt);
 }
@@ -148,6 +182,18 @@ bool parseTiles(std::string_view text, std::vector<Code>& out, std::string& reas
 bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, std::string& reason,
                 std::size_t* errorAt)
 {
+    if (text.size() <= kFastText) {
+        TileRoom room;
+        if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
+            count = t.count;
+            // The one tile of --win without a call.
+            if (count == 1 && !out.empty())
+                out[0] = t.first[0];
+            else
+                std::copy_n(t.first, std::min(count, out.size()), out.begin());
+            return true;
+        }
+    }
     count = 0;
     return readTiles(
         text,

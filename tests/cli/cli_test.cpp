@@ -60,7 +60,7 @@ TEST(CliTiles, ParsesSharedSuitLetters)
 
 TEST(CliTiles, RefusesMalformedText)
 {
-    for (const char* bad : {"", "123", "m", "0m", "8z", "12x", "1m2"}) {
+    for (const char* bad : {"", "123", "m", "0m", "8z", "12x", "1m2", "1mm", "m1", "11m9z"}) {
         std::vector<Code> t;
         std::string reason;
         EXPECT_FALSE(parseTiles(bad, t, reason)) << bad;
@@ -136,6 +136,11 @@ TEST(CliOptions, ErrorsNameTheOptionAndTheReason)
     const std::vector<Row> rows = {
         {{"--frobnicate"}, "--frobnicate: unknown option"},
         {{"--frob\xff"}, "--frob\uFFFD: unknown option"},
+        {{"--hanD", "1m"}, "--hanD: unknown option"},
+        {{"--jobz", "2"}, "--jobz: unknown option"},
+        {{"--double-riichii"}, "--double-riichii: unknown option"},
+        {{"-h=1"}, "-h=1: unknown option"},
+        {{"--help=x"}, "--help=x: --help takes no value"},
         {{""}, "an empty argument is not an option (see --help)"},
         {{"--hand="}, "--hand '': no tiles given"},
         {{"--hand=12q"}, "--hand '12q': unexpected character 'q'"},
@@ -148,6 +153,8 @@ TEST(CliOptions, ErrorsNameTheOptionAndTheReason)
         {{"--hand", "--win", "1m"}, "--hand: missing argument"},
         {{"--hand", "12q"}, "--hand '12q'"},
         {{"--win", "12m"}, "--win '12m': exactly one tile"},
+        {{"--win", "8z"}, "--win '8z': 8z is not an honour (1z..7z)"},
+        {{"--win", "m1"}, "--win 'm1': suit letter 'm' without digits"},
         {{"--win", "1m", "--win", "2m"}, "--win: given more than once"},
         {{"--round", "X"}, "--round 'X': expected E, S, W or N"},
         {{"--seat", "E", "--seat", "S"}, "--seat: given more than once"},
@@ -358,6 +365,28 @@ TEST(CliJson, EscapesAndLayout)
     e.kind = cli::Outcome::Kind::Error;
     e.message = "a \"b\" \\ c";
     EXPECT_EQ(cli::toJson(e), "{\"error\": \"a \\\"b\\\" \\\\ c\"}");
+
+    // Texts are written 16 bytes at a time where they are plain, by the
+    // character elsewhere: escapes and ill-formed bytes at and across the
+    // ends of the blocks.
+    struct Row {
+        std::string text;
+        std::string json;
+    };
+    const Row rows[] = {
+        {"三元牌（發）\r\n面前清自摸和\r\n", "三元牌（發）\\r\\n面前清自摸和\\r\\n"},
+        {"0123456789abcde\"fg\\", "0123456789abcde\\\"fg\\\\"},
+        {"0123456789abcdef\x01x\x1f", "0123456789abcdef\\u0001x\\u001f"},
+        {"0123456789abcdefghij\xe4\xb8", "0123456789abcdefghij\uFFFD"},
+        {"0123456789abcd中\xed\xa0\x80\xe0\xa0\x80🀄é\xff",
+         "0123456789abcd中\uFFFD\uFFFD\uFFFD\u0800🀄é\uFFFD"},
+        {"\xe4\xb8\r\n0123456789abcdef\xc0\xaf", "\uFFFD\\r\\n0123456789abcdef\uFFFD\uFFFD"},
+        {"\r\r\n\n\t\x7f", "\\r\\r\\n\\n\\t\x7f"},
+    };
+    for (const Row& row : rows) {
+        e.message = row.text;
+        EXPECT_EQ(cli::toJson(e), "{\"error\": \"" + row.json + "\"}");
+    }
 }
 
 TEST(CliRun, ExitStatusAndStreams)

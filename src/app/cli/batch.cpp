@@ -27,56 +27,76 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The blanks (space, tab) among the `size` bytes at `at`, at most 64, as
-// bits; the places past `size` count as blanks.
-std::uint64_t blanks(const char* at, std::size_t size)
-{
-    char block[64];
-    if (size < sizeof block) {
-        std::memset(block, ' ', sizeof block);
-        std::memcpy(block, at, size);
-        at = block;
-    }
 #if defined(__SSE2__)
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 4; ++i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * i));
-        const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
-                                           _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
-        bits |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(blank)))
-                << (16 * i);
-    }
-    return bits;
-#else
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 64; ++i)
-        bits |= static_cast<std::uint64_t>(at[i] == ' ' || at[i] == '\t') << i;
-    return bits;
+// The bytes of the 16 at `at` that are one of the two, as bits.
+unsigned either16(const char* at, char a, char b)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
+}
 #endif
+
+// The blanks (space, tab) among the bytes [base, base + 64) of `line`, as
+// bits; the places past its end count as blanks. The bytes are read 16 at a
+// time, the last ones together with some before them when the line is long
+// enough, so that nothing is read outside the line and nothing is copied.
+std::uint64_t blanks(std::string_view line, std::size_t base)
+{
+    const std::size_t size = std::min<std::size_t>(64, line.size() - base);
+    const char* const at = line.data() + base;
+    std::uint64_t bits = size < 64 ? ~std::uint64_t{0} << size : 0;
+#if defined(__SSE2__)
+    std::size_t i = 0;
+    for (; i + 16 <= size; i += 16) bits |= std::uint64_t{either16(at + i, ' ', '\t')} << i;
+    if (i < size) {
+        const std::size_t rest = size - i;
+        if (line.size() >= 16) {
+            // base + size is 16 or more: the 16 bytes ending there are the line's.
+            bits |= std::uint64_t{either16(at + size - 16, ' ', '\t') >> (16 - rest)} << i;
+        } else {
+            for (; i < size; ++i) bits |= std::uint64_t{at[i] == ' ' || at[i] == '\t'} << i;
+        }
+    }
+#else
+    for (std::size_t i = 0; i < size; ++i)
+        bits |= static_cast<std::uint64_t>(at[i] == ' ' || at[i] == '\t') << i;
+#endif
+    return bits;
 }
 
-// The words of a line, separated by blanks. Where the words start and end
+// The words of a line, separated by blanks, into `words`, which has room for
+// as many as the line can hold; their count. Where the words start and end
 // is read off 64 bytes at a time, rather than byte by byte.
-void splitWords(std::string_view line, std::vector<std::string_view>& words)
+std::size_t splitWords(std::string_view line, std::string_view* words)
 {
-    words.clear();
+    std::size_t count = 0;
     std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
     std::size_t start = 0;     // of the word being read
+    const auto take = [&](std::size_t from, std::size_t to) {
+        words[count++] = std::string_view(line.data() + from, to - from);
+    };
     for (std::size_t base = 0; base < line.size(); base += 64) {
-        const std::uint64_t word =
-            ~blanks(line.data() + base, std::min<std::size_t>(64, line.size() - base));
+        const std::uint64_t word = ~blanks(line, base);
         const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
-        const std::uint64_t starts = word & ~before;
-        for (std::uint64_t edges = starts | (~word & before); edges != 0; edges &= edges - 1) {
+        // Where words start and end, one after the other: the end of the
+        // word from the block before first, if one goes on into this one.
+        std::uint64_t edges = (word & ~before) | (~word & before);
+        const auto next = [&] {
             const auto at = base + static_cast<std::size_t>(std::countr_zero(edges));
-            if ((starts & (edges & -edges)) != 0)
-                start = at;
-            else
-                words.push_back(line.substr(start, at - start));
+            edges &= edges - 1;
+            return at;
+        };
+        if (inside != 0 && edges != 0) take(start, next());
+        while (edges != 0) {
+            start = next();
+            if (edges == 0) break;  // the word goes on into the next block
+            take(start, next());
         }
         inside = word >> 63;
     }
-    if (inside != 0) words.push_back(line.substr(start));
+    if (inside != 0) take(start, line.size());
+    return count;
 }
 
 }  // namespace
@@ -86,6 +106,16 @@ std::size_t LineReader::lineEnd(std::string_view unread) const
 {
     const char* from = unread.data() + scanned_;
     const std::size_t size = unread.size() - scanned_;
+#if defined(__SSE2__)
+    // One pass for both, 16 bytes at a time, then the few left one by one.
+    std::size_t i = 0;
+    for (; i + 16 <= size; i += 16)
+        if (const unsigned found = either16(from + i, '\n', '\r'); found != 0)
+            return scanned_ + i + static_cast<std::size_t>(std::countr_zero(found));
+    for (; i < size; ++i)
+        if (from[i] == '\n' || from[i] == '\r') break;
+    return scanned_ + i;
+#else
     const void* lf = std::memchr(from, '\n', size);
     const std::size_t beforeLF =
         lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - from) : size;
@@ -93,6 +123,7 @@ std::size_t LineReader::lineEnd(std::string_view unread) const
     const std::size_t end =
         cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - from) : beforeLF;
     return scanned_ + end;
+#endif
 }
 
 LineReader::LineReader(Input& in) : in_(in), buffer_(std::make_unique<char[]>(kBufferBytes)) {}
@@ -190,9 +221,11 @@ LineAnswerer::Answer LineAnswerer::give(const Outcome& o, bool json, TextBuffer&
 
 LineAnswerer::Answer LineAnswerer::answer(std::string_view line, TextBuffer& out)
 {
-    splitWords(line, words_);
-    if (words_.empty() || words_[0].starts_with("#")) return Answer::None;
-    parseOptions(words_, parsed_);
+    // A word and a blank take two bytes at least.
+    if (const std::size_t most = line.size() / 2 + 1; words_.size() < most) words_.resize(most);
+    const std::span<const std::string_view> words(words_.data(), splitWords(line, words_.data()));
+    if (words.empty() || words[0].starts_with("#")) return Answer::None;
+    parseOptions(words, parsed_);
     const ParseResult& r = parsed_;
     const bool waits = waits_ || r.waits;
     const bool json = json_ || r.json || waits;

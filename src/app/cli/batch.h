@@ -82,7 +82,9 @@ private:
     bool json_;
     bool waits_;
     HandReplay replay_;
-    // Kept from line to line, with the storage of their texts and lists.
+    // Kept from line to line, with the storage of their texts and lists;
+    // the words of a line are written into words_, as long as the longest
+    // line needed.
     std::vector<std::string_view> words_;
     ParseResult parsed_;
     Outcome outcome_;

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -40,11 +42,17 @@ struct Option {
     Apply apply;
 };
 
-bool readTiles(Parser& p, std::string_view value, std::vector<Code>& into)
+[[gnu::noinline]] bool tilesFailed(Parser& p, std::string_view value, const std::string& reason)
+{
+    return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+}
+
+[[gnu::always_inline]] inline bool readTiles(Parser& p, std::string_view value,
+                                             std::vector<Code>& into)
 {
     std::string reason;
     if (parseTiles(value, into, reason)) return true;
-    return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
+    return tilesFailed(p, value, reason);
 }
 
 void appendText(std::string& text, std::string_view value)
@@ -85,6 +93,26 @@ bool allEqual(const std::vector<Code>& t, std::size_t n)
     return t.size() == n && std::all_of(t.begin(), t.end(), [&](Code c) { return c == t[0]; });
 }
 
+// A meld's tiles sorted in place; the usual three or four without the
+// machinery of std::sort.
+void sortFew(std::vector<Code>& t)
+{
+    if (t.size() > 8) {
+        std::sort(t.begin(), t.end());
+        return;
+    }
+    // Through a pointer of its own: a code is characters, and every store of
+    // one could otherwise have changed the vector's.
+    Code* const d = t.data();
+    const std::size_t n = t.size();
+    for (std::size_t i = 1; i < n; ++i) {
+        const Code c = d[i];
+        std::size_t j = i;
+        for (; j > 0 && c < d[j - 1]; --j) d[j] = d[j - 1];
+        d[j] = c;
+    }
+}
+
 template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
 {
     MeldOption& m = p.hand().melds.next();
@@ -92,7 +120,7 @@ template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
     m.text.assign(value);
     m.tiles.clear();
     if (!readTiles(p, value, m.tiles)) return false;
-    std::sort(m.tiles.begin(), m.tiles.end());
+    sortFew(m.tiles);
     const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
                     : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
                                             : allEqual(m.tiles, 4);
@@ -115,13 +143,21 @@ bool setDora(Parser& p, std::string_view value)
     return true;
 }
 
+// The wind of each letter, E, S, W, N in either case; -1 for the rest.
+constexpr auto kWindOf = [] {
+    std::array<std::int8_t, 256> wind{};
+    wind.fill(-1);
+    const char letters[] = "ESWN";
+    for (int w = 0; w < 4; ++w) {
+        const auto upper = static_cast<unsigned char>(letters[w]);
+        wind[upper] = wind[upper | 0x20u] = static_cast<std::int8_t>(w);
+    }
+    return wind;
+}();
+
 int windIndex(std::string_view text)
 {
-    if (text == "E" || text == "e") return 0;
-    if (text == "S" || text == "s") return 1;
-    if (text == "W" || text == "w") return 2;
-    if (text == "N" || text == "n") return 3;
-    return -1;
+    return text.size() == 1 ? kWindOf[static_cast<unsigned char>(text[0])] : -1;
 }
 
 template <int HandOptions::*Wind, bool Parser::*Given>
@@ -204,54 +240,120 @@ struct Word {
     bool joinedValue = false;
 };
 
-Word splitWord(std::string_view word)
+[[gnu::noinline]] Word splitWord(std::string_view word)
 {
     Word w{word, {}};
-    if (!word.starts_with("--")) return w;
-    const std::size_t eq = word.find('=');
-    if (eq == std::string_view::npos) return w;
-    w.name = word.substr(0, eq);
-    w.value = word.substr(eq + 1);
-    w.joinedValue = true;
+    if (word.size() < 2 || word[0] != '-' || word[1] != '-') return w;
+    // Option names are short: the "=" is looked for byte by byte.
+    for (std::size_t eq = 2; eq < word.size(); ++eq) {
+        if (word[eq] != '=') continue;
+        w.name = word.substr(0, eq);
+        w.value = word.substr(eq + 1);
+        w.joinedValue = true;
+        break;
+    }
     return w;
 }
 
-// The options by length and third character ("-h" has none): nearly every
-// bucket holds one name, so a word is compared with one name at most.
 constexpr std::size_t kLongestName = 15;
-
-constexpr std::size_t bucketOf(std::string_view name)
-{
-    const auto third = name.size() > 2 ? static_cast<unsigned char>(name[2]) & 31u : 0u;
-    return name.size() * 32 + third;
-}
-
 constexpr std::size_t kOptionCount = std::size(kOptions);
 
-struct Buckets {
-    std::array<std::int8_t, (kLongestName + 1) * 32> first{};
-    std::array<std::int8_t, kOptionCount> next{};
+// A name of 2 to 16 bytes as two numbers that tell it from any other of its
+// length: its first and its last 8 bytes (4 or 2 for shorter names, which
+// then overlap), as loads from memory read them.
+struct NameKey {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    bool operator==(const NameKey&) const = default;
 };
 
-constexpr Buckets kBuckets = [] {
-    Buckets b;
-    b.first.fill(-1);
-    for (std::size_t i = kOptionCount; i-- > 0;) {
-        if (kOptions[i].name.size() > kLongestName) throw "option name too long";
-        const std::size_t key = bucketOf(kOptions[i].name);
-        b.next[i] = b.first[key];
-        b.first[key] = static_cast<std::int8_t>(i);
+template <typename Int> Int load(const char* at)
+{
+    Int n;
+    std::memcpy(&n, at, sizeof n);
+    return n;
+}
+
+NameKey keyOf(const char* at, std::size_t size)
+{
+    if (size >= 8) return {load<std::uint64_t>(at), load<std::uint64_t>(at + size - 8)};
+    if (size >= 4) return {load<std::uint32_t>(at), load<std::uint32_t>(at + size - 4)};
+    return {load<std::uint16_t>(at), load<std::uint16_t>(at + size - 2)};
+}
+
+// The same for the names of the table, worked out without loads.
+constexpr std::uint64_t packed(std::string_view bytes)
+{
+    std::uint64_t n = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::size_t place =
+            std::endian::native == std::endian::little ? i : bytes.size() - 1 - i;
+        n |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * place);
     }
-    return b;
+    return n;
+}
+
+constexpr NameKey constantKeyOf(std::string_view name)
+{
+    const std::size_t width = name.size() >= 8 ? 8 : name.size() >= 4 ? 4 : 2;
+    return {packed(name.substr(0, width)), packed(name.substr(name.size() - width))};
+}
+
+// The options by a hash of the length of their names and their third and
+// fourth bytes, which tells every name apart: a word is looked up with one
+// look at the table, which holds all that is read of the option.
+constexpr std::size_t kSlots = 64;
+
+constexpr std::size_t slotOf(std::size_t size, unsigned third, unsigned fourth)
+{
+    return (size + third * 5 + fourth * 21) & (kSlots - 1);
+}
+
+struct Slot {
+    NameKey key;
+    std::size_t size = 0;  // of the name; 0: no option here
+    Option option{};
+};
+
+constexpr auto kSlotTable = [] {
+    std::array<Slot, kSlots> slots{};
+    for (const Option& o : kOptions) {
+        const std::string_view n = o.name;
+        if (n.size() < 2 || n.size() > kLongestName) throw "option name of an unexpected length";
+        const auto byte = [&](std::size_t i) {
+            return i < n.size() ? static_cast<unsigned char>(n[i]) : 0u;
+        };
+        Slot& slot = slots[slotOf(n.size(), byte(2), byte(3))];
+        if (slot.size != 0) throw "two option names in one slot: change slotOf";
+        slot = {constantKeyOf(n), n.size(), o};
+    }
+    return slots;
 }();
 
-const Option* findOption(std::string_view name)
+[[gnu::always_inline]] inline const Option* findOption(std::string_view name)
 {
-    if (name.size() > kLongestName) return nullptr;
-    for (int i = kBuckets.first[bucketOf(name)]; i >= 0;
-         i = kBuckets.next[static_cast<std::size_t>(i)])
-        if (kOptions[i].name == name) return &kOptions[i];
-    return nullptr;
+    const std::size_t size = name.size();
+    if (size < 2 || size > kLongestName) return nullptr;
+    const unsigned third = size > 2 ? static_cast<unsigned char>(name[2]) : 0u;
+    const unsigned fourth = size > 3 ? static_cast<unsigned char>(name[3]) : 0u;
+    const Slot& slot = kSlotTable[slotOf(size, third, fourth)];
+    if (slot.size != size || !(slot.key == keyOf(name.data(), size))) return nullptr;
+    return &slot.option;
+}
+
+// The option a word names, and the value joined to it with "=" (then
+// `joined`).
+[[gnu::always_inline]] inline const Option* lookUp(std::string_view word, std::string_view& value,
+                                                   bool& joined)
+{
+    joined = false;
+    // A name holds no "=": a word that is one is no name and value.
+    if (const Option* o = findOption(word)) return o;
+    const Word w = splitWord(word);
+    if (!w.joinedValue) return nullptr;
+    value = w.value;
+    joined = true;
+    return findOption(w.name);
 }
 
 // A separate word after an option is its value unless it looks like the
@@ -290,30 +392,31 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
     bool ended = false;  // "--" seen
     while (ok && i < args.size()) {
         const std::string_view word = args[i++];
-        if (word == "--") {
+        if (word.size() == 2 && word[0] == '-' && word[1] == '-') {
             ended = true;
             break;
         }
-        Word w = splitWord(word);
-        const Option* o = findOption(w.name);
+        std::string_view value;
+        bool joined;
+        const Option* o = lookUp(word, value, joined);
         if (!o) {
             ok = p.fail(word.empty() ? "an empty argument is not an option (see --help)"
                                      : echo(word) + ": unknown option (see --help)");
             break;
         }
-        if (o->takesValue && !w.joinedValue) {
+        if (o->takesValue && !joined) {
             if (i >= args.size() || !isValueWord(args[i])) {
                 ok = p.fail(std::string(o->name) + ": missing argument");
                 break;
             }
-            w.value = args[i++];
-        } else if (!o->takesValue && w.joinedValue) {
+            value = args[i++];
+        } else if (!o->takesValue && joined) {
             ok = p.fail(echo(word) + ": " + std::string(o->name) + " takes no value");
             break;
         }
         if (o->describesHand && r.firstHandOption.empty()) r.firstHandOption = o->name;
         p.opt = o->name;
-        ok = o->apply(p, w.value);
+        ok = o->apply(p, value);
     }
     if (ok && ended && i < args.size())
         ok = p.fail(quoted(args[i]) + ": unexpected argument after -- (see --help)");
@@ -326,10 +429,10 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
             if (word == "--") break;
             if (word == "--json") r.json = true;
             if (word == "--waits") r.waits = true;
-            const Word w = splitWord(word);
-            const Option* o = findOption(w.name);
-            if (o && o->takesValue && !w.joinedValue && i < args.size() && isValueWord(args[i]))
-                ++i;
+            std::string_view value;
+            bool joined;
+            const Option* o = lookUp(word, value, joined);
+            if (o && o->takesValue && !joined && i < args.size() && isValueWord(args[i])) ++i;
         }
         return;
     }

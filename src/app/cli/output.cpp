@@ -3,6 +3,7 @@
 #include "app/cli/output.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,10 @@
 #include "model/notation.h"
 #include "model/utf8.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tenho::cli {
 
 namespace {
@@ -19,8 +24,9 @@ namespace {
 // The answers are written straight into the output: each piece reserves the
 // most it can take and writes through a pointer.
 
-// As JSON, every byte of a text takes at most six ("\u001f"); the quotes two.
-constexpr std::size_t jsonRoom(std::size_t bytes) { return 6 * bytes + 2; }
+// As JSON, every byte of a text takes at most six ("\u001f"); the quotes two,
+// and the writing 16 bytes at a time as many again past the end.
+constexpr std::size_t jsonRoom(std::size_t bytes) { return 6 * bytes + 2 + 16; }
 
 template <std::size_t N> char* put(char* at, const char (&text)[N])
 {
@@ -34,134 +40,165 @@ char* put(char* at, std::string_view text)
     return at + text.size();
 }
 
-enum ByteClass : std::uint8_t { kAsIs, kEscaped, kMultiByte };
+// A JSON string is written character by character, the common ones without
+// a look at anything but their first byte: printable ASCII as itself, the
+// two-character escapes, and the three-byte UTF-8 characters whose lead byte
+// leaves their continuation bytes free (the kana and kanji of every label).
+// Anything else, a control character or another non-ASCII piece, goes the
+// long way.
+enum JsonKind : std::uint8_t { kPlain, kShortEscape, kThreeBytes, kLongWay };
 
-constexpr auto kClassOf = [] {
-    std::array<ByteClass, 256> c{};
-    for (int b = 0; b < 0x20; ++b) c[static_cast<std::size_t>(b)] = kEscaped;
-    c['"'] = kEscaped;
-    c['\\'] = kEscaped;
-    for (int b = 0x80; b < 0x100; ++b) c[static_cast<std::size_t>(b)] = kMultiByte;
-    return c;
-}();
-
-// A text that is well-formed UTF-8 and holds no control character but CR,
-// LF and tab (every label the calculator writes) is written in one pass
-// that decides nothing byte by byte: each byte is written as itself or as
-// its two-character escape, while a state machine follows the UTF-8 and a
-// flag notes any other control character. Any other text is written again,
-// piece by piece.
-//
-// The UTF-8 state machine: bytes by class, then the next state for a state
-// and a class; 0 accepts, 12 rejects for good. Well-formed is what
-// utf8PieceAt calls valid (no overlong forms, no surrogates, nothing past
-// U+10FFFF).
-constexpr std::uint8_t kUtf8[] = {
-    // clang-format off
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
-    1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,
-    7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,7, 7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,7,
-    8,8,2,2,2,2,2,2,2,2,2,2,2,2,2,2, 2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,
-    10,3,3,3,3,3,3,3,3,3,3,3,3,4,3,3, 11,6,6,6,5,8,8,8,8,8,8,8,8,8,8,8,
-    0,12,24,36,60,96,84,12,12,12,48,72, 12,12,12,12,12,12,12,12,12,12,12,12,
-    12,0,12,12,12,12,12,0,12,0,12,12, 12,24,12,12,12,12,12,24,12,24,12,12,
-    12,12,12,12,12,12,12,24,12,12,12,12, 12,24,12,12,12,12,12,12,12,24,12,12,
-    12,12,12,12,12,12,12,36,12,36,12,12, 12,36,12,12,12,12,12,36,12,36,12,12,
-    12,36,12,12,12,12,12,12,12,12,12,12,
-    // clang-format on
+struct JsonByte {
+    JsonKind kind;
+    char escape;  // after the backslash, for kShortEscape
 };
 
-// Each byte as itself or its escape: the two characters, and how many of
-// them count; 0 for a control character that needs the long escape.
-struct Escape {
-    char text[2];
-    std::uint8_t length;
-};
-
-constexpr auto kEscapeOf = [] {
-    std::array<Escape, 256> e{};
+constexpr auto kJsonByteOf = [] {
+    std::array<JsonByte, 256> k{};
     for (int b = 0; b < 256; ++b)
-        e[static_cast<std::size_t>(b)] = {{static_cast<char>(b), '\0'},
-                                          b < 0x20 ? std::uint8_t{0} : std::uint8_t{1}};
-    e['"'] = {{'\\', '"'}, 2};
-    e['\\'] = {{'\\', '\\'}, 2};
-    e['\r'] = {{'\\', 'r'}, 2};
-    e['\n'] = {{'\\', 'n'}, 2};
-    e['\t'] = {{'\\', 't'}, 2};
-    return e;
+        k[static_cast<std::size_t>(b)] = {b < 0x20 || b >= 0x80 ? kLongWay : kPlain, '\0'};
+    k['"'] = {kShortEscape, '"'};
+    k['\\'] = {kShortEscape, '\\'};
+    k['\r'] = {kShortEscape, 'r'};
+    k['\n'] = {kShortEscape, 'n'};
+    k['\t'] = {kShortEscape, 't'};
+    for (int b = 0xE1; b <= 0xEF; ++b)
+        if (b != 0xED) k[static_cast<std::size_t>(b)] = {kThreeBytes, '\0'};
+    return k;
 }();
 
-char* putJsonStringByPieces(char* at, std::string_view text);
+constexpr bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-char* putJsonString(char* at, std::string_view text)
+// Writes the character (or ill-formed piece) at `p`, which is before the end
+// of `text`, and moves `p` past it.
+char* putJsonCharacter(char* at, const char*& p, std::string_view text)
 {
-    char* const start = at;
-    *at++ = '"';
-    unsigned state = 0;
-    bool control = false;
-    for (char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        state = kUtf8[256 + state + kUtf8[b]];
-        const Escape& e = kEscapeOf[b];
-        std::memcpy(at, e.text, 2);
-        at += e.length;
-        control = control || e.length == 0;
+    const char* const end = text.data() + text.size();
+    const auto ch = static_cast<unsigned char>(*p);
+    const JsonByte& k = kJsonByteOf[ch];
+    if (k.kind == kPlain) {
+        *at++ = *p++;
+        return at;
     }
-    if (state != 0 || control) return putJsonStringByPieces(start, text);
-    *at++ = '"';
+    if (k.kind == kThreeBytes && end - p >= 3 && isContinuation(static_cast<unsigned char>(p[1])) &&
+        isContinuation(static_cast<unsigned char>(p[2]))) {
+        std::memcpy(at, p, 3);
+        p += 3;
+        return at + 3;
+    }
+    if (k.kind == kShortEscape) {
+        *at++ = '\\';
+        *at++ = k.escape;
+        ++p;
+        return at;
+    }
+    if (ch < 0x80) {
+        constexpr char kHex[] = "0123456789abcdef";
+        at = put(at, "\\u00");
+        *at++ = kHex[ch >> 4];
+        *at++ = kHex[ch & 15];
+        ++p;
+        return at;
+    }
+    const Utf8Piece piece = utf8PieceAt(text, static_cast<std::size_t>(p - text.data()));
+    if (piece.valid) {
+        std::memcpy(at, p, piece.size);
+        at += piece.size;
+    } else {
+        at = put(at, kReplacementCharacter);
+    }
+    p += piece.size;
     return at;
 }
 
-char* putJsonStringByPieces(char* at, std::string_view text)
+#if defined(__SSE2__)
+template <typename Int> std::uint64_t load(const char* at)
+{
+    Int n;
+    std::memcpy(&n, at, sizeof n);
+    return n;
+}
+
+// The `size` bytes at `at`, 0 < size < 16, then zeros, read in a few loads
+// that stay inside them (overlapping where the size is not theirs).
+__m128i loadFew(const char* at, std::size_t size)
+{
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    if (size >= 8) {
+        low = load<std::uint64_t>(at);
+        if (size > 8) high = load<std::uint64_t>(at + size - 8) >> (8 * (16 - size));
+    } else if (size >= 4) {
+        low = load<std::uint32_t>(at) | load<std::uint32_t>(at + size - 4) << (8 * (size - 4));
+    } else if (size >= 2) {
+        low = load<std::uint16_t>(at) | load<std::uint16_t>(at + size - 2) << (8 * (size - 2));
+    } else {
+        low = static_cast<unsigned char>(*at);
+    }
+    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+}
+#endif
+
+char* putJsonString(char* at, std::string_view text)
 {
     *at++ = '"';
-    for (std::size_t i = 0; i < text.size();) {
-        const auto ch = static_cast<unsigned char>(text[i]);
-        switch (kClassOf[ch]) {
-        case kAsIs:
-            *at++ = static_cast<char>(ch);
-            ++i;
-            break;
-        case kMultiByte: {
-            const Utf8Piece p = utf8PieceAt(text, i);
-            if (p.valid) {
-                for (std::size_t k = 0; k < p.size; ++k) *at++ = text[i + k];
-            } else {
-                at = put(at, kReplacementCharacter);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+#if defined(__SSE2__)
+    // 16 bytes at a time (the last few padded with zeros), copied whole,
+    // then taken up to the first byte to escape, as long as what comes
+    // before it is printable ASCII and three-byte characters of the kind
+    // above; a character cut off by the end of the block is left to the
+    // next. Anything else is written by the character.
+    while (p != end) {
+        const auto left = static_cast<std::size_t>(end - p);
+        const __m128i v =
+            left >= 16 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)) : loadFew(p, left);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at), v);
+        const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+        const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+        const unsigned nonAscii = mask(v);
+        // The padding counts among these, as control characters.
+        const unsigned escaped = (mask(_mm_cmplt_epi8(v, bytes(0x20))) & ~nonAscii) |
+                                 mask(_mm_cmpeq_epi8(v, bytes('"'))) |
+                                 mask(_mm_cmpeq_epi8(v, bytes('\\')));
+        const unsigned continuation = mask(_mm_cmplt_epi8(v, bytes(0xC0)));  // 0x80..0xBF
+        const unsigned lead =
+            mask(_mm_and_si128(_mm_cmpgt_epi8(v, bytes(0xE0)), _mm_cmplt_epi8(v, bytes(0xF0)))) &
+            ~mask(_mm_cmpeq_epi8(v, bytes(0xED)));
+        const unsigned limit = static_cast<unsigned>(std::countr_zero(escaped | 0x10000u));
+        const unsigned before = (1u << limit) - 1;  // the bytes before the first to escape
+        const unsigned expected = lead << 1 | lead << 2;
+        if (((nonAscii ^ (lead | expected)) & before) == 0 &&
+            ((continuation ^ expected) & before) == 0) {
+            const unsigned cut = lead & before & ~(before >> 2);
+            const unsigned taken = cut != 0 ? static_cast<unsigned>(std::countr_zero(cut)) : limit;
+            at += taken;
+            p += taken;
+            if (p == end) break;
+            if (taken == limit && limit < 16) {
+                // A byte to escape: CR LF, the usual one, together.
+                const JsonByte& k = kJsonByteOf[static_cast<unsigned char>(*p)];
+                if (k.kind == kShortEscape) {
+                    if (*p == '\r' && end - p >= 2 && p[1] == '\n') {
+                        at = put(at, "\\r\\n");
+                        p += 2;
+                    } else {
+                        *at++ = '\\';
+                        *at++ = k.escape;
+                        ++p;
+                    }
+                    continue;
+                }
+            } else if (taken != 0) {
+                continue;
             }
-            i += p.size;
-            break;
         }
-        case kEscaped:
-            ++i;
-            *at++ = '\\';
-            switch (ch) {
-            case '"':
-            case '\\':
-                *at++ = static_cast<char>(ch);
-                break;
-            case '\r':
-                *at++ = 'r';
-                break;
-            case '\n':
-                *at++ = 'n';
-                break;
-            case '\t':
-                *at++ = 't';
-                break;
-            default: {
-                constexpr char kHex[] = "0123456789abcdef";
-                at = put(at, "u00");
-                *at++ = kHex[ch >> 4];
-                *at++ = kHex[ch & 15];
-            }
-            }
-            break;
-        }
+        at = putJsonCharacter(at, p, text);
     }
+#else
+    while (p != end) at = putJsonCharacter(at, p, text);
+#endif
     *at++ = '"';
     return at;
 }
