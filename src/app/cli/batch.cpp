@@ -99,6 +99,18 @@ std::size_t splitWords(std::string_view line, std::string_view* words)
     return count;
 }
 
+// Whether "-waits" occurs in the line. Its "w" is rare in a line ("--win"
+// has the only other), so the search goes from "w" to "w" rather than from
+// "-" to "-", of which every option has two.
+bool mentionsWaits(std::string_view line)
+{
+    constexpr std::string_view kWaits = "waits";
+    for (std::size_t at = line.find('w', 1); at != std::string_view::npos;
+         at = line.find('w', at + 1))
+        if (line[at - 1] == '-' && line.substr(at, kWaits.size()) == kWaits) return true;
+    return false;
+}
+
 }  // namespace
 
 // Where the first LF or CR lies in unread[scanned_..], or unread.size().
@@ -370,7 +382,7 @@ public:
         // A line with --waits takes some thirty times as long, and its answer
         // is as many times as long: it weighs more, so that a chunk of them
         // is no larger, and the ring no fuller, than one of plain lines.
-        const bool waits = options_.waits || (!tooLong && line.find("-waits") != line.npos);
+        const bool waits = options_.waits || (!tooLong && mentionsWaits(line));
         c.add(line, tooLong, waits ? kWaitsWeight : 1);
         if (c.weight >= chunkWeight_ || c.text.size() >= kChunkBytes) dispatch();
     }
