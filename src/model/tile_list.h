@@ -61,10 +61,7 @@ public:
             sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at), w));
             sum = _mm_add_epi16(sum, _mm_cmpeq_epi16(_mm_loadu_si128(at + 1), w));
         }
-        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
-        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
-        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
-        return -static_cast<short>(_mm_cvtsi128_si32(sum));
+        return matches(sum);
 #else
         int n = 0;
         for (const TileList* list : lists)
@@ -97,13 +94,7 @@ public:
                 sums[k] = _mm_add_epi16(sums[k], _mm_add_epi16(_mm_cmpeq_epi16(low, want[k]),
                                                                _mm_cmpeq_epi16(high, want[k])));
         }
-        for (std::size_t k = 0; k < K; ++k) {
-            __m128i sum = sums[k];
-            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
-            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
-            sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
-            counts[k] = -static_cast<short>(_mm_cvtsi128_si32(sum));
-        }
+        for (std::size_t k = 0; k < K; ++k) counts[k] = matches(sums[k]);
 #else
         for (std::size_t k = 0; k < K; ++k) counts[k] = countOf(codes[k], lists);
 #endif
@@ -137,13 +128,7 @@ public:
                     _mm_cmpgt_epi16(_mm_set1_epi16(static_cast<unsigned char>(chars[0])), ch));
             }
         }
-        for (std::size_t k = 0; k <= K; ++k) {
-            __m128i s = sums[k];
-            s = _mm_add_epi16(s, _mm_srli_si128(s, 8));
-            s = _mm_add_epi16(s, _mm_srli_si128(s, 4));
-            s = _mm_add_epi16(s, _mm_srli_si128(s, 2));
-            counts[k] = -static_cast<short>(_mm_cvtsi128_si32(s));
-        }
+        for (std::size_t k = 0; k <= K; ++k) counts[k] = matches(sums[k]);
 #else
         for (const TileList* list : lists)
             for (Code c : list->items_) {
@@ -226,6 +211,17 @@ public:
     int index = -1;
 
 private:
+#if defined(__SSE2__)
+    // The matches summed in eight lanes, each match -1: their number.
+    static int matches(__m128i sum)
+    {
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 8));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 4));
+        sum = _mm_add_epi16(sum, _mm_srli_si128(sum, 2));
+        return -static_cast<short>(_mm_cvtsi128_si32(sum));
+    }
+#endif
+
     std::array<Code, kCapacity> items_{};  // past count_: empty codes, always
     std::int16_t count_ = 0;
     bool sorted_ = false;
