@@ -256,7 +256,6 @@ struct Word {
 }
 
 constexpr std::size_t kLongestName = 15;
-constexpr std::size_t kOptionCount = std::size(kOptions);
 
 // A name of 2 to 16 bytes as two numbers that tell it from any other of its
 // length: its first and its last 8 bytes (4 or 2 for shorter names, which
