@@ -42,47 +42,19 @@ enum class Entry {
 
 inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
 
-class TENHO {
-    template <std::size_t N, typename T> static constexpr std::array<T, N> filled(const T& value)
-    {
-        std::array<T, N> a;
-        a.fill(value);
-        return a;
-    }
+namespace detail {
+template <std::size_t N, typename T> constexpr std::array<T, N> filled(const T& value)
+{
+    std::array<T, N> a;
+    a.fill(value);
+    return a;
+}
+}  // namespace detail
 
-public:
-    explicit TENHO(Host& host);
-    // A copy of the whole state of `other` that shows through `host`, to try
-    // what the calculator would do without touching `other`. It keeps no
-    // pointer into `other`: PAI_CTL, PAI_CTL_LIST and PAI_ARRAY are cleared
-    // (every routine sets them before it reads them).
-    TENHO(const TENHO& other, Host& host) : TENHO(other)
-    {
-        host_ = &host;
-        PAI_CTL = nullptr;
-        PAI_CTL_LIST = nullptr;
-        PAI_ARRAY = {};
-    }
-    TENHO& operator=(const TENHO&) = delete;
-
-    Host& host() { return *host_; }
-    // Puts `host` in the place of the current host and returns the one it
-    // replaces: a typed hand answers the call dialogs itself while it is
-    // entered (entry/typed_hand.h).
-    Host& replaceHost(Host& host)
-    {
-        Host& before = *host_;
-        host_ = &host;
-        return before;
-    }
-
-    // Back to the state of a calculator just built on the same host, as if
-    // made anew: every list, picture, box, variable and rule flag, the caption
-    // empty and no result dialog. Only the application's folder and the
-    // project's page stay. For
-    // scoring one hand after another without building a window each time.
-    void restart();
-
+// The window's controls and window-level variables: plain values only, so
+// that a calculator is set back to its start by copying them as one block
+// (TENHO::restart).
+struct TENHOState {
     // ---------------------------------------------------------------- controls
     // Always one of the window's fixed captions (Form_Load, CMD_Click), held
     // where they are.
@@ -98,17 +70,17 @@ public:
     static_assert(HAI[0] == Picture{0, true} && HAI[33] == Picture{33, true});  // drawTiles
     std::array<Picture, 13> T_HAI;                                              // concealed hand
     // Placeholders; JUMP(j) lies over T_HAI(12 - j).
-    std::array<Picture, 12> JUMP = filled<12>(Picture{image::kPlaceholder, false});
+    std::array<Picture, 12> JUMP = detail::filled<12>(Picture{image::kPlaceholder, false});
     // Meld frames 1..4 (index 0 unused, so NAKI[1][2] is NAKI1(2)). Picture 0
     // is the rightmost; KAN_KAN[k][0] lies over NAKI[k][3], [1] over NAKI[k][0].
     std::array<std::array<Picture, 4>, 5> NAKI;
     std::array<std::array<Picture, 2>, 5> KAN_KAN =
-        filled<5>(filled<2>(Picture{image::kFaceDown, false}));
+        detail::filled<5>(detail::filled<2>(Picture{image::kFaceDown, false}));
     std::array<Picture, 8> DORA;
     Picture ENDPAI;
 
     // List(0) concealed tiles, List(1)..List(4) melds 1..4; all sorted.
-    std::array<TileList, 5> List = filled<5>(TileList(true));
+    std::array<TileList, 5> List = detail::filled<5>(TileList(true));
     TileList List2{false};  // dora indicators in order of entry
     TileList ListTEMP{true};
     TileList ListTemp2{true};
@@ -133,15 +105,6 @@ public:
     static const std::array<std::string_view, 4> kI_listItems;
     static const std::array<std::string_view, 6> kC_OPTIONCaptions;
     static const std::array<std::string_view, 6> kC_OPTIONToolTips;
-
-    // Result dialog: created by the first write to a label, destroyed by
-    // either of its buttons.
-    std::optional<HAN_number> hanNumber;
-    HAN_number& HAN()
-    {
-        if (!hanNumber) hanNumber.emplace();
-        return *hanNumber;
-    }
 
     // ------------------------------------------------------------ rule flags
     Integer RULE_KUITAN = 0;
@@ -184,6 +147,50 @@ public:
     Integer FU_SUU = 0;
     FixedText<4> NAKI_SENTAKU;  // the call chosen: "0" チー .. "3" none
     Integer ANKAN_FLAG = 0;
+};
+
+class TENHO : public TENHOState {
+public:
+    explicit TENHO(Host& host);
+    // A copy of the whole state of `other` that shows through `host`, to try
+    // what the calculator would do without touching `other`. It keeps no
+    // pointer into `other`: PAI_CTL, PAI_CTL_LIST and PAI_ARRAY are cleared
+    // (every routine sets them before it reads them).
+    TENHO(const TENHO& other, Host& host) : TENHO(other)
+    {
+        host_ = &host;
+        PAI_CTL = nullptr;
+        PAI_CTL_LIST = nullptr;
+        PAI_ARRAY = {};
+    }
+    TENHO& operator=(const TENHO&) = delete;
+
+    Host& host() { return *host_; }
+    // Puts `host` in the place of the current host and returns the one it
+    // replaces: a typed hand answers the call dialogs itself while it is
+    // entered (entry/typed_hand.h).
+    Host& replaceHost(Host& host)
+    {
+        Host& before = *host_;
+        host_ = &host;
+        return before;
+    }
+
+    // Back to the state of a calculator just built on the same host, as if
+    // made anew: every list, picture, box, variable and rule flag, the caption
+    // empty and no result dialog. Only the application's folder and the
+    // project's page stay. For
+    // scoring one hand after another without building a window each time.
+    void restart();
+
+    // Result dialog: created by the first write to a label, destroyed by
+    // either of its buttons.
+    std::optional<HAN_number> hanNumber;
+    HAN_number& HAN()
+    {
+        if (!hanNumber) hanNumber.emplace();
+        return *hanNumber;
+    }
 
     // The application's own folder (for the help file).
     std::string appPath;
