@@ -114,25 +114,22 @@ constexpr auto kFourOfDense = [] {
     return four;
 }();
 
-// The dense index of a code, or kNotATile for anything that is no tile.
+// The dense index of a code, or kNotATile for anything that is no tile,
+// under the code's place in the palette's table.
 constexpr std::uint8_t kNotATile = 0x80;
-constexpr auto kDenseOfDigits = [] {
-    std::array<std::uint8_t, 100> dense{};
-    for (int d = 0; d < 100; ++d) {
-        const int kind =
-            paletteIndex(Code(static_cast<char>('0' + d / 10), static_cast<char>('0' + d % 10)));
-        dense[static_cast<std::size_t>(d)] =
-            kind < 0 ? kNotATile : kDenseOfKind[static_cast<std::size_t>(kind)];
+constexpr auto kDenseOfCode = [] {
+    std::array<std::uint8_t, detail::kPaletteRoom> dense{};
+    for (std::size_t at = 0; at < dense.size(); ++at) {
+        const int kind = detail::kPaletteOf[at];
+        dense[at] = kind < 0 ? kNotATile : kDenseOfKind[static_cast<std::size_t>(kind)];
     }
     return dense;
 }();
 
 std::uint8_t denseIndex(Code c)
 {
-    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()) - '0');
-    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()) - '0');
-    if (suit >= 10 || rank >= 10) return kNotATile;
-    return kDenseOfDigits[suit * 10 + rank];
+    const std::uint16_t at = detail::paletteSlot(c);
+    return at < detail::kPaletteRoom ? kDenseOfCode[at] : kNotATile;
 }
 
 // How many of each tile are left, by dense index, and which are left at all

@@ -88,29 +88,42 @@ inline constexpr std::array<Code, kTileKinds> kHaiCodes = {
 };
 
 namespace detail {
-// Palette index of every pair of digits, suit * 10 + rank; -1 where there is
-// no tile.
+// Palette index of a code, under the code's two bytes less "00" taken as
+// one little-endian number: the suit digit's value in the low byte, the
+// rank digit's in the high one. Everything below 0x090A that is no tile,
+// a low byte over 9 included, holds -1; a byte below '0' borrows and lands
+// on a low byte of 0xD0 or more, or on a number past the table.
+inline constexpr std::size_t kPaletteRoom = 0x090A;
 inline constexpr auto kPaletteOf = [] {
-    std::array<std::int8_t, 100> t{};
+    std::array<std::int8_t, kPaletteRoom> t{};
+    for (auto& v : t) v = -1;
     for (int suit = 0; suit < 10; ++suit)
-        for (int rank = 0; rank < 10; ++rank) {
+        for (int rank = 1; rank < 10; ++rank) {
             int index = -1;
-            if (suit <= 2 && rank >= 1) index = suit * 9 + rank - 1;
+            if (suit <= 2) index = suit * 9 + rank - 1;
             if (suit >= 3 && rank == 1) index = 27 + suit - 3;
-            t[static_cast<std::size_t>(suit * 10 + rank)] = static_cast<std::int8_t>(index);
+            t[static_cast<std::size_t>(rank << 8 | suit)] = static_cast<std::int8_t>(index);
         }
     return t;
 }();
+
+// The place of a code in tables laid out as kPaletteOf; kPaletteRoom or more
+// for a code outside them, which is no tile.
+constexpr std::uint16_t paletteSlot(Code c)
+{
+    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()));
+    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()));
+    return static_cast<std::uint16_t>((rank << 8 | suit) - 0x3030u);
+}
 }  // namespace detail
 
 // Palette index of a code, or -1 for anything that is not one of the 34 codes.
-// Every entry check and every tile picture asks this, so it is one look-up.
+// Every entry check and every tile picture asks this, so it is one compare
+// and one look-up.
 constexpr int paletteIndex(Code c)
 {
-    const auto suit = static_cast<unsigned>(static_cast<unsigned char>(c.suit()) - '0');
-    const auto rank = static_cast<unsigned>(static_cast<unsigned char>(c.rank()) - '0');
-    if (suit >= 10 || rank >= 10) return -1;
-    return detail::kPaletteOf[suit * 10 + rank];
+    const std::uint16_t at = detail::paletteSlot(c);
+    return at < detail::kPaletteRoom ? detail::kPaletteOf[at] : -1;
 }
 
 // Honour: first digit 3 or more. Number tile: first digit 0, 1 or 2, a

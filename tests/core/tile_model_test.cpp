@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "core/test_support.h"
@@ -55,6 +57,14 @@ TEST(TileCode, PaletteIndexFollowsCodeOrder)
     EXPECT_EQ(paletteIndex(Code::fromText("00")), -1);
     EXPECT_EQ(paletteIndex(Code::fromText("10")), -1);
     EXPECT_EQ(paletteIndex(Code()), -1);
+    // Every pair of bytes: the place of its code among the 34, or -1.
+    for (unsigned b = 0; b < 0x10000; ++b) {
+        const Code c(static_cast<char>(b & 0xFF), static_cast<char>(b >> 8));
+        const auto* found = std::find(kHaiCodes.begin(), kHaiCodes.end(), c);
+        const int want =
+            found == kHaiCodes.end() ? -1 : static_cast<int>(found - kHaiCodes.begin());
+        ASSERT_EQ(paletteIndex(c), want) << "bytes " << (b & 0xFF) << ", " << (b >> 8);
+    }
 }
 
 TEST(TileList, ReadsEmptyPastTheEnd)
