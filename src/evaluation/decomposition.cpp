@@ -617,7 +617,79 @@ void TENHO::NAKI_KENSA()
     if (meldCount() >= 1) NAKI_SHOUGOU();
 }
 
+namespace {
+
+// The key of a list's first three items when they are tiles, ":" + their
+// codes + ":", as its eight bytes in text order read as a little-endian
+// number; 0 otherwise.
+std::uint64_t tileKeyOfThree(const TileList& list)
+{
+    const Code* c = list.begin();  // three places at least, past the count empty
+    if (paletteIndex(c[0]) < 0 || paletteIndex(c[1]) < 0 || paletteIndex(c[2]) < 0) return 0;
+    return std::uint64_t{':'} | std::uint64_t{c[0].raw()} << 8 | std::uint64_t{c[1].raw()} << 24 |
+           std::uint64_t{c[2].raw()} << 40 | std::uint64_t{':'} << 56;
+}
+
+}  // namespace
+
+// MENTSU_KEYS is the groups' keys in order, and each meld takes the first
+// occurrence of its key out. When the four groups and the melds hold tiles
+// and the pair at most two, every key but the pair's (last, six characters
+// at most) is eight, colons only at its ends, so a meld's key can only be
+// found where a group's key begins: the keys are compared as numbers and
+// the texts written once at the end. Returns false, having changed
+// nothing, for anything else.
+bool TENHO::matchWholeKeys()
+{
+    if constexpr (std::endian::native != std::endian::little) return false;
+    if (!MENTSU_KEYS.empty() || !ListEND[4].item(2).empty()) return false;
+    const int m = meldCount();
+    std::array<std::uint64_t, 4> groups;
+    for (std::size_t g = 0; g < 4; ++g) {
+        groups[g] = tileKeyOfThree(ListEND[g]);
+        if (groups[g] == 0) return false;
+    }
+    std::array<std::uint64_t, 4> melds{};
+    for (int k = 1; k <= m; ++k) {
+        melds[static_cast<std::size_t>(k - 1)] = tileKeyOfThree(List[static_cast<std::size_t>(k)]);
+        if (melds[static_cast<std::size_t>(k - 1)] == 0) return false;
+    }
+    unsigned left = 0xF;  // the groups not taken yet, bit g
+    bool all = true;
+    std::uint64_t lastKey = 0;
+    for (int k = 0; k < m && all; ++k) {
+        lastKey = melds[static_cast<std::size_t>(k)];
+        unsigned hit = 0;
+        for (std::size_t g = 0; g < 4; ++g)
+            hit |= (left >> g & 1) != 0 && groups[g] == lastKey ? 1u << g : 0u;
+        if (hit == 0)
+            all = false;
+        else
+            left &= ~(hit & (~hit + 1));  // the first of them
+    }
+    char text[MENTSU_KEYS.kCapacity];
+    std::size_t n = 0;
+    for (std::size_t g = 0; g < 4; ++g)
+        if ((left >> g & 1) != 0) {
+            std::memcpy(text + n, &groups[g], 8);
+            n += 8;
+        }
+    MENTSU_KEYS.assign(std::string_view(text, n));
+    appendKey(MENTSU_KEYS, ListEND[4]);
+    if (m >= 1) {
+        std::memcpy(text, &lastKey, 8);
+        MENTSU_KEY.assign(std::string_view(text, 8));
+    }
+    BUNKAI_NG = all ? '0' : '1';
+    return true;
+}
+
 void TENHO::NAKI_SHOUGOU()
+{
+    if (!matchWholeKeys()) matchKeyTexts();
+}
+
+void TENHO::matchKeyTexts()
 {
     for (const TileList& group : ListEND) appendKey(MENTSU_KEYS, group);
     const int m = meldCount();

@@ -298,6 +298,10 @@ public:
     // ListEND(0..4), List(1..4), NAKIk(2) → MENTSU_KEYS, MENTSU_KEY,
     // BUNKAI_NG ('1': a called meld is not among the groups).
     void NAKI_SHOUGOU();
+    // NAKI_SHOUGOU is the first that can: the keys compared as numbers
+    // (false when the lists hold anything but tiles), then as texts.
+    bool matchWholeKeys();
+    void matchKeyTexts();
 
     // ------------------------------- seven pairs, thirteen orphans, nine gates
     // List(0), Text1 → List3 (the hand and the winning tile), HANTEI; yakuman.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -195,6 +196,7 @@ TEST(DecompositionReference, AgreesOnGeneratedHands)
 TEST(DecompositionReference, CountSearchLeavesWhatTheListSearchLeaves)
 {
     std::mt19937 rng(20261209);
+    std::array<int, 2> compared{};  // meld checks by numbers and texts: found, not found
     for (int n = 0; n < 10000; ++n) {
         const GeneratedHand h = generateHand(rng);
         std::mt19937 same = rng;
@@ -215,7 +217,30 @@ TEST(DecompositionReference, CountSearchLeavesWhatTheListSearchLeaves)
         for (std::size_t g = 0; g < 5; ++g) ASSERT_EQ(codes(a.ListEND[g]), codes(b.ListEND[g]));
         ASSERT_EQ(a.MENTSU_KEYS, b.MENTSU_KEYS);
         ASSERT_EQ(a.MENTSU_KEY, b.MENTSU_KEY);
+        // The meld check on the split found, by numbers and by texts; then
+        // with the first meld a triplet of some tile, found or not.
+        if (b.meldCount() == 0 || b.HANTEI != 0) continue;
+        for (int round = 0; round < 2; ++round) {
+            Calculator numbers, texts;
+            const Code c = kHaiCodes[rng() % kHaiCodes.size()];
+            const std::array<Code, TileList::kCapacity> triplet{c, c, c};
+            for (TENHO* t : {&numbers.t, &texts.t}) {
+                static_cast<TENHOState&>(*t) = b;
+                if (round == 1) t->List[1].assign(triplet, 3);
+                t->MENTSU_KEYS.clear();
+                t->MENTSU_KEY.clear();
+                t->BUNKAI_NG = 'x';
+            }
+            ASSERT_TRUE(numbers.t.matchWholeKeys());
+            texts.t.matchKeyTexts();
+            ++compared[numbers.t.BUNKAI_NG == '0' ? 0 : 1];
+            ASSERT_EQ(numbers.t.BUNKAI_NG, texts.t.BUNKAI_NG);
+            ASSERT_EQ(numbers.t.MENTSU_KEYS, texts.t.MENTSU_KEYS);
+            ASSERT_EQ(numbers.t.MENTSU_KEY, texts.t.MENTSU_KEY);
+        }
     }
+    EXPECT_GT(compared[0], 1000);
+    EXPECT_GT(compared[1], 1000);
 }
 
 }  // namespace
