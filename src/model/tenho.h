@@ -599,8 +599,6 @@ private:
     // How often each kind is on the table (hand, melds, winning tile,
     // indicators): what HAI_SHUUKEI counts, for every kind at once.
     std::array<std::uint8_t, kTileKinds> kindsOnTable() const;
-    // The same for one tile c.
-    int usedOnTable(Code c) const;
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);
