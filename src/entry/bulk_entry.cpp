@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <tuple>
 
 #include "model/tenho.h"
 
@@ -14,12 +17,20 @@ namespace tenho {
 
 namespace {
 
-// Every item of the list is one of the 34 tiles: drawing it touches every
-// picture up to its count.
-bool allTiles(const TileList& list)
-{
-    return std::all_of(list.begin(), list.end(), [](Code c) { return paletteIndex(c) >= 0; });
-}
+// Four of one kind: its code four times, and its face shown in four pictures,
+// as a list and a row of pictures hold them.
+struct FourOfAKind {
+    std::array<Code, 4> codes;
+    std::array<Picture, 4> shown;
+};
+constexpr std::array<FourOfAKind, kTileKinds> kFourOfAKind = [] {
+    std::array<FourOfAKind, kTileKinds> t{};
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        t[k].codes.fill(kHaiCodes[k]);
+        t[k].shown.fill(Picture{static_cast<int>(k), true});
+    }
+    return t;
+}();
 
 }  // namespace
 
@@ -107,16 +118,18 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
         // Four places written for each kind, and the next kind written over
         // those its count does not keep; the last kind's spare places are
         // emptied again. The redraw shows each of the first 13 as its kind's
-        // face, which the faces written alongside give without a look-up.
+        // face: those pictures are laid out alongside, four a kind, and the
+        // ones the redraw draws copied into the row.
         std::array<Code, TileList::kCapacity + 4> items{};
-        std::array<std::uint8_t, TileList::kCapacity + 4> faces{};
+        constexpr std::size_t kRow = std::tuple_size_v<decltype(T_HAI)>;
+        alignas(Picture) std::byte row[(kRow + 4) * sizeof(Picture)];  // written before read
         std::size_t at = 0;
         for (; kinds != 0; kinds &= kinds - 1) {
             const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
-            for (std::size_t j = 0; j < 4; ++j) {
-                items[at + j] = kHaiCodes[kind];
-                faces[at + j] = static_cast<std::uint8_t>(kind);
-            }
+            const FourOfAKind& four = kFourOfAKind[kind];
+            std::memcpy(&items[at], four.codes.data(), sizeof(four.codes));
+            if (at < kRow)
+                std::memcpy(&row[at * sizeof(Picture)], four.shown.data(), sizeof(four.shown));
             at += inHand[kind];
         }
         for (std::size_t j = 0; j < 4; ++j) items[at + j] = Code();
@@ -130,9 +143,8 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
             onTable[static_cast<std::size_t>(paletteIndex(tiles[done - 1]))] - 1);
         OVER_FLAG = 0;
         // redrawHand, with the faces known.
-        const int drawn = std::min(n, static_cast<int>(T_HAI.size()));
-        for (std::size_t i = 0; i < static_cast<std::size_t>(drawn); ++i)
-            T_HAI[i] = Picture{faces[i], true};
+        const int drawn = std::min(n, static_cast<int>(kRow));
+        std::memcpy(T_HAI.data(), row, static_cast<std::size_t>(drawn) * sizeof(Picture));
         LOOP_I = static_cast<Integer>(drawn - 1);
         hand.index = drawn - 1;
         PAI_CODE = hand.item(drawn - 1);
@@ -148,7 +160,16 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
 Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
 {
     accepted = 0;
-    if (List2.count() > 8 || !allTiles(List2)) {
+    // Each indicator's face, for the redraw; the pass relies on indicators
+    // that entry makes, at most eight tiles.
+    std::array<std::int8_t, TileList::kCapacity> faces{};
+    const auto before = static_cast<std::size_t>(List2.count());
+    bool madeByEntry = before <= 8;
+    for (std::size_t i = 0; i < std::min<std::size_t>(before, 8); ++i) {
+        faces[i] = static_cast<std::int8_t>(paletteIndex(List2.begin()[i]));
+        madeByEntry = madeByEntry && faces[i] >= 0;
+    }
+    if (!madeByEntry) {
         for (Code c : tiles) {
             const Entry e = Frame6_DragDrop(paletteIndex(c));
             if (e != Entry::Accepted) return e;
@@ -160,10 +181,10 @@ Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
     // As on the hand: the first one goes in unless DORA(3), or DORA(7), is
     // shown, and each later one while the count has not passed it.
     const int lastPlace = riichiTypeBoxOn() ? 7 : 3;
-    const int before = List2.count();
-    const std::size_t room = DORA[static_cast<std::size_t>(lastPlace)].visible
-                                 ? 0
-                                 : static_cast<std::size_t>(std::max(1, lastPlace + 1 - before));
+    const std::size_t room =
+        DORA[static_cast<std::size_t>(lastPlace)].visible
+            ? 0
+            : static_cast<std::size_t>(std::max(1, lastPlace + 1 - static_cast<int>(before)));
     const std::size_t last = std::min(tiles.size(), room);
     // The indicators to be: each one's kind counted on the table with those
     // taken before it here.
@@ -172,12 +193,14 @@ Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
     int lastUsed = 0;
     for (; done < last; ++done) {
         const Code c = tiles[done];
-        if (paletteIndex(c) < 0) break;
+        const int face = paletteIndex(c);
+        if (face < 0) break;
         const int used =
             TileList::countOf(c, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
                                                                 &List[3], &List[4], &indicators}) +
             (Text1 == c ? 1 : 0);
         if (used >= 4) break;
+        faces[before + done] = static_cast<std::int8_t>(face);  // at most the ninth
         indicators.add(c);
         lastUsed = used;
     }
@@ -187,7 +210,13 @@ Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
         DRAG_KEY = tileKey(tiles[accepted - 1]);
         USED_KEYS = static_cast<Integer>(lastUsed);
         OVER_FLAG = 0;
-        redrawDora();
+        // redrawDora, with the faces known.
+        const int drawn = std::min(List2.count(), static_cast<int>(DORA.size()));
+        for (std::size_t i = 0; i < static_cast<std::size_t>(drawn); ++i)
+            DORA[i] = Picture{faces[i], true};
+        List2.index = drawn - 1;
+        PAI_CODE = List2.item(drawn - 1);
+        PAI_CTL = &DORA[static_cast<std::size_t>(drawn - 1)];
     }
     if (accepted == tiles.size()) return Entry::Accepted;
     return Frame6_DragDrop(paletteIndex(tiles[accepted]));
