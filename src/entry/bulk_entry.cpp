@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <tuple>
 
 #include "model/tenho.h"
 
@@ -14,36 +17,22 @@ namespace tenho {
 
 namespace {
 
-// Which pictures of `row` are shown, as bits.
-template <std::size_t Size> unsigned shownBits(const std::array<Picture, Size>& row)
-{
-    unsigned bits = 0;
-    for (std::size_t i = 0; i < Size; ++i) bits |= row[i].visible ? 1u << i : 0u;
-    return bits;
-}
-
-// The row's pictures 0 .. n - 1 (n at most `Size`), which drawing a list of
-// n tiles shows.
-template <std::size_t Size> unsigned drawnBits(int n)
-{
-    return (1u << std::min<std::size_t>(static_cast<std::size_t>(n), Size)) - 1;
-}
-
-// Every item of the list is one of the 34 tiles: drawing it touches every
-// picture up to its count.
-bool allTiles(const TileList& list)
-{
-    return std::all_of(list.begin(), list.end(), [](Code c) { return paletteIndex(c) >= 0; });
-}
+// Four of one kind: its code four times, and its face shown in four pictures,
+// as a list and a row of pictures hold them.
+struct FourOfAKind {
+    std::array<Code, 4> codes;
+    std::array<Picture, 4> shown;
+};
+constexpr std::array<FourOfAKind, kTileKinds> kFourOfAKind = [] {
+    std::array<FourOfAKind, kTileKinds> t{};
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        t[k].codes.fill(kHaiCodes[k]);
+        t[k].shown.fill(Picture{static_cast<int>(k), true});
+    }
+    return t;
+}();
 
 }  // namespace
-
-int TENHO::usedOnTable(Code c) const
-{
-    return TileList::countOf(c, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
-                                                               &List[3], &List[4], &List2}) +
-           (Text1 == c ? 1 : 0);
-}
 
 std::array<std::uint8_t, kTileKinds> TENHO::kindsOnTable() const
 {
@@ -69,9 +58,25 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
 {
     accepted = 0;
     TileList& hand = List[0];
-    // The pass relies on a hand that entry makes: at most 13 tiles, each one
-    // a tile, so that every redraw shows the pictures up to the count.
-    if (hand.count() > 13 || !allTiles(hand)) {
+    // The hand to be, by kind: a sorted list holds equal codes side by side
+    // and the kinds in code order, so it is its counts written out. The pass
+    // relies on a hand that entry makes: at most 13 tiles, each one a tile
+    // and none of them more than four times, so that every redraw shows the
+    // pictures up to the count and four places a kind hold the list.
+    std::array<std::uint8_t, kTileKinds> inHand{};
+    std::uint64_t kinds = 0;
+    bool madeByEntry = hand.count() <= 13;
+    for (Code c : hand) {
+        const int index = paletteIndex(c);
+        if (index < 0) {
+            madeByEntry = false;
+            break;
+        }
+        const auto kind = static_cast<std::size_t>(index);
+        madeByEntry = madeByEntry && ++inHand[kind] <= 4;
+        kinds |= std::uint64_t{1} << kind;
+    }
+    if (!madeByEntry) {
         for (Code c : tiles) {
             const Entry e = Frame1_DragDrop(paletteIndex(c));
             if (e != Entry::Accepted) return e;
@@ -80,61 +85,70 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
         return Entry::Accepted;
     }
 
-    unsigned full = 1u << 12;  // T_HAI(i) shown, bit i, ends the hand
+    // The hand is full when T_HAI(12) is shown, or the slot the last meld
+    // leaves last; once a drop has drawn T_HAI(0 .. n - 1) that picture is
+    // shown when n passes it, before the first only the pictures tell. So the
+    // first drop goes in unless the hand is full already, and each later one
+    // while the count has not passed that slot.
+    bool fullBefore = T_HAI[12].visible;
+    int lowestFull = 12;
     for (int k = 1; k <= 4; ++k)
-        if (NAKI[static_cast<std::size_t>(k)][1].visible) full |= 1u << (12 - 3 * k);
-    unsigned shown = shownBits(T_HAI);
+        if (NAKI[static_cast<std::size_t>(k)][1].visible) {
+            lowestFull = 12 - 3 * k;
+            fullBefore = fullBefore || T_HAI[static_cast<std::size_t>(lowestFull)].visible;
+        }
+    const int before = hand.count();
+    const std::size_t room =
+        fullBefore ? 0 : static_cast<std::size_t>(std::max(1, lowestFull + 1 - before));
+
     std::array<std::uint8_t, kTileKinds> onTable = kindsOnTable();
-    // The hand to be, by kind: a sorted list holds equal codes side by side
-    // and the kinds in code order, so it is its counts written out.
-    std::array<std::uint8_t, kTileKinds> inHand{};
-    std::uint64_t kinds = 0;
-    for (Code c : hand) {
-        const int index = paletteIndex(c);
-        if (index < 0) continue;  // never so (allTiles above); told to the optimiser
+    const std::size_t last = std::min(tiles.size(), room);
+    std::size_t done = 0;
+    for (; done < last; ++done) {
+        const int index = paletteIndex(tiles[done]);
+        if (index < 0) break;
         const auto kind = static_cast<std::size_t>(index);
+        if (onTable[kind] >= 4) break;
+        ++onTable[kind];
         ++inHand[kind];
         kinds |= std::uint64_t{1} << kind;
-    }
-    int n = hand.count();
-    int lastUsed = 0;
-    std::size_t done = 0;
-    // Once a drop has drawn T_HAI(0 .. n - 1), the hand is full when that
-    // reaches the lowest picture of `full`; before the first, only the
-    // pictures shown already tell.
-    const bool fullBefore = (shown & full) != 0;
-    const int lowestFull = std::countr_zero(full);
-    for (Code c : tiles) {
-        const int kind = paletteIndex(c);
-        if (kind < 0 || fullBefore || (done > 0 && n > lowestFull)) break;
-        std::uint8_t& used = onTable[static_cast<std::size_t>(kind)];
-        if (used >= 4) break;
-        ++inHand[static_cast<std::size_t>(kind)];
-        kinds |= std::uint64_t{1} << kind;
-        ++n;
-        lastUsed = used++;
-        ++done;
     }
     accepted = done;
     if (done > 0) {
         // Four places written for each kind, and the next kind written over
         // those its count does not keep; the last kind's spare places are
-        // emptied again.
+        // emptied again. The redraw shows each of the first 13 as its kind's
+        // face: those pictures are laid out alongside, four a kind, and the
+        // ones the redraw draws copied into the row.
         std::array<Code, TileList::kCapacity + 4> items{};
+        constexpr std::size_t kRow = std::tuple_size_v<decltype(T_HAI)>;
+        alignas(Picture) std::byte row[(kRow + 4) * sizeof(Picture)];  // written before read
         std::size_t at = 0;
         for (; kinds != 0; kinds &= kinds - 1) {
             const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
-            for (std::size_t j = 0; j < 4; ++j) items[at + j] = kHaiCodes[kind];
+            const FourOfAKind& four = kFourOfAKind[kind];
+            std::memcpy(&items[at], four.codes.data(), sizeof(four.codes));
+            if (at < kRow)
+                std::memcpy(&row[at * sizeof(Picture)], four.shown.data(), sizeof(four.shown));
             at += inHand[kind];
         }
         for (std::size_t j = 0; j < 4; ++j) items[at + j] = Code();
         std::array<Code, TileList::kCapacity> sorted;
         std::copy_n(items.begin(), sorted.size(), sorted.begin());
+        const int n = before + static_cast<int>(done);
         hand.assign(sorted, n);
         DRAG_KEY = tileKey(tiles[done - 1]);
-        USED_KEYS = static_cast<Integer>(lastUsed);
+        // The last drop's check counted its kind before it went in.
+        USED_KEYS = static_cast<Integer>(
+            onTable[static_cast<std::size_t>(paletteIndex(tiles[done - 1]))] - 1);
         OVER_FLAG = 0;
-        redrawHand();
+        // redrawHand, with the faces known.
+        const int drawn = std::min(n, static_cast<int>(kRow));
+        std::memcpy(T_HAI.data(), row, static_cast<std::size_t>(drawn) * sizeof(Picture));
+        LOOP_I = static_cast<Integer>(drawn - 1);
+        hand.index = drawn - 1;
+        PAI_CODE = hand.item(drawn - 1);
+        PAI_CTL = &T_HAI[static_cast<std::size_t>(drawn - 1)];
     }
     if (accepted == tiles.size()) return Entry::Accepted;
     return Frame1_DragDrop(paletteIndex(tiles[accepted]));  // ignored, or refused with its beep
@@ -146,7 +160,16 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
 Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
 {
     accepted = 0;
-    if (List2.count() > 8 || !allTiles(List2)) {
+    // Each indicator's face, for the redraw; the pass relies on indicators
+    // that entry makes, at most eight tiles.
+    std::array<std::int8_t, TileList::kCapacity> faces{};
+    const auto before = static_cast<std::size_t>(List2.count());
+    bool madeByEntry = before <= 8;
+    for (std::size_t i = 0; i < std::min<std::size_t>(before, 8); ++i) {
+        faces[i] = static_cast<std::int8_t>(paletteIndex(List2.begin()[i]));
+        madeByEntry = madeByEntry && faces[i] >= 0;
+    }
+    if (!madeByEntry) {
         for (Code c : tiles) {
             const Entry e = Frame6_DragDrop(paletteIndex(c));
             if (e != Entry::Accepted) return e;
@@ -155,34 +178,45 @@ Entry TENHO::dropOnDora(std::span<const Code> tiles, std::size_t& accepted)
         return Entry::Accepted;
     }
 
-    const unsigned full = riichiTypeBoxOn() ? 1u << 7 : 1u << 3;
-    unsigned shown = shownBits(DORA);
-    std::array<Code, TileList::kCapacity> items{};
-    std::copy(List2.begin(), List2.end(), items.begin());
-    const int before = List2.count();
-    int n = before;
-    int lastUsed = 0;
+    // As on the hand: the first one goes in unless DORA(3), or DORA(7), is
+    // shown, and each later one while the count has not passed it.
+    const int lastPlace = riichiTypeBoxOn() ? 7 : 3;
+    const std::size_t room =
+        DORA[static_cast<std::size_t>(lastPlace)].visible
+            ? 0
+            : static_cast<std::size_t>(std::max(1, lastPlace + 1 - static_cast<int>(before)));
+    const std::size_t last = std::min(tiles.size(), room);
+    // The indicators to be: each one's kind counted on the table with those
+    // taken before it here.
+    TileList indicators = List2;
     std::size_t done = 0;
-    for (Code c : tiles) {
-        const int kind = paletteIndex(c);
-        if (kind < 0 || (shown & full) != 0) break;
-        // A few indicators at most: each one's kind counted on the table as
-        // it stands, and among those taken before it here.
-        int used = usedOnTable(c);
-        for (int i = before; i < n; ++i) used += items[static_cast<std::size_t>(i)] == c ? 1 : 0;
+    int lastUsed = 0;
+    for (; done < last; ++done) {
+        const Code c = tiles[done];
+        const int face = paletteIndex(c);
+        if (face < 0) break;
+        const int used =
+            TileList::countOf(c, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
+                                                                &List[3], &List[4], &indicators}) +
+            (Text1 == c ? 1 : 0);
         if (used >= 4) break;
-        items[static_cast<std::size_t>(n++)] = c;
-        shown |= drawnBits<8>(n);
+        faces[before + done] = static_cast<std::int8_t>(face);  // at most the ninth
+        indicators.add(c);
         lastUsed = used;
-        ++done;
     }
     accepted = done;
     if (accepted > 0) {
-        List2.assign(items, n);  // the redraw selects the last one
+        List2.copyFrom(indicators);  // the redraw selects the last one
         DRAG_KEY = tileKey(tiles[accepted - 1]);
         USED_KEYS = static_cast<Integer>(lastUsed);
         OVER_FLAG = 0;
-        redrawDora();
+        // redrawDora, with the faces known.
+        const int drawn = std::min(List2.count(), static_cast<int>(DORA.size()));
+        for (std::size_t i = 0; i < static_cast<std::size_t>(drawn); ++i)
+            DORA[i] = Picture{faces[i], true};
+        List2.index = drawn - 1;
+        PAI_CODE = List2.item(drawn - 1);
+        PAI_CTL = &DORA[static_cast<std::size_t>(drawn - 1)];
     }
     if (accepted == tiles.size()) return Entry::Accepted;
     return Frame6_DragDrop(paletteIndex(tiles[accepted]));

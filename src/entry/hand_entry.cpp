@@ -73,15 +73,24 @@ void TENHO::HAI_OVER4()
     const std::array<Code, 3> three = {Code(suit, rank), Code(suit, static_cast<char>(rank + 1)),
                                        Code(suit, static_cast<char>(rank + 2))};
     if (paletteIndex(three[0]) >= 0 && paletteIndex(three[1]) >= 0 && paletteIndex(three[2]) >= 0) {
-        // Three tiles, as every sequence offered has: counted in one pass,
-        // and the checks left as the last one made leaves them.
-        const auto n =
-            TileList::countEach(three, std::array<const TileList*, 6>{&List[0], &List[1], &List[2],
-                                                                      &List[3], &List[4], &List2});
+        // Three tiles, as every sequence offered has: counted in one pass
+        // over the items on the table, and the checks left as the last one
+        // made leaves them. Taken as numbers (the rank in the high byte), the
+        // three lie 0, 0x100 and 0x200 above the lowest, and nothing else does.
+        std::array<int, 3> n{};
+        const unsigned lowest = three[0].raw();
+        const auto tally = [&n, lowest](Code c) {
+            const unsigned above = (c.raw() - lowest) & 0xffffu;
+            if (above <= 0x200 && (above & 0xff) == 0) ++n[above >> 8];
+        };
+        for (const TileList& list : List)
+            for (Code c : list) tally(c);
+        for (Code c : List2) tally(c);
+        tally(Text1);
         std::size_t b = 0;
-        while (b < 2 && n[b] + (Text1 == three[b] ? 1 : 0) < 4) ++b;
+        while (b < 2 && n[b] < 4) ++b;
         DRAG_KEY = tileKey(three[b]);
-        USED_KEYS = static_cast<Integer>(n[b] + (Text1 == three[b] ? 1 : 0));
+        USED_KEYS = static_cast<Integer>(n[b]);
         YONMAI_KENSA();
         return;
     }

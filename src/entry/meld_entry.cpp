@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Called melds: forming one from a tile dropped on a meld frame, the two call
 // dialogs, and removing a meld together with every later one.
+#include <array>
+
 #include "model/tenho.h"
 
 namespace tenho {
@@ -87,6 +89,11 @@ Entry TENHO::formMeld(int k, int source)
         NAKI_SENTAKU = "3";
 
     TileList& meld = List[at(k)];
+    // The meld's tiles, its lowest first, and the palette index of each.
+    // Added to the sorted list one by one, they go in in this order.
+    std::array<Code, 4> tiles = {c, c, c, c};
+    std::array<int, 4> faces = {source, source, source, source};
+    int size = 3;
     DRAG_KEY = tileKey(c);
     if (NAKI_SENTAKU == "0") {
         HAI_OVER4();
@@ -94,17 +101,17 @@ Entry TENHO::formMeld(int k, int source)
         DRAG_SUIT = s;
         DRAG_RANK = n;
         for (int b = 0; b < 3; ++b) {
-            NAKI_PAI = Code(s, static_cast<char>(n + b));
-            meld.add(NAKI_PAI);
+            tiles[at(b)] = Code(s, static_cast<char>(n + b));
+            faces[at(b)] = source + b;  // the ranks of a suit are side by side
         }
+        NAKI_PAI = tiles[2];
     } else if (NAKI_SENTAKU == "1") {
         HAI_OVER2();
         if (OVER_FLAG == 1) return refuseWithBeep();
-        for (int b = 0; b < 3; ++b) meld.add(c);
     } else if (NAKI_SENTAKU == "2") {
         HAI_OVER3();
         if (OVER_FLAG == 1) return refuseWithBeep();
-        for (int b = 0; b < 4; ++b) meld.add(c);
+        size = 4;
         if (ANKAN_FLAG == 1) {
             KAN_KAN[at(k)][0].visible = true;
             KAN_KAN[at(k)][1].visible = true;
@@ -113,10 +120,20 @@ Entry TENHO::formMeld(int k, int source)
         return Entry::Ignored;
     }
 
-    for (int i = 0; i < meld.count(); ++i) {
-        PAI_CODE = meld.item(i);
-        PAI_CTL = &NAKI[at(k)][at(i)];
-        HAI_GAZOU();
+    if (meld.isEmpty()) {
+        // As every meld is formed: the list takes the tiles as they stand,
+        // and HAI_GAZOU draws each one's face into NAKIk(i).
+        meld.generate(size, [&tiles](int i) { return tiles[at(i)]; });
+        for (std::size_t i = 0; i < at(size); ++i) NAKI[at(k)][i] = Picture{faces[i], true};
+        PAI_CODE = tiles[at(size - 1)];
+        PAI_CTL = &NAKI[at(k)][at(size - 1)];
+    } else {
+        for (int i = 0; i < size; ++i) meld.add(tiles[at(i)]);
+        for (int i = 0; i < meld.count(); ++i) {
+            PAI_CODE = meld.item(i);
+            PAI_CTL = &NAKI[at(k)][at(i)];
+            HAI_GAZOU();
+        }
     }
 
     // The hand shrinks by three slots. List(0) is sorted, so the tiles that

@@ -31,9 +31,14 @@ void TENHO::restart()
     static_assert(std::is_trivially_copyable_v<TENHOState>);
     static RecordingHost nobody;
     static const TENHO blank(nobody);
-    static_cast<TENHOState&>(*this) = blank;
+    restart(blank);
+}
+
+void TENHO::restart(const TENHOState& start)
+{
+    static_cast<TENHOState&>(*this) = start;
     hanNumber.reset();
-    meldCheckEachPattern_ = blank.meldCheckEachPattern_;
+    meldCheckEachPattern_ = false;  // as built
 }
 
 int TENHO::meldCount() const

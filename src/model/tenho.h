@@ -182,6 +182,12 @@ public:
     // project's page stay. For
     // scoring one hand after another without building a window each time.
     void restart();
+    // As restart, but back to `start`, a copy of this calculator's state
+    // taken earlier (TENHOState is plain values, so `TENHOState start = t;`
+    // takes it): the result dialog goes, the folder, the page and the host
+    // stay. A copy taken after Form_Load and SYSTEM_Click holds the house
+    // rules too, so one a pair of rule choices lets each hand start there.
+    void restart(const TENHOState& start);
 
     // Result dialog: created by the first write to a label, destroyed by
     // either of its buttons.
@@ -603,8 +609,6 @@ private:
     // How often each kind is on the table (hand, melds, winning tile,
     // indicators): what HAI_SHUUKEI counts, for every kind at once.
     std::array<std::uint8_t, kTileKinds> kindsOnTable() const;
-    // The same for one tile c.
-    int usedOnTable(Code c) const;
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);

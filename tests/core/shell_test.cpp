@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/state_text.h"
 #include "core/test_support.h"
 #include "shell/addresses.h"
 
@@ -56,6 +57,25 @@ TEST(RuleOptions, CaptionAndFlagsAfterEachChoice)
         EXPECT_EQ(c.t.RULE_ATODUKE, 1);
         EXPECT_EQ(c.t.RULE_RENHOU, 0);
     }
+}
+
+TEST(RuleOptions, ARestartFromACopyTakenAfterTheRulesIsTheirState)
+{
+    Calculator c;
+    c.host.formOptionAnswer = form_OPTION{0, 0, 0};
+    c.t.restart();
+    c.t.Form_Load();
+    c.t.SYSTEM_Click();
+    const TENHOState start = c.t;
+    const std::string rules = stateText(c.t);
+
+    c.hand("123m456p789s1122z");
+    c.win("2z");
+    c.dora("5z");
+    c.t.cmdKEISAN_Click();
+    ASSERT_NE(stateText(c.t), rules);
+    c.t.restart(start);
+    EXPECT_EQ(stateText(c.t), rules);
 }
 
 TEST(RuleOptions, ClosedThroughTheFrameChangesNothing)
