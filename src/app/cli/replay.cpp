@@ -53,23 +53,33 @@ HanNumberButton ReplayHost::showHanNumber(const HAN_number& dialog)
     return hanNumberAnswer;
 }
 
-TENHO& HandReplay::freshCalculator()
+TENHO& HandReplay::startedCalculator(const HandOptions& hand)
 {
     // One calculator per replay, started afresh for every hand: building the
-    // window's model anew took longer than scoring the hand on it.
+    // window's model anew took longer than scoring the hand on it. Form_Load
+    // and the options dialog leave the same state for the same house rules
+    // every time (the dialog only reads the two rules of the hand), so that
+    // state is kept and each later hand starts from it.
+    std::optional<TENHOState>& start = starts_[(hand.kuitan ? 1u : 0u) + (hand.renhou ? 2u : 0u)];
+    if (calculator_ && start) {
+        calculator_->restart(*start);
+        return *calculator_;
+    }
     if (calculator_)
         calculator_->restart();
     else
         calculator_.emplace(host_);
-    return *calculator_;
+    TENHO& t = *calculator_;
+    t.Form_Load();
+    t.SYSTEM_Click();  // the house rules, through the options dialog
+    start = t;
+    return t;
 }
 
 std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
 {
     host_.begin(hand);
-    TENHO& t = freshCalculator();
-    t.Form_Load();
-    t.SYSTEM_Click();  // the house rules, through the options dialog
+    TENHO& t = startedCalculator(hand);
 
     for (std::size_t k = 1; k <= hand.melds.size(); ++k) {
         const MeldOption& m = hand.melds[k - 1];

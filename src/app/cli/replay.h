@@ -4,6 +4,7 @@
 // event handlers, so the hand passes the same checks, and 計算 is pressed.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -56,10 +57,14 @@ public:
     ReplayHost& host() { return host_; }
 
 private:
-    TENHO& freshCalculator();
+    // The calculator as Form_Load and the house rules of `hand` leave it.
+    TENHO& startedCalculator(const HandOptions& hand);
 
     ReplayHost host_;
     std::optional<TENHO> calculator_;
+    // The state each pair of house rules starts from (食いタン + 2 × 連和),
+    // taken the first time it is set up.
+    std::array<std::optional<TENHOState>, 4> starts_;
 };
 
 // One hand on a replay of its own.
