@@ -667,7 +667,7 @@ bool TENHO::matchWholeKeys()
         else
             left &= ~(hit & (~hit + 1));  // the first of them
     }
-    char text[MENTSU_KEYS.kCapacity];
+    char text[decltype(MENTSU_KEYS)::kCapacity];
     std::size_t n = 0;
     for (std::size_t g = 0; g < 4; ++g)
         if ((left >> g & 1) != 0) {
