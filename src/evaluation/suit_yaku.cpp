@@ -124,17 +124,18 @@ void TENHO::classifySuits(const SuitDigits& d, char other)
 void TENHO::TINITU()
 {
     const SuitDigits d = collectSuits();
-    WORK_CODE.clear();
-    WORK_CODES.clear();
-    classifySuits(d, 'A');
     // WORK_CODES holds one class only: none below "0" or above "2" (an
     // "A" each), and at most one of the digits.
     const bool noHonours = d.below == 0 && d.above == 0;
     const int suits = (d.suit[0] > 0) + (d.suit[1] > 0) + (d.suit[2] > 0);
     if (noHonours && suits <= 1) {
+        classifySuits(d, 'A');
         reportGradedYaku("清一色", 6);
     } else {
-        honitu(d);  // HONITU on the suits just collected
+        // HONITU on the suits just collected. Its classes take the place of
+        // TINITU's whole: there is always one at least (the winning tile's),
+        // so WORK_CODES and WORK_CODE are both written again.
+        honitu(d);
     }
     List3.clear();
 }
