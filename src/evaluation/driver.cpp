@@ -28,8 +28,8 @@ template <std::size_t N> bool onTop(const FixedText<N>& label, std::string_view 
 void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
 {
     HAN_number& h = HAN();
-    h.Label1.insert(0, name, "\r\n");
-    h.Label2.insert(0, hanText, "\r\n");
+    h.Label1.prependLine(name);
+    h.Label2.prependLine(hanText);
     h.Label3 = Decimal(textValue(h.Label3) + han);
 }
 
