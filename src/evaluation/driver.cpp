@@ -15,13 +15,21 @@ template <std::size_t N> bool contains(const FixedText<N>& label, std::string_vi
     return label.find(text) != std::string_view::npos;
 }
 
+// Whether the top line of a label starts with `text`. A report puts its line
+// on top, so right after the one routine that reports a yaku this is the same
+// as searching the whole label for it, without reading the other lines.
+template <std::size_t N> bool onTop(const FixedText<N>& label, std::string_view text)
+{
+    return label.starts_with(text);
+}
+
 }  // namespace
 
 void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
 {
     HAN_number& h = HAN();
-    h.Label1.insert(0, name, "\r\n");
-    h.Label2.insert(0, hanText, "\r\n");
+    h.Label1.prependLine(name);
+    h.Label2.prependLine(hanText);
     h.Label3 = Decimal(textValue(h.Label3) + han);
 }
 
@@ -159,8 +167,10 @@ void TENHO::cmdKEISAN_Click()
         HONROU();
     }
 
-    // Seven-pairs additions.
-    if (contains(HAN().Label1, "七対子")) {
+    // Seven-pairs additions. From here on Label1 only gains lines (or a
+    // yakuman stops the driver), so the answer stands for the payment too.
+    const bool sevenPairs = contains(HAN().Label1, "七対子");
+    if (sevenPairs) {
         DORADORA2();
         bool allTerminals = true;
         for (int i = 0; i < ListTEMP.count(); ++i)
@@ -168,10 +178,13 @@ void TENHO::cmdKEISAN_Click()
         if (allTerminals) reportYaku("混老頭", "２翻", 2);
     }
 
+    // Only JUN_CHAN reports 純チャン, only TINITU 清一色; 混老頭 is the last
+    // report of either branch above, and JUN_CHAN reports nothing unless it
+    // reports 純チャン.
     JUN_CHAN();
-    if (!contains(HAN().Label1, "純チャン") && !contains(HAN().Label1, "混老頭")) TIYANTA();
+    if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
     TINITU();
-    if (contains(HAN().Label1, "清一色")) {
+    if (onTop(HAN().Label1, "清一色")) {
         TYUREN();
         if (stopped()) return;
     }
@@ -182,7 +195,7 @@ void TENHO::cmdKEISAN_Click()
     ITUPATU();
     RITI();
     DABUL_RITI();
-    if (contains(HAN().Label1, "七対子") && textValue(HAN().Label3) < 5)
+    if (sevenPairs && textValue(HAN().Label3) < 5)
         TENSUU2();
     else
         TENSUU();

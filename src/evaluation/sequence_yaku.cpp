@@ -31,6 +31,12 @@ void TENHO::ITUU()
         return ends(a, 1, 3) && ends(b, 4, 6) && ends(c, 7, 9);
     };
 
+    // Every straight holds a group from 4 to 6; most splits have none.
+    bool middle = false;
+    for (std::size_t g = 0; g < 4; ++g)
+        middle |= ListEND[g].item(0).rank() == '4' && ListEND[g].item(2).rank() == '6';
+    if (!middle) return;
+
     bool found = false;
     std::array<char, 4> suits{};
     for (std::size_t g = 0; g < 4; ++g) suits[g] = ListEND[g].item(0).suit();

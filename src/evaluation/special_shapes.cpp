@@ -4,6 +4,9 @@
 // in a closed hand; beside a called meld there are eleven at most, so a hand
 // with a called meld never matches.
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <string_view>
 
 #include "model/tenho.h"
@@ -78,6 +81,38 @@ bool TENHO::sevenDifferentPairs()
     std::size_t n = 0;
     bool all = true;
     const int last = List3.count() - 1;
+#if defined(__SSE2__)
+    {
+        // All the flags at once: lane j of the compares holds item j
+        // against item j + 1 and against item j + 2, the places past the
+        // sixteen reading "" as item() has them; the even lanes are the
+        // flags.
+        const auto* at = reinterpret_cast<const __m128i*>(List3.begin());
+        const __m128i low = _mm_loadu_si128(at), high = _mm_loadu_si128(at + 1);
+        const __m128i next1 = _mm_or_si128(_mm_srli_si128(low, 2), _mm_slli_si128(high, 14));
+        const __m128i next2 = _mm_or_si128(_mm_srli_si128(low, 4), _mm_slli_si128(high, 12));
+        // The even lanes of two compares, eight lanes of -1 or 0.
+        const auto even = [](__m128i a, __m128i b) {
+            return _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(a, 16), 16),
+                                   _mm_srai_epi32(_mm_slli_epi32(b, 16), 16));
+        };
+        // Bytes 0-7: pair j / 2; bytes 8-15: item j equal to item j + 2.
+        const __m128i masks = _mm_packs_epi16(
+            even(_mm_cmpeq_epi16(low, next1), _mm_cmpeq_epi16(high, _mm_srli_si128(high, 2))),
+            even(_mm_cmpeq_epi16(low, next2), _mm_cmpeq_epi16(high, _mm_srli_si128(high, 4))));
+        const auto m = static_cast<std::size_t>((last + 2) / 2);  // flags of each kind
+        // '1' for a pair, then '1' for different tiles; eight bytes each are
+        // written, the second eight over the first's unused ones.
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(flags),
+                         _mm_sub_epi8(_mm_set1_epi8('0'), masks));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(flags + m),
+                         _mm_srli_si128(_mm_add_epi8(_mm_set1_epi8('1'), masks), 8));
+        n = 2 * m;
+        const auto bits = static_cast<unsigned>(_mm_movemask_epi8(masks));
+        const unsigned want = (1u << m) - 1;
+        all = (bits & want) == want && (bits >> 8 & want) == 0;
+    }
+#else
     for (int j = 0; j <= last; j += 2) {
         const bool pair = List3.item(j) == List3.item(j + 1);
         flags[n++] = pair ? '1' : '0';
@@ -90,6 +125,7 @@ bool TENHO::sevenDifferentPairs()
         flags[n++] = different ? '1' : '0';
         all &= different;
     }
+#endif
     WORK_CODES = std::string_view(flags, n);
     if (n > 0)
         WORK_CODE = std::string_view(&flags[n - 1], 1);

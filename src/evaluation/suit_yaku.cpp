@@ -4,6 +4,9 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/tenho.h"
 
@@ -23,6 +26,27 @@ void TENHO::SUUJI_COPY()
         List3.add(Code::digit(PAI_CTL_LIST->item(i).rank()));
 }
 
+namespace {
+
+// Where a first character stands among List3's sorted digits: 0 below "0",
+// 1 .. 3 for "0", "1" and "2", 4 above "2".
+int suitClass(char ch)
+{
+    const auto u = static_cast<unsigned char>(ch);
+    return u < '0' ? 0 : u <= '2' ? u - '0' + 1 : 4;
+}
+
+#if defined(__SSE2__)
+// The sum of the sixteen bytes of v.
+int byteSum(__m128i v)
+{
+    const __m128i sums = _mm_sad_epu8(v, _mm_setzero_si128());
+    return _mm_cvtsi128_si32(_mm_add_epi32(sums, _mm_srli_si128(sums, 8)));
+}
+#endif
+
+}  // namespace
+
 // What collecting the suits puts in List3 (IRO_COPY for List(1) .. List(4)
 // and List(0), then the winning tile's suit), counted: List3 keeps the first
 // sixteen, sorted by their character, so they stand as those below "0", the
@@ -31,34 +55,48 @@ void TENHO::SUUJI_COPY()
 TENHO::SuitDigits TENHO::collectSuits()
 {
     PAI_CTL_LIST = &List[0];
-    const std::array<const TileList*, 5> lists = {&List[1], &List[2], &List[3], &List[4], &List[0]};
-    int items = 1;  // the winning tile's suit
-    for (const TileList* list : lists) items += list->count();
-    if (items <= TileList::kCapacity) {
-        // Nothing is cut: count every place at once, less the empty places'
-        // '\0', which is below "0".
-        const auto t = TileList::tally<false>(lists, std::array<char, 3>{'0', '1', '2'});
-        const auto win = static_cast<unsigned char>(Text1.suit());
-        const int s0 = t[0] + (win == '0' ? 1 : 0), s1 = t[1] + (win == '1' ? 1 : 0),
-                  s2 = t[2] + (win == '2' ? 1 : 0);
-        const int below = t[3] - (5 * TileList::kCapacity - (items - 1)) + (win < '0' ? 1 : 0);
-        return SuitDigits{below, {s0, s1, s2}, items - below - s0 - s1 - s2};
+    static constexpr std::array<std::size_t, 5> kOrder = {1, 2, 3, 4, 0};
+    std::array<int, 5> n{};  // per class of suitClass
+    int items = 0;
+    for (std::size_t k : kOrder) items += List[k].count();
+    if (items < TileList::kCapacity) {
+        // Nothing is cut: count every place of the lists at once, less the
+        // empty places' '\0', which is below "0".
+#if defined(__SSE2__)
+        // The sixteen places' first characters, a byte each; a match is -1
+        // in its byte, so subtracting it counts it (five at most a byte).
+        const __m128i lowByte = _mm_set1_epi16(0xff);
+        __m128i below = _mm_setzero_si128(), s0 = below, s1 = below, s2 = below;
+        for (std::size_t k : kOrder) {
+            const auto* at = reinterpret_cast<const __m128i*>(List[k].begin());
+            const __m128i suits = _mm_packus_epi16(_mm_and_si128(_mm_loadu_si128(at), lowByte),
+                                                   _mm_and_si128(_mm_loadu_si128(at + 1), lowByte));
+            below = _mm_sub_epi8(
+                below, _mm_cmpeq_epi8(_mm_min_epu8(suits, _mm_set1_epi8('0' - 1)), suits));
+            s0 = _mm_sub_epi8(s0, _mm_cmpeq_epi8(suits, _mm_set1_epi8('0')));
+            s1 = _mm_sub_epi8(s1, _mm_cmpeq_epi8(suits, _mm_set1_epi8('1')));
+            s2 = _mm_sub_epi8(s2, _mm_cmpeq_epi8(suits, _mm_set1_epi8('2')));
+        }
+        n = {byteSum(below) - (5 * TileList::kCapacity - items), byteSum(s0), byteSum(s1),
+             byteSum(s2), 0};
+        n[4] = items - n[0] - n[1] - n[2] - n[3];
+#else
+        for (std::size_t k : kOrder)
+            for (Code c : List[k]) ++n[static_cast<std::size_t>(suitClass(c.suit()))];
+#endif
+        ++n[static_cast<std::size_t>(suitClass(Text1.suit()))];
+    } else {
+        int added = 0;
+        const auto add = [&](char ch) {
+            if (added == TileList::kCapacity) return;
+            ++added;
+            ++n[static_cast<std::size_t>(suitClass(ch))];
+        };
+        for (std::size_t k : kOrder)
+            for (Code c : List[k]) add(c.suit());
+        add(Text1.suit());
     }
-    int added = 0, below = 0, s0 = 0, s1 = 0, s2 = 0;
-    const auto add = [&](char ch) {
-        if (added == TileList::kCapacity) return;
-        ++added;
-        const auto u = static_cast<unsigned char>(ch);
-        below += u < '0' ? 1 : 0;
-        s0 += u == '0' ? 1 : 0;
-        s1 += u == '1' ? 1 : 0;
-        s2 += u == '2' ? 1 : 0;
-    };
-    for (const TileList* list : {&List[1], &List[2], &List[3], &List[4], &List[0]})
-        for (Code c : *list) add(c.suit());
-    add(Text1.suit());
-    PAI_CTL_LIST = &List[0];
-    return SuitDigits{below, {s0, s1, s2}, added - below - s0 - s1 - s2};
+    return SuitDigits{n[0], {n[1], n[2], n[3]}, n[4]};
 }
 
 // WORK_CODES from the classes of List3's items in order: a suit digit
@@ -86,17 +124,18 @@ void TENHO::classifySuits(const SuitDigits& d, char other)
 void TENHO::TINITU()
 {
     const SuitDigits d = collectSuits();
-    WORK_CODE.clear();
-    WORK_CODES.clear();
-    classifySuits(d, 'A');
     // WORK_CODES holds one class only: none below "0" or above "2" (an
     // "A" each), and at most one of the digits.
     const bool noHonours = d.below == 0 && d.above == 0;
     const int suits = (d.suit[0] > 0) + (d.suit[1] > 0) + (d.suit[2] > 0);
     if (noHonours && suits <= 1) {
+        classifySuits(d, 'A');
         reportGradedYaku("清一色", 6);
     } else {
-        honitu(d);  // HONITU on the suits just collected
+        // HONITU on the suits just collected. Its classes take the place of
+        // TINITU's whole: there is always one at least (the winning tile's),
+        // so WORK_CODES and WORK_CODE are both written again.
+        honitu(d);
     }
     List3.clear();
 }

@@ -149,9 +149,14 @@ void TENHO::SANAN()
         used(1) && kan(2) && kan(3) && kan(4),
         used(1) && kan(2) && kan(3) && !meldPresent(4) && pairDiscard,
     };
+    // Only a report changes Label1, so it is searched again only then.
+    bool reported = found();
     for (bool holds : configurations) {
-        if (found()) return;
-        if (holds) sananKakutei(true);
+        if (reported) return;
+        if (holds) {
+            sananKakutei(true);
+            reported = found();
+        }
     }
 }
 

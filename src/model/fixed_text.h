@@ -93,6 +93,32 @@ public:
         size_ = static_cast<std::uint16_t>(pos + a + b + tail);
         return *this;
     }
+    // insert(0, line, "\r\n"): a new line on top of a label, which moves
+    // the whole text on. When the capacity is of whole sixteen-byte blocks
+    // and the blocks in use fit once moved, the text moves in blocks from the
+    // last one down (each is read before anything is written over it; the
+    // bytes past the size come along unread), without a library call.
+    FixedText& prependLine(std::string_view line)
+    {
+#if defined(__SSE2__)
+        if constexpr (N % 16 == 0) {
+            const std::size_t by = line.size() + 2;
+            const std::size_t blocks = (size_ + std::size_t{15}) / 16 * 16;
+            if (by + blocks <= N) {
+                for (std::size_t at = blocks; at > 0; at -= 16)
+                    _mm_storeu_si128(
+                        reinterpret_cast<__m128i*>(data_ + at - 16 + by),
+                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + at - 16)));
+                move(data_, line.data(), line.size());
+                data_[line.size()] = '\r';
+                data_[line.size() + 1] = '\n';
+                size_ = static_cast<std::uint16_t>(size_ + by);
+                return *this;
+            }
+        }
+#endif
+        return insert(0, line, "\r\n");
+    }
     FixedText& erase(std::size_t pos, std::size_t count)
     {
         pos = std::min<std::size_t>(pos, size_);

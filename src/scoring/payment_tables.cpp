@@ -98,26 +98,46 @@ constexpr FuTable kNonDealerTsumoOtherShare = {{
 
 using Payment = FixedText<64>;
 
+// The decimal digits of an amount, as Decimal writes them. Every amount of
+// the tables is whole hundreds below 100,000: at most three digits, then
+// "00", without dividing digit by digit.
+void appendAmount(Payment& text, int amount)
+{
+    if (amount < 100 || amount >= 100000 || amount % 100 != 0) {
+        text += Decimal(amount);
+        return;
+    }
+    const int hundreds = amount / 100;
+    char digits[5];
+    std::size_t n = 0;
+    if (hundreds >= 100) digits[n++] = static_cast<char>('0' + hundreds / 100);
+    if (hundreds >= 10) digits[n++] = static_cast<char>('0' + hundreds / 10 % 10);
+    digits[n++] = static_cast<char>('0' + hundreds % 10);
+    digits[n++] = '0';
+    digits[n++] = '0';
+    text += std::string_view(digits, n);
+}
+
 Payment single(int amount)
 {
     Payment text;
-    text += Decimal(amount);
+    appendAmount(text, amount);
     text += "点";
     return text;
 }
 Payment allPay(int amount)
 {
     Payment text;
-    text += Decimal(amount);
+    appendAmount(text, amount);
     text += "オール";
     return text;
 }
 Payment split(int dealerShare, int otherShare)
 {
     Payment text;
-    text += Decimal(dealerShare);
+    appendAmount(text, dealerShare);
     text += "点（親）・";
-    text += Decimal(otherShare);
+    appendAmount(text, otherShare);
     text += "点（子）";
     return text;
 }
