@@ -6,8 +6,13 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "model/utf8.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tenho {
 
@@ -72,6 +77,122 @@ constexpr auto kTileOf = [] {
     return tiles;
 }();
 
+#if defined(__SSE2__)
+template <typename Int> std::uint64_t load(const unsigned char* at)
+{
+    Int n;
+    std::memcpy(&n, at, sizeof n);
+    return n;
+}
+
+// The `size` bytes at `at`, size <= 16, then zeros, read in a few loads
+// that stay inside them (overlapping where the size is not theirs).
+__m128i loadFew(const unsigned char* at, std::size_t size)
+{
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    if (size >= 8) {
+        low = load<std::uint64_t>(at);
+        if (size > 8) high = load<std::uint64_t>(at + size - 8) >> (8 * (16 - size));
+    } else if (size >= 4) {
+        low = load<std::uint32_t>(at) | load<std::uint32_t>(at + size - 4) << (8 * (size - 4));
+    } else if (size >= 2) {
+        low = load<std::uint16_t>(at) | load<std::uint16_t>(at + size - 2) << (8 * (size - 2));
+    } else if (size == 1) {
+        low = *at;
+    }
+    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+}
+
+// Sixteen bytes of a text of tiles, each place given the suit of the first
+// letter at or after it: '0' m, '1' s, '2' p, 1 z, 0 where no letter follows
+// in the block (then it is the next block's first, `after`).
+struct TileBlock {
+    unsigned digits;   // bytes 1..9, as bits
+    unsigned letters;  // bytes m, s, p, z
+    unsigned badHonours;
+    __m128i codes[2];  // of the 16 places, as Code: the tile where a digit is
+};
+
+[[gnu::always_inline]] inline TileBlock readBlock(__m128i v, __m128i after)
+{
+    const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+    const __m128i digit =
+        _mm_and_si128(_mm_cmpgt_epi8(v, bytes('0')), _mm_cmplt_epi8(v, bytes(':')));
+    const __m128i m = _mm_cmpeq_epi8(v, bytes('m'));
+    const __m128i s = _mm_cmpeq_epi8(v, bytes('s'));
+    const __m128i p = _mm_cmpeq_epi8(v, bytes('p'));
+    const __m128i z = _mm_cmpeq_epi8(v, bytes('z'));
+    __m128i suit =
+        _mm_or_si128(_mm_or_si128(_mm_and_si128(m, bytes('0')), _mm_and_si128(s, bytes('1'))),
+                     _mm_or_si128(_mm_and_si128(p, bytes('2')), _mm_and_si128(z, bytes(1))));
+    // The suits spread backwards over the digits before them: 1, 2, 4, 8
+    // places at a time, into the places that have none yet.
+    const __m128i zero = _mm_setzero_si128();
+    const auto spread = [&](__m128i from) {
+        suit = _mm_or_si128(suit, _mm_and_si128(_mm_cmpeq_epi8(suit, zero), from));
+    };
+    spread(_mm_srli_si128(suit, 1));
+    spread(_mm_srli_si128(suit, 2));
+    spread(_mm_srli_si128(suit, 4));
+    spread(_mm_srli_si128(suit, 8));
+    spread(after);
+    // An honour is written '3'..'9' '1': its digit moved on by two, over 1.
+    const __m128i honour = _mm_cmpeq_epi8(suit, bytes(1));
+    const __m128i first = _mm_or_si128(_mm_andnot_si128(honour, suit),
+                                       _mm_and_si128(honour, _mm_add_epi8(v, bytes(2))));
+    const __m128i second =
+        _mm_or_si128(_mm_andnot_si128(honour, v), _mm_and_si128(honour, bytes('1')));
+    const unsigned digits = mask(digit);
+    return {digits,
+            mask(_mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z))),
+            mask(_mm_and_si128(honour, _mm_cmpgt_epi8(v, bytes('7')))) & digits,
+            {_mm_unpacklo_epi8(first, second), _mm_unpackhi_epi8(first, second)}};
+}
+
+// readWellFormed for texts of 3 to 32 bytes, 16 at a time: what every byte
+// is and the tile of every digit are worked out for all at once, and the
+// tiles then taken from the places of the digits.
+[[gnu::always_inline]] inline ReadTiles readWellFormed32(std::string_view text, Code* out)
+{
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    alignas(16) Code places[32];
+    std::uint32_t digits = 0;
+    std::uint32_t letters = 0;
+    unsigned badHonours = 0;
+    const auto keep = [&](const TileBlock& b, std::size_t at) {
+        digits |= b.digits << at;
+        letters |= b.letters << at;
+        badHonours |= b.badHonours;
+        _mm_store_si128(reinterpret_cast<__m128i*>(places + at), b.codes[0]);
+        _mm_store_si128(reinterpret_cast<__m128i*>(places + at + 8), b.codes[1]);
+    };
+    if (size <= 16) {
+        keep(readBlock(loadFew(bytes, size), _mm_setzero_si128()), 0);
+    } else {
+        const TileBlock high = readBlock(loadFew(bytes + 16, size - 16), _mm_setzero_si128());
+        keep(high, 16);
+        // The suit of the high block's first place goes on to the end of
+        // the low one (an honour's as 1 again).
+        const auto first = static_cast<char>(_mm_cvtsi128_si32(high.codes[0]) & 0xFF);
+        keep(readBlock(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)),
+                       _mm_set1_epi8(first >= '3' ? 1 : first)),
+             0);
+    }
+    const std::uint32_t all = size == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << size) - 1;
+    // Every byte a digit or a letter, a letter last and none first, no two
+    // side by side, no honour past 7.
+    if ((digits | letters) != all || ((letters >> (size - 1)) & 1) == 0 || (letters & 1) != 0 ||
+        (letters & (letters >> 1)) != 0 || badHonours != 0)
+        return {};
+    std::size_t count = 0;
+    for (std::uint32_t d = digits; d != 0; d &= d - 1) out[count++] = places[std::countr_zero(d)];
+    return {out, count};
+}
+#endif
+
 // The tiles of a well-formed text, in the order written, somewhere in
 // out[0..text.size()); none when the text is not well formed (then the
 // reading below tells why). The text is read backwards, so that every digit
@@ -91,6 +212,9 @@ constexpr auto kTileOf = [] {
         out[0] = std::bit_cast<Code>(t);
         return {out, 1};
     }
+#if defined(__SSE2__)
+    if (text.size() <= 32) return readWellFormed32(text, out);
+#endif
     unsigned row = kNoLetterRow;  // of the letter of the digits being read
     unsigned bad = 0;
     unsigned twoLetters = 0;
@@ -183,15 +307,25 @@ bool parseTiles(std::string_view text, std::span<Code> out, std::size_t& count, 
                 std::size_t* errorAt)
 {
     if (text.size() <= kFastText) {
-        TileRoom room;
-        if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
-            count = t.count;
-            // The one tile of --win without a call.
-            if (count == 1 && !out.empty())
-                out[0] = t.first[0];
-            else
-                std::copy_n(t.first, std::min(count, out.size()), out.begin());
-            return true;
+        // With room for as many tiles as the text has bytes, the tiles are
+        // read in place.
+        if (out.size() >= text.size()) {
+            if (const ReadTiles t = readWellFormed(text, out.data()); t.first) {
+                count = t.count;
+                if (t.first != out.data()) std::copy_n(t.first, count, out.begin());
+                return true;
+            }
+        } else {
+            TileRoom room;
+            if (const ReadTiles t = readWellFormed(text, room.tiles()); t.first) {
+                count = t.count;
+                // The one tile of --win without a call.
+                if (count == 1 && !out.empty())
+                    out[0] = t.first[0];
+                else
+                    std::copy_n(t.first, std::min(count, out.size()), out.begin());
+                return true;
+            }
         }
     }
     count = 0;

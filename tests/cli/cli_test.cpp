@@ -60,7 +60,8 @@ TEST(CliTiles, ParsesSharedSuitLetters)
 
 TEST(CliTiles, RefusesMalformedText)
 {
-    for (const char* bad : {"", "123", "m", "0m", "8z", "12x", "1m2", "1mm", "m1", "11m9z"}) {
+    for (const char* bad : {"", "123", "m", "0m", "8z", "12x", "1m2", "1mm", "m1", "11m9z",
+                            "1234567891234567z", "1112345678999m1p2", "1112345678999mm1p"}) {
         std::vector<Code> t;
         std::string reason;
         EXPECT_FALSE(parseTiles(bad, t, reason)) << bad;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,36 @@ namespace tenho::cli {
 
 enum class MeldKind { Chi, Pon, Kan, Ankan };
 
+// The tiles of an option, in storage that is kept when the row is cleared:
+// the options of a batch line are read into the room of the line before.
+class TileRow {
+public:
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const Code& operator[](std::size_t i) const { return room_[i]; }
+    const Code* begin() const { return room_.data(); }
+    const Code* end() const { return room_.data() + size_; }
+    Code* data() { return room_.data(); }
+    void clear() { size_ = 0; }
+
+    // Room for `n` tiles after the last, to be written; grow(k) then makes
+    // the first k of them tiles of the row.
+    std::span<Code> room(std::size_t n)
+    {
+        if (room_.size() - size_ < n) room_.resize(size_ + n);
+        return {room_.data() + size_, n};
+    }
+    void grow(std::size_t k) { size_ += k; }
+
+private:
+    std::vector<Code> room_;
+    std::size_t size_ = 0;
+};
+
 struct MeldOption {
     MeldKind kind = MeldKind::Chi;
-    std::string text;         // as given, for error messages
-    std::vector<Code> tiles;  // sorted
+    std::string text;  // as given, for error messages
+    TileRow tiles;     // sorted
 };
 
 // The called melds, four at most. Their places are kept when the list is
@@ -48,11 +75,11 @@ private:
 };
 
 struct HandOptions {
-    std::vector<Code> hand;
+    TileRow hand;
     std::string handText;  // every --hand value, joined by blanks
     std::optional<Code> win;
     MeldList melds;
-    std::vector<Code> dora;
+    TileRow dora;
     std::string doraText;
     bool tsumo = false;
     bool ron = false;

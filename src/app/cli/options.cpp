@@ -47,11 +47,16 @@ struct Option {
     return p.fail(std::string(p.opt) + " " + quoted(value) + ": " + reason);
 }
 
-[[gnu::always_inline]] inline bool readTiles(Parser& p, std::string_view value,
-                                             std::vector<Code>& into)
+// The tiles of `value` after those of `into`, read straight into its room
+// (a text holds at most one tile for every two bytes).
+[[gnu::always_inline]] inline bool readTiles(Parser& p, std::string_view value, TileRow& into)
 {
     std::string reason;
-    if (parseTiles(value, into, reason)) return true;
+    std::size_t count = 0;
+    if (parseTiles(value, into.room(value.size()), count, reason)) {
+        into.grow(count);
+        return true;
+    }
     return tilesFailed(p, value, reason);
 }
 
@@ -81,28 +86,28 @@ bool setWin(Parser& p, std::string_view value)
     return true;
 }
 
-bool isChi(const std::vector<Code>& t)
+bool isChi(const TileRow& t)
 {
     return t.size() == 3 && isNumberTile(t[0]) && t[1].suit() == t[0].suit() &&
            t[2].suit() == t[0].suit() && t[1].value() == t[0].value() + 1 &&
            t[2].value() == t[0].value() + 2;
 }
 
-bool allEqual(const std::vector<Code>& t, std::size_t n)
+bool allEqual(const TileRow& t, std::size_t n)
 {
     return t.size() == n && std::all_of(t.begin(), t.end(), [&](Code c) { return c == t[0]; });
 }
 
 // A meld's tiles sorted in place; the usual three or four without the
 // machinery of std::sort.
-void sortFew(std::vector<Code>& t)
+void sortFew(TileRow& t)
 {
     if (t.size() > 8) {
-        std::sort(t.begin(), t.end());
+        std::sort(t.data(), t.data() + t.size());
         return;
     }
     // Through a pointer of its own: a code is characters, and every store of
-    // one could otherwise have changed the vector's.
+    // one could otherwise have changed the row's.
     Code* const d = t.data();
     const std::size_t n = t.size();
     for (std::size_t i = 1; i < n; ++i) {
