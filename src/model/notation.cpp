@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/few_bytes.h"
 #include "model/utf8.h"
 
 #if defined(__SSE2__)
@@ -78,32 +79,6 @@ constexpr auto kTileOf = [] {
 }();
 
 #if defined(__SSE2__)
-template <typename Int> std::uint64_t load(const unsigned char* at)
-{
-    Int n;
-    std::memcpy(&n, at, sizeof n);
-    return n;
-}
-
-// The `size` bytes at `at`, size <= 16, then zeros, read in a few loads
-// that stay inside them (overlapping where the size is not theirs).
-__m128i loadFew(const unsigned char* at, std::size_t size)
-{
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    if (size >= 8) {
-        low = load<std::uint64_t>(at);
-        if (size > 8) high = load<std::uint64_t>(at + size - 8) >> (8 * (16 - size));
-    } else if (size >= 4) {
-        low = load<std::uint32_t>(at) | load<std::uint32_t>(at + size - 4) << (8 * (size - 4));
-    } else if (size >= 2) {
-        low = load<std::uint16_t>(at) | load<std::uint16_t>(at + size - 2) << (8 * (size - 2));
-    } else if (size == 1) {
-        low = *at;
-    }
-    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
-}
-
 // Sixteen bytes of a text of tiles, each place given the suit of the first
 // letter at or after it: '0' m, '1' s, '2' p, 1 z, 0 where no letter follows
 // in the block (then it is the next block's first, `after`).

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "model/few_bytes.h"
 #include "model/notation.h"
 #include "model/utf8.h"
 
@@ -110,34 +111,6 @@ char* putJsonCharacter(char* at, const char*& p, std::string_view text)
     p += piece.size;
     return at;
 }
-
-#if defined(__SSE2__)
-template <typename Int> std::uint64_t load(const char* at)
-{
-    Int n;
-    std::memcpy(&n, at, sizeof n);
-    return n;
-}
-
-// The `size` bytes at `at`, 0 < size < 16, then zeros, read in a few loads
-// that stay inside them (overlapping where the size is not theirs).
-__m128i loadFew(const char* at, std::size_t size)
-{
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    if (size >= 8) {
-        low = load<std::uint64_t>(at);
-        if (size > 8) high = load<std::uint64_t>(at + size - 8) >> (8 * (16 - size));
-    } else if (size >= 4) {
-        low = load<std::uint32_t>(at) | load<std::uint32_t>(at + size - 4) << (8 * (size - 4));
-    } else if (size >= 2) {
-        low = load<std::uint16_t>(at) | load<std::uint16_t>(at + size - 2) << (8 * (size - 2));
-    } else {
-        low = static_cast<unsigned char>(*at);
-    }
-    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
-}
-#endif
 
 char* putJsonString(char* at, std::string_view text)
 {
