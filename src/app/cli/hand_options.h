@@ -17,30 +17,37 @@ namespace tenho::cli {
 
 enum class MeldKind { Chi, Pon, Kan, Ankan };
 
-// The tiles of an option, in storage that is kept when the row is cleared:
-// the options of a batch line are read into the room of the line before.
-class TileRow {
+// The first size() items of `Store`, whose storage is kept when the list is
+// cleared: the options of a batch line are read into the room of the line
+// before.
+template <typename Store> class KeptItems {
 public:
+    using Item = typename Store::value_type;
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
-    const Code& operator[](std::size_t i) const { return room_[i]; }
-    const Code* begin() const { return room_.data(); }
-    const Code* end() const { return room_.data() + size_; }
-    Code* data() { return room_.data(); }
+    const Item& operator[](std::size_t i) const { return items_[i]; }
+    const Item* begin() const { return items_.data(); }
+    const Item* end() const { return items_.data() + size_; }
     void clear() { size_ = 0; }
+
+protected:
+    Store items_{};
+    std::size_t size_ = 0;
+};
+
+// The tiles of an option.
+class TileRow : public KeptItems<std::vector<Code>> {
+public:
+    Code* data() { return items_.data(); }
 
     // Room for `n` tiles after the last, to be written; grow(k) then makes
     // the first k of them tiles of the row.
     std::span<Code> room(std::size_t n)
     {
-        if (room_.size() - size_ < n) room_.resize(size_ + n);
-        return {room_.data() + size_, n};
+        if (items_.size() - size_ < n) items_.resize(size_ + n);
+        return {items_.data() + size_, n};
     }
     void grow(std::size_t k) { size_ += k; }
-
-private:
-    std::vector<Code> room_;
-    std::size_t size_ = 0;
 };
 
 struct MeldOption {
@@ -52,26 +59,15 @@ struct MeldOption {
 // The called melds, four at most. Their places are kept when the list is
 // cleared, so that the hands of a batch, read one after another into the
 // same options, reuse the storage of their texts and tiles.
-class MeldList {
+class MeldList : public KeptItems<std::array<MeldOption, 5>> {
 public:
-    std::size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
-    const MeldOption& operator[](std::size_t i) const { return melds_[i]; }
-    const MeldOption* begin() const { return melds_.data(); }
-    const MeldOption* end() const { return melds_.data() + size_; }
-    void clear() { size_ = 0; }
-
     // The place after the last meld, to fill in; keepNext makes it a meld
     // of the list (at most four).
-    MeldOption& next() { return melds_[size_]; }
+    MeldOption& next() { return items_[size_]; }
     void keepNext()
     {
         if (size_ < 4) ++size_;
     }
-
-private:
-    std::array<MeldOption, 5> melds_;
-    std::size_t size_ = 0;
 };
 
 struct HandOptions {
