@@ -114,6 +114,23 @@ constexpr auto kFourOfDense = [] {
     return four;
 }();
 
+// The three codes of a group starting at each index, as the bytes of four
+// places in a list of codes (the fourth empty): [0] a triplet, [1] a
+// sequence.
+constexpr auto kGroupOfDense = [] {
+    std::array<std::array<std::uint64_t, kDenseSize>, 2> groups{};
+    const auto raw = [](std::size_t i) {
+        if (i >= kDenseSize) return std::uint64_t{0};
+        return static_cast<std::uint64_t>(static_cast<unsigned char>(kCodeOfDense[i].suit())) |
+               static_cast<std::uint64_t>(static_cast<unsigned char>(kCodeOfDense[i].rank())) << 8;
+    };
+    for (std::size_t i = 0; i < kDenseSize; ++i) {
+        groups[0][i] = raw(i) | raw(i) << 16 | raw(i) << 32;
+        groups[1][i] = raw(i) | raw(i + 1) << 16 | raw(i + 2) << 32;
+    }
+    return groups;
+}();
+
 // The dense index of a code, or kNotATile for anything that is no tile,
 // under the code's place in the palette's table.
 constexpr std::uint8_t kNotATile = 0x80;
@@ -218,20 +235,31 @@ constexpr auto kFirstWithPrefix = [] {
 // The first pattern in the order that splits the tiles left (its place, or
 // kPatterns.size() for none): the moves are tried as in `explore`, and a
 // prefix whose patterns all come after the best found is not followed.
-template <int Slot> void firstSplit(Left left, unsigned path, int& best)
+// `starts` gathers the lowest tile of each slot (a byte each, slot 0 lowest);
+// `bestStarts` is that of the best split.
+template <int Slot>
+void firstSplit(Left left, unsigned path, std::uint32_t starts, int& best,
+                std::uint32_t& bestStarts)
 {
     if constexpr (Slot == 4) {
-        best = std::min(best, kFirstWithPrefix[4][path]);
+        if (kFirstWithPrefix[4][path] < best) {
+            best = kFirstWithPrefix[4][path];
+            bestStarts = starts;
+        }
     } else {
         const auto a = static_cast<std::size_t>(left.lowest());
         const unsigned withSequence = path | 1u << Slot;
+        const std::uint32_t from = starts | static_cast<std::uint32_t>(a) << (8 * Slot);
         const auto triplet = [&] {
             if (kFirstWithPrefix[Slot + 1][path] >= best) return;
-            takeTriplet(left, a, [&](Left l) { firstSplit<Slot + 1>(l, path, best); });
+            takeTriplet(left, a,
+                        [&](Left l) { firstSplit<Slot + 1>(l, path, from, best, bestStarts); });
         };
         const auto sequence = [&] {
             if (kFirstWithPrefix[Slot + 1][withSequence] >= best) return;
-            takeSequence(left, a, [&](Left l) { firstSplit<Slot + 1>(l, withSequence, best); });
+            takeSequence(left, a, [&](Left l) {
+                firstSplit<Slot + 1>(l, withSequence, from, best, bestStarts);
+            });
         };
         // The move whose patterns come first goes first.
         if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][withSequence]) {
@@ -242,6 +270,25 @@ template <int Slot> void firstSplit(Left left, unsigned path, int& best)
             triplet();
         }
     }
+}
+
+// The lowest tile of each slot of pattern n on the tiles left, packed as
+// firstSplit packs them; the pattern splits the tiles.
+std::uint32_t startsOf(Left left, std::size_t n)
+{
+    Counts& counts = left.n;
+    std::uint32_t starts = 0;
+    for (std::size_t s = 0; s < 4; ++s) {
+        const auto a = static_cast<std::size_t>(left.lowest());
+        starts |= static_cast<std::uint32_t>(a) << (8 * s);
+        const bool triplet = kPatterns[n][s] == 'T';
+        for (std::size_t d = 0; d < 3; ++d) {
+            const std::size_t at = triplet ? a : a + d;
+            --counts[at];
+            left.present = left.without(at);
+        }
+    }
+    return starts;
 }
 
 }  // namespace
@@ -282,7 +329,7 @@ bool TENHO::splitByCounts()
     // twelve tiles, and fail the same way.
     // Four places written for each kind, the next kind written over those
     // its count does not keep; the places from 14 on are emptied after. The
-    // room past them lets the groups be copied in fixed blocks.
+    // room past them lets the lists be copied in fixed blocks.
     std::array<Code, 32> sorted{};
     struct Pair {
         int index;     // of the tile
@@ -291,6 +338,12 @@ bool TENHO::splitByCounts()
     std::array<Pair, 7> pairs{};
     int pairCount = 0;
     int count = 0;
+    // Every group takes three tiles of one suit, or three equal honours: the
+    // tiles of each suit less the pair come in threes, and every honour but
+    // the pair's comes three or none. A pair that leaves anything else has no
+    // split, and is not searched.
+    std::array<int, 3> inSuit{};
+    int oddHonours = 0;  // honour kinds held neither three times nor never
     for (std::uint64_t left = present; left != 0; left &= left - 1) {
         const int i = std::countr_zero(left);
         const int n = all[static_cast<std::size_t>(i)];
@@ -299,11 +352,24 @@ bool TENHO::splitByCounts()
         std::memcpy(static_cast<void*>(sorted.data() + count), &four, sizeof four);
         if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
         count += n;
+        if (i < 30)
+            inSuit[static_cast<std::size_t>(i / 10)] += n;
+        else if (n != 3)
+            ++oddHonours;
     }
+    const auto mayFit = [&](const Pair& pair) {
+        const int i = pair.index;
+        if (i > 30) {
+            return all[static_cast<std::size_t>(i)] == 2 && oddHonours == 1 && inSuit[0] % 3 == 0 &&
+                   inSuit[1] % 3 == 0 && inSuit[2] % 3 == 0;
+        }
+        const auto s = static_cast<std::size_t>(i / 10);
+        return oddHonours == 0 && (inSuit[0] - (s == 0 ? 2 : 0)) % 3 == 0 &&
+               (inSuit[1] - (s == 1 ? 2 : 0)) % 3 == 0 && (inSuit[2] - (s == 2 ? 2 : 0)) % 3 == 0;
+    };
     sorted[14] = sorted[15] = sorted[16] = sorted[17] = Code();  // 14 tiles
     std::array<Code, TileList::kCapacity> sixteen;
     std::copy_n(sorted.begin(), sixteen.size(), sixteen.begin());
-    const auto fourteen = [&sorted](int i) { return sorted[static_cast<std::size_t>(i)]; };
     if (m >= 1) NAKI_NO = static_cast<Integer>(m);
     ListTEMP.assign(sixteen, 14);
     if (pairCount == 0) {
@@ -318,99 +384,133 @@ bool TENHO::splitByCounts()
         return Left{counts, counts[i] == 0 ? present & ~(std::uint64_t{1} << i) : present};
     };
 
-    // The split of pattern n with this pair, as JANTOU_TRY leaves it.
-    const auto place = [&](const Pair& pair, std::size_t n) {
-        const int p = pair.position;
+    // The split of pattern n with this pair, its groups starting at `starts`
+    // (as firstSplit packs them), as JANTOU_TRY leaves it.
+    std::array<std::uint64_t, 4> groups{};  // the groups' codes, as kGroupOfDense
+    const auto place = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
+        const auto p = static_cast<std::size_t>(pair.position);
         // The fourteen without the pair: the tiles before it, then those
         // after it moved up two places (past them, empty codes).
-        std::array<Code, TileList::kCapacity> twelve = sixteen;
-        std::array<Code, TileList::kCapacity> after;
-        std::copy_n(sorted.begin() + p + 2, after.size(), after.begin());
-        for (std::size_t i = static_cast<std::size_t>(p); i < twelve.size(); ++i)
-            twelve[i] = after[i - static_cast<std::size_t>(p)];
+        std::array<Code, 32> shifted;
+        std::memcpy(static_cast<void*>(shifted.data()), sorted.data(), 16 * sizeof(Code));
+        std::memcpy(static_cast<void*>(shifted.data() + p), sorted.data() + p + 2,
+                    16 * sizeof(Code));
+        std::array<Code, TileList::kCapacity> twelve;
+        std::copy_n(shifted.begin(), twelve.size(), twelve.begin());
         ListTemp2.assign(twelve, 12);
         ListTEMP.clear();
-        Counts counts;
-        Left left = withoutPair(pair, counts);
         for (std::size_t s = 0; s < 4; ++s) {
-            const auto a = static_cast<std::size_t>(left.lowest());
-            const bool triplet = kPatterns[n][s] == 'T';
-            ListEND[s].generate(3, [&](int d) {
-                const std::size_t at = triplet ? a : a + static_cast<std::size_t>(d);
-                --counts[at];
-                left.present = left.without(at);
-                return kCodeOfDense[at];
-            });
+            const std::size_t a = starts >> (8 * s) & 0xff;
+            groups[s] = kGroupOfDense[kPatternBits[n] >> s & 1][a];
+            std::array<Code, TileList::kCapacity> group{};
+            std::memcpy(static_cast<void*>(group.data()), &groups[s], sizeof groups[s]);
+            ListEND[s].assign(group, 3);
         }
-        ListEND[4].generate(2, [&](int) { return fourteen(p); });
+        std::array<Code, TileList::kCapacity> two{};
+        two[0] = two[1] = sorted[p];
+        ListEND[4].assign(two, 2);
         JANTOU_POS = static_cast<Integer>(pair.position);
         COPY_NO = 12;
         MENTSU_NO = 4;
         MENTSU_SLOT = 3;
         BUNKAI_NG = '0';
     };
+    // The first three codes of each called meld, as kGroupOfDense holds them.
+    std::array<std::uint64_t, 4> melds{};
+    for (int k = 1; k <= m; ++k) {
+        std::uint64_t three = 0;
+        std::memcpy(&three, List[static_cast<std::size_t>(k)].begin(), 3 * sizeof(Code));
+        melds[static_cast<std::size_t>(k - 1)] = three;
+    }
     // NAKI_KENSA on a split: with no meld it only empties the keys. With
-    // melds, every key here is eight characters (three codes) but the pair's
-    // six, and a key carries its colons, so MENTSU_KEYS holds a meld's key
-    // exactly where a group holds its three codes, and taking out the first
-    // occurrence is taking the first such group not taken yet: the codes are
-    // compared instead. The keys themselves are written by a real NAKI_KENSA
-    // on the last split checked, at the end.
+    // melds, MENTSU_KEYS holds a meld's key exactly where a group holds its
+    // three codes (every key here is eight characters, ":" + three codes +
+    // ":", but the pair's six), and taking out the first occurrence is taking
+    // the first such group not taken yet: the codes are compared instead, and
+    // the keys left written once. A failed check writes nothing: the keys of
+    // the last split checked are written by a real NAKI_KENSA at the end.
     const Pair* lastPair = nullptr;
     std::size_t lastPattern = 0;
-    const auto accepted = [&](const Pair& pair, std::size_t n) {
-        place(pair, n);
+    std::uint32_t lastStarts = 0;
+    const auto accepted = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
+        place(pair, n, starts);
         if (m == 0) {
             NAKI_KENSA();
             return true;
         }
         lastPair = &pair;
         lastPattern = n;
-        std::array<bool, 4> taken{};
-        for (int k = 1; k <= m; ++k) {
-            const TileList& meld = List[static_cast<std::size_t>(k)];
-            bool found = false;
-            for (std::size_t g = 0; g < 4 && !found; ++g) {
-                const TileList& group = ListEND[g];
-                if (!taken[g] && group.item(0) == meld.item(0) && group.item(1) == meld.item(1) &&
-                    group.item(2) == meld.item(2))
-                    taken[g] = found = true;
-            }
-            if (!found) {
+        lastStarts = starts;
+        unsigned left = 0xF;  // the groups not taken yet, bit g
+        for (std::size_t k = 0; k < static_cast<std::size_t>(m); ++k) {
+            unsigned hit = 0;
+            for (std::size_t g = 0; g < 4; ++g)
+                hit |= (left >> g & 1) != 0 && groups[g] == melds[k] ? 1u << g : 0u;
+            if (hit == 0) {
                 BUNKAI_NG = '1';
                 return false;
             }
+            left &= ~(hit & (~hit + 1));  // the first of them
         }
-        NAKI_KENSA();  // the split stands: the keys as the check leaves them
+        if constexpr (std::endian::native != std::endian::little) {
+            NAKI_KENSA();
+        } else {
+            // The keys' texts, a key's bytes in text order as a little-endian
+            // number: the groups not taken, then the pair's.
+            const auto key = [](std::uint64_t three) {
+                return std::uint64_t{':'} | three << 8 | std::uint64_t{':'} << 56;
+            };
+            char text[decltype(MENTSU_KEYS)::kCapacity];
+            std::size_t at = 0;
+            for (std::size_t g = 0; g < 4; ++g)
+                if ((left >> g & 1) != 0) {
+                    const std::uint64_t k = key(groups[g]);
+                    std::memcpy(text + at, &k, 8);
+                    at += 8;
+                }
+            const Code c = sorted[static_cast<std::size_t>(pair.position)];
+            const char tail[6] = {':', c.suit(), c.rank(), c.suit(), c.rank(), ':'};
+            std::memcpy(text + at, tail, sizeof tail);
+            MENTSU_KEYS.assign(std::string_view(text, at + sizeof tail));
+            const std::uint64_t last = key(melds[static_cast<std::size_t>(m - 1)]);
+            std::memcpy(text, &last, 8);
+            MENTSU_KEY.assign(std::string_view(text, 8));
+            BUNKAI_NG = '0';
+        }
         return true;
     };
 
     // The first split at each pair position stands or falls as a whole.
     for (int q = 0; q < pairCount; ++q) {
         const Pair& pair = pairs[static_cast<std::size_t>(q)];
+        if (!mayFit(pair)) continue;
         Counts counts;
         int first = static_cast<int>(kPatterns.size());
-        firstSplit<0>(withoutPair(pair, counts), 0, first);
+        std::uint32_t starts = 0;
+        firstSplit<0>(withoutPair(pair, counts), 0, 0, first, starts);
         if (first == static_cast<int>(kPatterns.size())) continue;
-        if (accepted(pair, static_cast<std::size_t>(first))) return true;
+        if (accepted(pair, static_cast<std::size_t>(first), starts)) return true;
     }
     // Called melds that fit only a later pattern: the second search, with
     // the melds checked pattern by pattern.
     if (m >= 1) {
         for (int q = 0; q < pairCount; ++q) {
             const Pair& pair = pairs[static_cast<std::size_t>(q)];
+            if (!mayFit(pair)) continue;
             Counts counts;
             std::uint32_t splits = 0;
             explore<0>(withoutPair(pair, counts), 0, splits);
-            for (std::size_t n = 0; n < kPatterns.size(); ++n)
-                if ((splits >> kPatternBits[n] & 1) != 0 && accepted(pair, n)) return true;
+            for (std::size_t n = 0; n < kPatterns.size(); ++n) {
+                if ((splits >> kPatternBits[n] & 1) == 0) continue;
+                if (accepted(pair, n, startsOf(withoutPair(pair, counts), n))) return true;
+            }
         }
     }
 
     // The keys as the last check left them; then the lists as the last pair
     // position leaves them: no pair there, nothing taken.
     if (lastPair != nullptr) {
-        place(*lastPair, lastPattern);
+        place(*lastPair, lastPattern, lastStarts);
         NAKI_KENSA();
     }
     for (auto& list : ListEND) list.clear();
