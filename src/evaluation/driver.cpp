@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -18,6 +19,28 @@ template <std::size_t N> bool contains(const FixedText<N>& label, std::string_vi
 // Whether the top line of a label starts with `text`. A report puts its line
 // on top, so right after the one routine that reports a yaku this is the same
 // as searching the whole label for it, without reading the other lines.
+// How many of the four groups are triplets and sequences (as the detectors
+// tell them apart), and whether any group may start with an honour: any
+// first code that is not a number tile. A detector that needs three
+// triplets, two or three sequences or an honour group reports nothing on a
+// split without them, and is not called.
+struct GroupShape {
+    int triplets = 0;
+    int sequences = 0;
+    bool honours = false;
+
+    explicit GroupShape(const std::array<TileList, 5>& groups)
+    {
+        for (std::size_t g = 0; g < 4; ++g) {
+            const TileList& group = groups[g];
+            triplets += isTriplet(group) ? 1 : 0;
+            sequences += isSequence(group) ? 1 : 0;
+            const Code first = group.item(0);
+            honours |= !isSuitDigit(first.suit()) || first.rank() < '1' || first.rank() > '9';
+        }
+    }
+};
+
 template <std::size_t N> bool onTop(const FixedText<N>& label, std::string_view text)
 {
     return label.starts_with(text);
@@ -142,26 +165,39 @@ void TENHO::cmdKEISAN_Click()
         if (!meldPresent(1)) RYANPEI();
         TU_I_SO();
         if (stopped()) return;
-        DAISU_SI();
-        if (stopped()) return;
-        SYOSU_SI();
-        if (stopped()) return;
+        // Nothing below changes the groups; a yakuman's dialog, which may,
+        // ends the driver.
+        const GroupShape shape(ListEND);
+        if (shape.honours) {
+            DAISU_SI();
+            if (stopped()) return;
+            SYOSU_SI();
+            if (stopped()) return;
+        }
         NAKI_HANTEI();
-        SU_ANKO();
-        if (stopped()) return;
-        DAISANGEN();
-        if (stopped()) return;
+        if (shape.triplets == 4) {
+            SU_ANKO();
+            if (stopped()) return;
+        } else {
+            HANTEI = 0;  // as SU_ANKO leaves it
+        }
+        if (shape.honours) {
+            DAISANGEN();
+            if (stopped()) return;
+        }
         DORADORA();
-        SYOSANGEN();
-        SANGEN();
-        HU_PON();
-        if (NAKI_FLAG == 0 && !contains(HAN().Label1, "二盃口")) IIPEI();
+        if (shape.honours) {
+            SYOSANGEN();
+            SANGEN();
+            HU_PON();
+        }
+        if (shape.sequences >= 2 && NAKI_FLAG == 0 && !contains(HAN().Label1, "二盃口")) IIPEI();
         SAN_KAN();
-        SAN_KOKU();
-        SAN_JUN();
-        TOITOI();
-        if (!contains(HAN().Label1, "三暗刻")) SANAN();
-        ITUU();
+        if (shape.triplets >= 3) SAN_KOKU();
+        if (shape.sequences >= 3) SAN_JUN();
+        if (shape.triplets == 4) TOITOI();
+        if (shape.triplets >= 3 && !contains(HAN().Label1, "三暗刻")) SANAN();
+        if (shape.sequences >= 3) ITUU();
         TINROU();
         if (stopped()) return;
         HONROU();
