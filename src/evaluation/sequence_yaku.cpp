@@ -4,6 +4,7 @@
 #include <array>
 
 #include "evaluation/groups.h"
+#include "evaluation/winning_tile.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -80,9 +81,8 @@ void TENHO::RYANPEI()
     // On a hand that also splits into a pair and four groups, seven pairs of
     // different tiles can only be two pairs of identical sequences and a pair.
     // List3 = each concealed tile, selected in turn, and the winning tile.
-    List3.copyFrom(List[0]);
+    copyAndAdd(List3, List[0], Text1);
     if (List[0].count() > 0) List[0].index = List[0].count() - 1;
-    List3.add(Text1);
     if (sevenDifferentPairs()) {
         HAN_number& h = HAN();
         h.Label1 = "二盃口";

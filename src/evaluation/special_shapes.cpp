@@ -9,6 +9,7 @@
 #endif
 #include <string_view>
 
+#include "evaluation/winning_tile.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -57,8 +58,7 @@ FixedText<32> descending(const TileList& list)
 // copying it and adding the winning tile is adding them all one by one.
 void concealedAndWinning(TileList& to, const TileList& hand, Code win)
 {
-    to.copyFrom(hand);
-    to.add(win);
+    copyAndAdd(to, hand, win);
 }
 
 }  // namespace
