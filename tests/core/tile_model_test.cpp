@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <algorithm>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/test_support.h"
+#include "evaluation/winning_tile.h"
 
 namespace tenho::testing {
 namespace {
@@ -96,6 +98,42 @@ TEST(TileList, RemovingTheSelectedItemLeavesNoSelection)
     EXPECT_EQ(codes(list), "01 03");
     list.removeAt(5);  // nothing there
     EXPECT_EQ(list.count(), 2);
+}
+
+TEST(TileList, CopyAndAddLeavesWhatCopyingAndAddingLeave)
+{
+    // Hands in order and not, odd codes, a full list; the winning tile
+    // below, among, equal to and above the items, and empty.
+    const std::vector<std::vector<const char*>> hands = {
+        {},
+        {"05"},
+        {"01", "01", "09", "11", "19", "21", "29", "31", "41", "51", "61", "71", "81"},
+        {"02", "03", "04", "05", "05", "05", "06", "13", "14", "15", "91", "91", "91"},
+        {"91", "05", "23", "05", "x",
+         "\xff"
+         "1",
+         "11"},
+        {"01", "02", "03", "04", "05", "06", "07", "08", "09", "11", "12", "13", "14", "15", "16"},
+        {"01", "02", "03", "04", "05", "06", "07", "08", "09", "11", "12", "13", "14", "15", "16",
+         "17"},
+    };
+    for (bool sorted : {true, false})
+        for (const auto& hand : hands)
+            for (const char* win : {"", "01", "05", "06", "15", "29", "91", "x",
+                                    "\xff"
+                                    "9"}) {
+                TileList from(false);
+                for (const char* text : hand) from.add(Code::fromText(text));
+                TileList want(sorted), got(sorted);
+                want.index = got.index = 2;
+                want.copyFrom(from);
+                want.add(Code::fromText(win));
+                copyAndAdd(got, from, Code::fromText(win));
+                EXPECT_EQ(codes(got), codes(want)) << codes(from) << " + " << win;
+                EXPECT_EQ(got.count(), want.count());
+                EXPECT_EQ(got.index, want.index);
+                for (int i = 0; i < TileList::kCapacity; ++i) EXPECT_EQ(got.item(i), want.item(i));
+            }
 }
 
 TEST(HaiGazou, CopiesThePaletteFaceAndShows)
