@@ -2,7 +2,8 @@
 // A whole run of drops on the hand or on the indicators in one pass, leaving
 // exactly what the drops one by one leave. Each drop checks the capacity and
 // the tile count and redraws the whole row; here the row is drawn once, since
-// every drop's drawing is drawn over by the last one's.
+// every drop's drawing is drawn over by the last one's. And a whole hand,
+// melds to indicators, entered in one pass where no step can be refused.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -289,7 +290,7 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     for (int b = 0; b < 5; ++b)
         if (whole.boxes[static_cast<std::size_t>(b)] && clickC_OPTION(b) != Entry::Accepted)
             return false;
-    if (dora.size() > (riichiTypeBoxOn() ? 8u : 4u)) return false;
+    if (dora.size() > 4 && !riichiTypeBoxOn()) return false;  // eight while one is on
 
     if (!tiles.empty()) {
         writeHand(inHand.data(), kinds, static_cast<int>(tiles.size()));
