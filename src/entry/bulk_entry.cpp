@@ -2,10 +2,12 @@
 // A whole run of drops on the hand or on the indicators in one pass, leaving
 // exactly what the drops one by one leave. Each drop checks the capacity and
 // the tile count and redraws the whole row; here the row is drawn once, since
-// every drop's drawing is drawn over by the last one's.
+// every drop's drawing is drawn over by the last one's. And a whole hand,
+// melds to indicators, entered in one pass where no step can be refused.
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -115,43 +117,209 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     }
     accepted = done;
     if (done > 0) {
-        // Four places written for each kind, and the next kind written over
-        // those its count does not keep; the last kind's spare places are
-        // emptied again. The redraw shows each of the first 13 as its kind's
-        // face: those pictures are laid out alongside, four a kind, and the
-        // ones the redraw draws copied into the row.
-        std::array<Code, TileList::kCapacity + 4> items{};
-        constexpr std::size_t kRow = std::tuple_size_v<decltype(T_HAI)>;
-        alignas(Picture) std::byte row[(kRow + 4) * sizeof(Picture)];  // written before read
-        std::size_t at = 0;
-        for (; kinds != 0; kinds &= kinds - 1) {
-            const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
-            const FourOfAKind& four = kFourOfAKind[kind];
-            std::memcpy(&items[at], four.codes.data(), sizeof(four.codes));
-            if (at < kRow)
-                std::memcpy(&row[at * sizeof(Picture)], four.shown.data(), sizeof(four.shown));
-            at += inHand[kind];
-        }
-        for (std::size_t j = 0; j < 4; ++j) items[at + j] = Code();
-        std::array<Code, TileList::kCapacity> sorted;
-        std::copy_n(items.begin(), sorted.size(), sorted.begin());
-        const int n = before + static_cast<int>(done);
-        hand.assign(sorted, n);
+        writeHand(inHand.data(), kinds, before + static_cast<int>(done));
         DRAG_KEY = tileKey(tiles[done - 1]);
         // The last drop's check counted its kind before it went in.
         USED_KEYS = static_cast<Integer>(
             onTable[static_cast<std::size_t>(paletteIndex(tiles[done - 1]))] - 1);
         OVER_FLAG = 0;
-        // redrawHand, with the faces known.
-        const int drawn = std::min(n, static_cast<int>(kRow));
-        std::memcpy(T_HAI.data(), row, static_cast<std::size_t>(drawn) * sizeof(Picture));
-        LOOP_I = static_cast<Integer>(drawn - 1);
-        hand.index = drawn - 1;
-        PAI_CODE = hand.item(drawn - 1);
-        PAI_CTL = &T_HAI[static_cast<std::size_t>(drawn - 1)];
     }
     if (accepted == tiles.size()) return Entry::Accepted;
     return Frame1_DragDrop(paletteIndex(tiles[accepted]));  // ignored, or refused with its beep
+}
+
+void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
+{
+    // Four places written for each kind, and the next kind written over
+    // those its count does not keep; the last kind's spare places are
+    // emptied again. The redraw shows each of the first 13 as its kind's
+    // face: those pictures are laid out alongside, four a kind, and the ones
+    // the redraw draws copied into the row.
+    std::array<Code, TileList::kCapacity + 4> items{};
+    constexpr std::size_t kRow = std::tuple_size_v<decltype(T_HAI)>;
+    alignas(Picture) std::byte row[(kRow + 4) * sizeof(Picture)];  // written before read
+    std::size_t at = 0;
+    for (; kinds != 0; kinds &= kinds - 1) {
+        const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
+        const FourOfAKind& four = kFourOfAKind[kind];
+        std::memcpy(&items[at], four.codes.data(), sizeof(four.codes));
+        if (at < kRow)
+            std::memcpy(&row[at * sizeof(Picture)], four.shown.data(), sizeof(four.shown));
+        at += inHand[kind];
+    }
+    for (std::size_t j = 0; j < 4; ++j) items[at + j] = Code();
+    std::array<Code, TileList::kCapacity> sorted;
+    std::copy_n(items.begin(), sorted.size(), sorted.begin());
+    TileList& hand = List[0];
+    hand.assign(sorted, n);
+    // redrawHand, with the faces known.
+    const int drawn = std::min(n, static_cast<int>(kRow));
+    std::memcpy(T_HAI.data(), row, static_cast<std::size_t>(drawn) * sizeof(Picture));
+    LOOP_I = static_cast<Integer>(drawn - 1);
+    hand.index = drawn - 1;
+    PAI_CODE = hand.item(drawn - 1);
+    PAI_CTL = &T_HAI[static_cast<std::size_t>(drawn - 1)];
+}
+
+namespace {
+
+// Counts by kind, a byte a kind, read eight at a time.
+using KindCounts = std::array<std::uint8_t, 40>;
+static_assert(kTileKinds <= 40);
+
+std::uint64_t word(const KindCounts& n, std::size_t w)
+{
+    std::uint64_t v;
+    std::memcpy(&v, &n[8 * w], sizeof v);
+    return v;
+}
+
+}  // namespace
+
+bool TENHO::enterWholeHand(const WholeHand& whole)
+{
+    assert(meldCount() == 0 && List[0].isEmpty() && List2.isEmpty() && Text1.empty() &&
+           std::none_of(T_HAI.begin(), T_HAI.end(), [](const Picture& p) { return p.visible; }) &&
+           !ENDPAI.visible && !DORA[0].visible);
+    const std::span<const CalledMeld> melds = whole.melds;
+    const std::span<const Code> tiles = whole.hand;
+    const std::span<const Code> dora = whole.dora;
+    // The hand is full once it reaches the slot the last meld leaves last;
+    // eight indicators fill their row.
+    if (melds.size() > 4 || tiles.size() > 13 - 3 * melds.size() || dora.size() > DORA.size())
+        return false;
+
+    // Every tile counted by kind, the concealed ones apart. A check refuses
+    // a tile when the table holds four of it, two before a pon, one before a
+    // kan: with at most four of each kind once everything is in, none can.
+    KindCounts table{};
+    KindCounts inHand{};
+    for (const CalledMeld& m : melds) {
+        const auto k = static_cast<unsigned>(m.source);
+        if (k >= kTileKinds) return false;
+        if (m.call == NakiCheckButton::Chi) {
+            if (k >= 27 || k % 9 > 6) return false;  // offered from a suited 1 to 7 only
+            ++table[k];
+            ++table[k + 1];
+            ++table[k + 2];
+        } else if (m.call == NakiCheckButton::Pon || m.call == NakiCheckButton::Kan) {
+            table[k] =
+                static_cast<std::uint8_t>(table[k] + (m.call == NakiCheckButton::Pon ? 3 : 4));
+        } else {
+            return false;
+        }
+    }
+    std::uint64_t kinds = 0;
+    for (Code c : tiles) {
+        const auto k = static_cast<unsigned>(paletteIndex(c));
+        if (k >= kTileKinds) return false;
+        ++inHand[k];
+        kinds |= std::uint64_t{1} << k;
+    }
+    const auto winKind = static_cast<unsigned>(paletteIndex(whole.win));
+    if (!whole.win.empty()) {
+        if (winKind >= kTileKinds) return false;
+        ++table[winKind];
+    }
+    std::array<int, 8> faces{};
+    for (std::size_t i = 0; i < dora.size(); ++i) {
+        const auto k = static_cast<unsigned>(paletteIndex(dora[i]));
+        if (k >= kTileKinds) return false;
+        ++table[k];
+        faces[i] = static_cast<int>(k);
+    }
+    // Every count is below 128, so the bytes add without carrying into one
+    // another, and a byte is five or more when adding 0x7b sets its top bit.
+    KindCounts total;
+    std::uint64_t over = 0;
+    for (std::size_t w = 0; w < total.size() / 8; ++w) {
+        const std::uint64_t t = word(table, w) + word(inHand, w);
+        std::memcpy(&total[8 * w], &t, sizeof t);
+        over |= (t + 0x7b7b7b7b7b7b7b7bu) & 0x8080808080808080u;
+    }
+    if (over != 0) return false;
+
+    // The melds, as formMeld forms each one on an empty frame beside an
+    // empty hand: the list takes its tiles, the pictures show them, the
+    // hand's last three slots (none of them shown) go to placeholders.
+    // Each stage's last check is the one that stays: the tile it looked for
+    // and how often it found it, every tile entered after it being in the
+    // later stages.
+    Code lastChecked;
+    int lastUsed = 0;
+    bool closedKansOnly = true;
+    for (std::size_t i = 0; i < melds.size(); ++i) {
+        const CalledMeld& m = melds[i];
+        const std::size_t k = i + 1;
+        const bool chi = m.call == NakiCheckButton::Chi;
+        const bool kan = m.call == NakiCheckButton::Kan;
+        const int size = kan ? 4 : 3;
+        const int step = chi ? 1 : 0;
+        List[k].generate(size, [&m, step](int b) {
+            return kHaiCodes[static_cast<std::size_t>(m.source + step * b)];
+        });
+        for (std::size_t b = 0; b < static_cast<std::size_t>(size); ++b)
+            NAKI[k][b] = Picture{m.source + step * static_cast<int>(b), true};
+        const bool closed = kan && m.closedKan;
+        if (closed) {
+            KAN_KAN[k][0].visible = true;
+            KAN_KAN[k][1].visible = true;
+        }
+        for (std::size_t j = 3 * i; j < 3 * i + 3; ++j) JUMP[j].visible = true;
+        if (chi) {
+            DRAG_SUIT = kHaiCodes[static_cast<std::size_t>(m.source)].suit();
+            DRAG_RANK = kHaiCodes[static_cast<std::size_t>(m.source)].rank();
+            NAKI_PAI = kHaiCodes[static_cast<std::size_t>(m.source + 2)];
+        }
+        // The first open call ends every riichi-type yaku.
+        if (!closed && closedKansOnly) RIICHI_KINSHI();
+        closedKansOnly = closedKansOnly && closed;
+        if (k == melds.size()) {
+            NAKI_SENTAKU = chi ? "0" : kan ? "2" : "1";
+            ANKAN_FLAG = closed ? 1 : 0;
+            PAI_CODE = List[k].item(size - 1);
+            PAI_CTL = &NAKI[k][static_cast<std::size_t>(size - 1)];
+            // HAI_OVER4 looks at the sequence's highest tile last.
+            lastChecked = PAI_CODE;
+            lastUsed = total[static_cast<std::size_t>(m.source + 2 * step)] - (chi ? 1 : size);
+        }
+    }
+
+    // The boxes read the melds alone; the hand and the winning tile, which
+    // come before them, do not meet them.
+    for (int b = 0; b < 5; ++b)
+        if (whole.boxes[static_cast<std::size_t>(b)] && clickC_OPTION(b) != Entry::Accepted)
+            return false;
+    if (dora.size() > 4 && !riichiTypeBoxOn()) return false;  // eight while one is on
+
+    if (!tiles.empty()) {
+        writeHand(inHand.data(), kinds, static_cast<int>(tiles.size()));
+        lastChecked = tiles.back();
+    }
+    if (!whole.win.empty()) {
+        Text1 = whole.win;
+        PAI_CODE = whole.win;
+        PAI_CTL = &ENDPAI;
+        ENDPAI = Picture{static_cast<int>(winKind), true};
+        lastChecked = whole.win;
+    }
+    if (!dora.empty()) {
+        const int n = static_cast<int>(dora.size());
+        List2.generate(n, [dora](int i) { return dora[static_cast<std::size_t>(i)]; });
+        for (std::size_t i = 0; i < dora.size(); ++i) DORA[i] = Picture{faces[i], true};
+        List2.index = n - 1;
+        PAI_CODE = dora.back();
+        PAI_CTL = &DORA[dora.size() - 1];
+        lastChecked = dora.back();
+    }
+    if (!lastChecked.empty()) {
+        if (!tiles.empty() || !whole.win.empty() || !dora.empty())
+            lastUsed = total[static_cast<std::size_t>(paletteIndex(lastChecked))] - 1;
+        DRAG_KEY = tileKey(lastChecked);
+        USED_KEYS = static_cast<Integer>(lastUsed);
+        OVER_FLAG = 0;
+    }
+    return true;
 }
 
 // As dropOnHand, for the indicators: four fill the row, or eight while a

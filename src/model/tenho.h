@@ -40,6 +40,23 @@ enum class Entry {
     Ignored,   // nothing happened (capacity stop, cancel, nothing there)
 };
 
+// A meld as the replay forms it on its frame: the palette index of the tile
+// dropped there (the lowest of a sequence) and what the call dialogs answer.
+struct CalledMeld {
+    int source = 0;
+    NakiCheckButton call = NakiCheckButton::Chi;  // チー, ポン or カン
+    bool closedKan = false;                       // カン answered アンカン
+};
+
+// A whole hand as the replay enters it, in this order.
+struct WholeHand {
+    std::span<const CalledMeld> melds;
+    std::span<const Code> hand;   // dropped on the hand one after another
+    Code win;                     // the winning tile; empty for none
+    std::array<bool, 5> boxes{};  // C_OPTION(0..4) clicked, in box order
+    std::span<const Code> dora;   // indicators, in order
+};
+
 inline constexpr std::string_view kTitle = "天和 麻雀点数計算";
 
 namespace detail {
@@ -541,6 +558,17 @@ public:
     // C_OPTION(0..2) → whether a riichi-type box is on.
     bool riichiTypeBoxOn() const;
 
+    // ------------------------------------------------------------ whole hands
+    // On a calculator as restart leaves it (no tile on the table): formMeld
+    // for each meld with the dialogs answering its call, dropOnHand,
+    // Frame7_DragDrop for a winning tile, clickC_OPTION for each box
+    // clicked and dropOnDora, leaving what they leave, but written in one
+    // pass and without asking the host. True when none of them refused or
+    // ignored anything. False when one of them would: the calculator may
+    // be left part-way, to be started again and the hand entered step by
+    // step.
+    bool enterWholeHand(const WholeHand& hand);
+
     // --------------------------------------------------------- situation boxes
     // A click on C_OPTION(i): toggles an enabled box and applies the
     // interlocks; a disabled box ignores the click.
@@ -609,6 +637,9 @@ private:
     // How often each kind is on the table (hand, melds, winning tile,
     // indicators): what HAI_SHUUKEI counts, for every kind at once.
     std::array<std::uint8_t, kTileKinds> kindsOnTable() const;
+    // List(0) made of `n` tiles, inHand[k] of kind k (the kinds set in
+    // `kinds`, kTileKinds counts), and the hand redrawn (redrawHand).
+    void writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n);
     void redrawHand();
     void redrawDora();
     void removeHandItem(int b);

@@ -2,6 +2,8 @@
 
 #include "app/cli/replay.h"
 
+#include <algorithm>
+
 #include "app/cli/refusals.h"
 
 namespace tenho::cli {
@@ -80,7 +82,60 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
 {
     host_.begin(hand);
     TENHO& t = startedCalculator(hand);
+    if (!stepByStep) {
+        if (enterWhole(hand, t)) return std::nullopt;
+        // Something is refused or ignored: the hand again, step by step.
+        host_.begin(hand);
+        startedCalculator(hand);
+    }
+    return enterStepByStep(hand, t);
+}
 
+bool HandReplay::enterWhole(const HandOptions& hand, TENHO& t)
+{
+    std::array<CalledMeld, 4> melds;
+    const std::size_t n = std::min(hand.melds.size(), melds.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        const MeldOption& m = hand.melds[k];
+        CalledMeld& call = melds[k];
+        call.source = m.tiles.empty() ? -1 : paletteIndex(m.tiles[0]);
+        call.closedKan = m.kind == MeldKind::Ankan;
+        switch (m.kind) {
+        case MeldKind::Chi:
+            call.call = NakiCheckButton::Chi;
+            break;
+        case MeldKind::Pon:
+            call.call = NakiCheckButton::Pon;
+            break;
+        case MeldKind::Kan:
+        case MeldKind::Ankan:
+            call.call = NakiCheckButton::Kan;
+            break;
+        }
+    }
+    WholeHand whole{.melds = std::span(melds.data(), n),
+                    .hand = hand.hand,
+                    .win = hand.win.value_or(Code()),
+                    .boxes = {},
+                    .dora = hand.dora};
+    std::copy_n(hand.boxes, whole.boxes.size(), whole.boxes.begin());
+    if (!t.enterWholeHand(whole)) return false;
+    // The host as the call dialogs leave it.
+    if (n > 0) host_.pendingMeld = hand.melds[n - 1].kind;
+    finish(hand, t);
+    return true;
+}
+
+void HandReplay::finish(const HandOptions& hand, TENHO& t)
+{
+    if (hand.tsumo) t.selectTUMO_END();
+    if (hand.ron) t.selectRON_END();
+    t.B_list = static_cast<Integer>(hand.round);
+    t.I_list = static_cast<Integer>(hand.seat);
+}
+
+std::optional<Outcome> HandReplay::enterStepByStep(const HandOptions& hand, TENHO& t)
+{
     for (std::size_t k = 1; k <= hand.melds.size(); ++k) {
         const MeldOption& m = hand.melds[k - 1];
         host_.pendingMeld = m.kind;
@@ -110,11 +165,7 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
         if (e == Entry::Refused) return Outcome::error(doraRefused(hand, hand.dora[accepted]));
         return Outcome::error(tooManyIndicators(hand));
     }
-
-    if (hand.tsumo) t.selectTUMO_END();
-    if (hand.ron) t.selectRON_END();
-    t.B_list = static_cast<Integer>(hand.round);
-    t.I_list = static_cast<Integer>(hand.seat);
+    finish(hand, t);
     return std::nullopt;
 }
 

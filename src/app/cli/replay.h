@@ -56,7 +56,21 @@ public:
     TENHO& calculator() { return *calculator_; }
     ReplayHost& host() { return host_; }
 
+    // Every tile through the window's handlers one at a time, even where
+    // the hand's tiles could be written in one pass: for tests, which
+    // compare the two.
+    bool stepByStep = false;
+
 private:
+    // The whole hand in one pass, on the calculator just started
+    // (TENHO::enterWholeHand): false when some handler would refuse or
+    // ignore a part of it, and the calculator is to be started again.
+    bool enterWhole(const HandOptions& hand, TENHO& t);
+    // The same through the handlers, one meld, tile or box after another:
+    // the error when the window refused one of them.
+    std::optional<Outcome> enterStepByStep(const HandOptions& hand, TENHO& t);
+    // The win kind and the winds, last.
+    void finish(const HandOptions& hand, TENHO& t);
     // The calculator as Form_Load and the house rules of `hand` leave it.
     TENHO& startedCalculator(const HandOptions& hand);
 
