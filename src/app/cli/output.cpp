@@ -234,7 +234,7 @@ char* putFontSize(char* at, double size)
 // where a byte is escaped does the rest of it move on; a character may run
 // on into the next block. Anything else (another character, an ill-formed
 // byte) is left to putJsonString.
-template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+template <std::size_t N> char* writeLabelJson(char* at, const FixedText<N>& label)
 {
     static_assert(N % 16 == 0);
     const std::size_t size = label.size();
@@ -308,6 +308,83 @@ template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
     at += size - from;
     *at++ = '"';
     return at;
+}
+
+// The labels are a few hundred texts over and over. Each thread keeps the
+// JSON of the short ones it wrote, by a hash of their bytes: a label kept
+// is compared and its JSON copied, a block at a time, instead of read byte
+// class by byte class.
+struct KnownLabel {
+    static constexpr std::size_t kTextBytes = 48;
+    static constexpr std::size_t kJsonBytes = 80;
+    char text[kTextBytes];  // the label, zeros past its size
+    char json[kJsonBytes];  // quotes included
+    std::uint8_t size;      // 0: none kept here
+    std::uint8_t jsonSize;
+};
+constexpr std::size_t kKnownLabels = 1024;
+thread_local std::array<KnownLabel, kKnownLabels> tKnownLabels;
+
+// A label not kept (or kept no more) is written, and kept in `known` when
+// its JSON fits; `v` holds its blocks as putLabelJson read them.
+template <std::size_t N>
+[[gnu::noinline]] char* writeAndKeep(char* at, const FixedText<N>& label, KnownLabel& known,
+                                     const __m128i* v, std::size_t blocks)
+{
+    char* const end = writeLabelJson(at, label);
+    const auto jsonSize = static_cast<std::size_t>(end - at);
+    if (jsonSize <= KnownLabel::kJsonBytes) {
+        for (std::size_t k = 0; k < blocks; ++k)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(known.text + 16 * k), v[k]);
+        std::memcpy(known.json, at, jsonSize);
+        known.size = static_cast<std::uint8_t>(label.size());
+        known.jsonSize = static_cast<std::uint8_t>(jsonSize);
+    }
+    return end;
+}
+
+// Within a dialog, which has room for what every label's capacity can take:
+// a kept JSON is copied two blocks at least.
+template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+{
+    static_assert(N >= KnownLabel::kTextBytes && jsonRoom(N) >= KnownLabel::kJsonBytes + 16);
+    const std::size_t size = label.size();
+    if (size == 0) return put(at, "\"\"");
+    if (size > KnownLabel::kTextBytes) return writeLabelJson(at, label);
+    // The label's blocks, the last one cleared past the size, folded into
+    // a hash.
+    static constexpr char kUpTo[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
+                                       -1, -1, -1, -1, -1, -1, -1, -1};
+    const std::size_t blocks = (size + 15) / 16;
+    const __m128i tail =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUpTo + 16 * blocks - size));
+    __m128i v[3];
+    __m128i folded = _mm_setzero_si128();
+    for (std::size_t k = 0; k < blocks; ++k) {
+        v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(label.data() + 16 * k));
+        if (k + 1 == blocks) v[k] = _mm_and_si128(v[k], tail);
+        folded = _mm_add_epi64(_mm_add_epi64(folded, folded), v[k]);
+    }
+    const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si64(folded));
+    const auto high =
+        static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(folded, folded)));
+    const std::uint64_t hash = (low ^ std::rotl(high, 29)) * 0x9E3779B97F4A7C15u;
+    KnownLabel& known = tKnownLabels[hash >> 54];
+    static_assert(kKnownLabels == 1024);
+    bool same = known.size == size;
+    for (std::size_t k = 0; k < blocks && same; ++k)
+        same = _mm_movemask_epi8(_mm_cmpeq_epi8(
+                   v[k], _mm_loadu_si128(reinterpret_cast<const __m128i*>(known.text + 16 * k)))) ==
+               0xFFFF;
+    if (!same) return writeAndKeep(at, label, known, v, blocks);
+    const auto copy = [&](std::size_t k) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + k),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(known.json + k)));
+    };
+    copy(0);
+    copy(16);
+    for (std::size_t k = 32; k < known.jsonSize; k += 16) copy(k);
+    return at + known.jsonSize;
 }
 #else
 template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
