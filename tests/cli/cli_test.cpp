@@ -772,7 +772,8 @@ TEST(CliRun, AFailedWriteIsAnError)
         {EPIPE, ""},
     };
     const std::vector<std::vector<std::string>> commands = {
-        {"--help"}, {"--version"}, {"--json", "--seat", "E"}, {"--seat", "E"}, {"--batch"}};
+        {"--help"},      {"--version"}, {"--json", "--seat", "E"},
+        {"--seat", "E"}, {"--batch"},   {"--batch", "--jobs", "2"}};
     for (const Row& row : rows) {
         for (const auto& args : commands) {
             for (std::size_t failAfter : {std::size_t{0}, std::size_t{70000}}) {

@@ -477,8 +477,7 @@ private:
     void write(const Chunk& c)
     {
         anyError_ = anyError_ || c.anyError;
-        out_.buffer() += c.answers.view();
-        out_.flushWhenFull();
+        out_.write(c.answers.view());
     }
 
     // Takes the next chunk out that no one has taken, under `lock`, and
