@@ -383,10 +383,27 @@ TEST(CliJson, EscapesAndLayout)
          "0123456789abcd中\uFFFD\uFFFD\uFFFD\u0800🀄é\uFFFD"},
         {"\xe4\xb8\r\n0123456789abcdef\xc0\xaf", "\uFFFD\\r\\n0123456789abcdef\uFFFD\uFFFD"},
         {"\r\r\n\n\t\x7f", "\\r\\r\\n\\n\\t\x7f"},
+        {"立直\r\n面前清自摸和\r\n断公九\r\n平和\r\n  ドラ\r\n",
+         "立直\\r\\n面前清自摸和\\r\\n断公九\\r\\n平和\\r\\n  ドラ\\r\\n"},
+        {"0123456789abcdefghijklmn\"\\", "0123456789abcdefghijklmn\\\"\\\\"},
+        {"0123456789abcde\r\n中", "0123456789abcde\\r\\n中"},
+        {"0123456789abcde中\x01", "0123456789abcde中\\u0001"},
+        {"中中中中中中中中中中中中中中中中中中中中中\xe4",
+         "中中中中中中中中中中中中中中中中中中中中中\uFFFD"},
     };
     for (const Row& row : rows) {
         e.message = row.text;
         EXPECT_EQ(cli::toJson(e), "{\"error\": \"" + row.json + "\"}");
+        // The same as a label of the dialog, written twice: the second time
+        // as the label kept from the first.
+        o.dialog.Label1 = row.text;
+        o.dialog.Label5 = row.text;
+        const std::string label = "\"" + row.json + "\"";
+        for (int twice = 0; twice < 2; ++twice) {
+            const std::string json = cli::toJson(o);
+            EXPECT_TRUE(json.starts_with("{\"Label1\": " + label + ",")) << json;
+            EXPECT_NE(json.find("\"Label5\": " + label + ","), std::string::npos) << json;
+        }
     }
 }
 
@@ -755,7 +772,8 @@ TEST(CliRun, AFailedWriteIsAnError)
         {EPIPE, ""},
     };
     const std::vector<std::vector<std::string>> commands = {
-        {"--help"}, {"--version"}, {"--json", "--seat", "E"}, {"--seat", "E"}, {"--batch"}};
+        {"--help"},      {"--version"}, {"--json", "--seat", "E"},
+        {"--seat", "E"}, {"--batch"},   {"--batch", "--jobs", "2"}};
     for (const Row& row : rows) {
         for (const auto& args : commands) {
             for (std::size_t failAfter : {std::size_t{0}, std::size_t{70000}}) {

@@ -350,16 +350,19 @@ struct Chunk {
 };
 
 // The lines in chunks, scored by worker threads while the reading goes on;
-// the answers are written chunk by chunk in the order of the lines. A ring
-// of a few chunks more than there are workers bounds the memory: when every
-// chunk is out, the reading waits for the oldest to be answered.
+// the answers are written chunk by chunk in the order of the lines. The
+// reading thread is one of the jobs: with one worker fewer than there are
+// jobs, it scores the next chunk out itself whenever it would otherwise wait
+// for the oldest to be answered. A ring of twice as many chunks as there are
+// jobs bounds the memory: when every chunk is out and taken, the reading
+// waits for the oldest to be answered.
 class ParallelBatch {
 public:
     ParallelBatch(const BatchOptions& options, Writer& out)
         : options_(options), out_(out),
           // Chunks small enough that every worker has one while its answers
           // are written, large enough that handing them over costs little.
-          chunkWeight_(std::clamp<std::size_t>(4096 / jobs(), 32, 256)), ring_(jobs() + 2),
+          chunkWeight_(std::clamp<std::size_t>(4096 / jobs(), 32, 256)), ring_(2 * jobs() + 2),
           done_(ring_.size(), false), own_(options.json, options.waits)
     {
     }
@@ -440,14 +443,15 @@ private:
     void startWorkers()
     {
         try {
-            for (std::size_t j = 0; j < jobs(); ++j) workers_.emplace_back([this] { work(); });
+            for (std::size_t j = 1; j < jobs(); ++j) workers_.emplace_back([this] { work(); });
         } catch (const std::system_error&) {
             // Fewer workers than asked for; they score all the same.
         }
     }
 
     // Writes the oldest chunks that are answered: none, or with `wait` the
-    // oldest at least, once it is.
+    // oldest at least, once it is; meanwhile the chunks out that no worker
+    // has taken yet are answered here.
     void writeFinished(bool wait)
     {
         for (;;) {
@@ -456,6 +460,10 @@ private:
             const std::size_t slot = written_ % ring_.size();
             if (!done_[slot]) {
                 if (!wait) return;
+                if (taken_ < dispatched_) {
+                    answerTaken(lock, own_);
+                    continue;
+                }
                 finished_.wait(lock, [&] { return static_cast<bool>(done_[slot]); });
             }
             lock.unlock();
@@ -469,8 +477,19 @@ private:
     void write(const Chunk& c)
     {
         anyError_ = anyError_ || c.anyError;
-        out_.buffer() += c.answers.view();
-        out_.flushWhenFull();
+        out_.write(c.answers.view());
+    }
+
+    // Takes the next chunk out that no one has taken, under `lock`, and
+    // answers it; returns with the lock released.
+    void answerTaken(std::unique_lock<std::mutex>& lock, LineAnswerer& answerer)
+    {
+        const std::size_t slot = taken_++ % ring_.size();
+        lock.unlock();
+        ring_[slot].answer(answerer);
+        lock.lock();
+        done_[slot] = true;
+        lock.unlock();
     }
 
     void work()
@@ -480,12 +499,7 @@ private:
             std::unique_lock lock(mutex_);
             work_.wait(lock, [&] { return stop_ || taken_ < dispatched_; });
             if (stop_) return;
-            const std::size_t slot = taken_++ % ring_.size();
-            lock.unlock();
-            ring_[slot].answer(answerer);
-            lock.lock();
-            done_[slot] = true;
-            lock.unlock();
+            answerTaken(lock, answerer);
             finished_.notify_one();
         }
     }

@@ -86,6 +86,16 @@ void TextBuffer::grow(std::size_t n)
     capacity_ = capacity;
 }
 
+void Writer::write(std::string_view text)
+{
+    if (buffer_.size() + text.size() < kFlushBytes) {
+        buffer_ += text;
+        return;
+    }
+    flush();
+    if (error_ == 0 && !text.empty()) error_ = out_.write(text);
+}
+
 void Writer::flush()
 {
     if (buffer_.empty()) return;

@@ -155,6 +155,9 @@ public:
     {
         if (buffer_.size() >= kFlushBytes) flush();
     }
+    // Appends `text` as buffer() would; when that fills the buffer, what is
+    // buffered goes out and then `text` itself, without being copied.
+    void write(std::string_view text);
     int error() const { return error_; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/cli/output.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "model/few_bytes.h"
+#include "model/fixed_text.h"
 #include "model/notation.h"
 #include "model/utf8.h"
 
@@ -188,18 +190,32 @@ constexpr std::size_t kFontSizeRoom = 32;
 char* putFontSize(char* at, double size)
 {
     const double quarters = size * 4;
-    if (quarters >= 0 && quarters < 4e6 && quarters == std::floor(quarters)) {
-        const auto q = static_cast<long>(quarters);
-        char digits[16];
-        int n = 0;
+    const auto q = quarters >= 0 && quarters < 4e6 ? static_cast<long>(quarters) : -1;
+    if (q >= 0 && static_cast<double>(q) == quarters) {
         long whole = q / 4;
-        do {
-            digits[n++] = static_cast<char>('0' + whole % 10);
-            whole /= 10;
-        } while (whole != 0);
-        while (n > 0) *at++ = digits[--n];
-        static constexpr std::string_view kQuarters[] = {"", ".25", ".5", ".75"};
-        return put(at, kQuarters[q % 4]);
+        if (whole < 100) {
+            // The dialog's sizes: one or two digits.
+            if (whole >= 10) *at++ = static_cast<char>('0' + whole / 10);
+            *at++ = static_cast<char>('0' + whole % 10);
+        } else {
+            char digits[16];
+            int n = 0;
+            do {
+                digits[n++] = static_cast<char>('0' + whole % 10);
+                whole /= 10;
+            } while (whole != 0);
+            while (n > 0) *at++ = digits[--n];
+        }
+        switch (q % 4) {
+        case 1:
+            return put(at, ".25");
+        case 2:
+            return put(at, ".5");
+        case 3:
+            return put(at, ".75");
+        default:
+            return at;
+        }
     }
     char buf[kFontSizeRoom];
     std::snprintf(buf, sizeof buf, "%.2f", size);
@@ -209,24 +225,194 @@ char* putFontSize(char* at, double size)
     return put(at, text);
 }
 
-std::size_t dialogRoom(const HAN_number& d)
+#if defined(__SSE2__)
+// A label of the dialog is read where it is held, sixteen bytes at a time
+// from the start of its storage, which has room past the text for a block:
+// nothing is copied first, nothing is read outside the label. Its texts are
+// yaku names, han and amounts, three-byte characters and ASCII with CR LF
+// between the lines. Each block is written where it goes at once, and only
+// where a byte is escaped does the rest of it move on; a character may run
+// on into the next block. Anything else (another character, an ill-formed
+// byte) is left to putJsonString.
+template <std::size_t N> char* writeLabelJson(char* at, const FixedText<N>& label)
 {
-    return jsonRoom(d.Label1.size()) + jsonRoom(d.Label2.size()) + jsonRoom(d.Label3.size()) +
-           jsonRoom(d.Label4.size()) + jsonRoom(d.Label5.size()) + kFontSizeRoom + 128;
+    static_assert(N % 16 == 0);
+    const std::size_t size = label.size();
+    if (size == 0) return put(at, "\"\"");
+    if (size + 16 > N) return putJsonString(at, label.view());
+    const char* const text = label.data();
+    const auto load = [text](std::size_t i) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+    };
+    const auto store = [](char* to, __m128i v) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), v);
+    };
+    const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+    const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    char* const start = at;
+    *at++ = '"';
+    // The text before `from` is written, up to `at`; the bytes from there
+    // on go to `at` as they are until the next escape.
+    std::size_t from = 0;
+    unsigned carried = 0;  // continuation bytes due at the start of the block
+    for (std::size_t base = 0; base < size; base += 16) {
+        const __m128i v = load(base);
+        store(at + (base - from), v);
+        const std::size_t left = size - base;
+        const unsigned inside = left >= 16 ? 0xFFFFu : (1u << left) - 1;
+        const unsigned nonAscii = mask(v) & inside;
+        const unsigned lead =
+            mask(_mm_and_si128(_mm_cmpgt_epi8(v, bytes(0xE0)), _mm_cmplt_epi8(v, bytes(0xF0)))) &
+            ~mask(_mm_cmpeq_epi8(v, bytes(0xED))) & inside;
+        const unsigned continuation = mask(_mm_cmplt_epi8(v, bytes(0xC0))) & inside;
+        // Every byte past ASCII a lead or a continuation, and the
+        // continuations exactly the two bytes after each lead, inside the
+        // label: a character cut off by its end is no character.
+        const unsigned expected = lead << 1 | lead << 2 | carried;
+        if ((nonAscii & ~(lead | continuation)) != 0 || continuation != (expected & 0xFFFF) ||
+            (expected & ~inside & 0xFFFF) != 0)
+            return putJsonString(start, label.view());
+        carried = expected >> 16;
+        unsigned escaped =
+            ((mask(_mm_cmplt_epi8(v, bytes(0x20))) & ~nonAscii) |
+             mask(_mm_or_si128(_mm_cmpeq_epi8(v, bytes('"')), _mm_cmpeq_epi8(v, bytes('\\'))))) &
+            inside;
+        while (escaped != 0) {
+            const auto bit = static_cast<unsigned>(std::countr_zero(escaped));
+            const std::size_t i = base + bit;
+            at += i - from;
+            const auto ch = static_cast<unsigned char>(text[i]);
+            if (ch == '\r' && (escaped >> bit & 2) != 0 && text[i + 1] == '\n') {
+                // CR LF, the usual one, together.
+                at = put(at, "\\r\\n");
+                escaped &= escaped - 1;
+                from = i + 2;
+            } else if (const JsonByte& k = kJsonByteOf[ch]; k.kind == kShortEscape) {
+                *at++ = '\\';
+                *at++ = k.escape;
+                from = i + 1;
+            } else {
+                static constexpr char kHex[] = "0123456789abcdef";
+                at = put(at, "\\u00");
+                *at++ = kHex[ch >> 4];
+                *at++ = kHex[ch & 15];
+                from = i + 1;
+            }
+            escaped &= escaped - 1;
+            // The rest of the block, and perhaps some of the next, where
+            // they go now; at most 16 bytes past the size are read.
+            store(at, load(from));
+        }
+    }
+    if (carried != 0) return putJsonString(start, label.view());
+    at += size - from;
+    *at++ = '"';
+    return at;
 }
+
+// The labels are a few hundred texts over and over. Each thread keeps the
+// JSON of the short ones it wrote, by a hash of their bytes: a label kept
+// is compared and its JSON copied, a block at a time, instead of read byte
+// class by byte class.
+struct KnownLabel {
+    static constexpr std::size_t kTextBytes = 48;
+    static constexpr std::size_t kJsonBytes = 80;
+    char text[kTextBytes];  // the label, zeros past its size
+    char json[kJsonBytes];  // quotes included
+    std::uint8_t size;      // 0: none kept here
+    std::uint8_t jsonSize;
+};
+constexpr std::size_t kKnownLabels = 1024;
+thread_local std::array<KnownLabel, kKnownLabels> tKnownLabels;
+
+// A label not kept (or kept no more) is written, and kept in `known` when
+// its JSON fits; `v` holds its blocks as putLabelJson read them.
+template <std::size_t N>
+[[gnu::noinline]] char* writeAndKeep(char* at, const FixedText<N>& label, KnownLabel& known,
+                                     const __m128i* v, std::size_t blocks)
+{
+    char* const end = writeLabelJson(at, label);
+    const auto jsonSize = static_cast<std::size_t>(end - at);
+    if (jsonSize <= KnownLabel::kJsonBytes) {
+        for (std::size_t k = 0; k < blocks; ++k)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(known.text + 16 * k), v[k]);
+        std::memcpy(known.json, at, jsonSize);
+        known.size = static_cast<std::uint8_t>(label.size());
+        known.jsonSize = static_cast<std::uint8_t>(jsonSize);
+    }
+    return end;
+}
+
+// Within a dialog, which has room for what every label's capacity can take:
+// a kept JSON is copied two blocks at least.
+template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+{
+    static_assert(N >= KnownLabel::kTextBytes && jsonRoom(N) >= KnownLabel::kJsonBytes + 16);
+    const std::size_t size = label.size();
+    if (size == 0) return put(at, "\"\"");
+    if (size > KnownLabel::kTextBytes) return writeLabelJson(at, label);
+    // The label's blocks, the last one cleared past the size, folded into
+    // a hash.
+    static constexpr char kUpTo[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
+                                       -1, -1, -1, -1, -1, -1, -1, -1};
+    const std::size_t blocks = (size + 15) / 16;
+    const __m128i tail =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUpTo + 16 * blocks - size));
+    __m128i v[3];
+    __m128i folded = _mm_setzero_si128();
+    for (std::size_t k = 0; k < blocks; ++k) {
+        v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(label.data() + 16 * k));
+        if (k + 1 == blocks) v[k] = _mm_and_si128(v[k], tail);
+        folded = _mm_add_epi64(_mm_add_epi64(folded, folded), v[k]);
+    }
+    const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si64(folded));
+    const auto high =
+        static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(folded, folded)));
+    const std::uint64_t hash = (low ^ std::rotl(high, 29)) * 0x9E3779B97F4A7C15u;
+    KnownLabel& known = tKnownLabels[hash >> 54];
+    static_assert(kKnownLabels == 1024);
+    bool same = known.size == size;
+    for (std::size_t k = 0; k < blocks && same; ++k)
+        same = _mm_movemask_epi8(_mm_cmpeq_epi8(
+                   v[k], _mm_loadu_si128(reinterpret_cast<const __m128i*>(known.text + 16 * k)))) ==
+               0xFFFF;
+    if (!same) return writeAndKeep(at, label, known, v, blocks);
+    const auto copy = [&](std::size_t k) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + k),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(known.json + k)));
+    };
+    copy(0);
+    copy(16);
+    for (std::size_t k = 32; k < known.jsonSize; k += 16) copy(k);
+    return at + known.jsonSize;
+}
+#else
+template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+{
+    return putJsonString(at, label.view());
+}
+#endif
+
+// The most a dialog takes, whatever its labels hold.
+constexpr std::size_t kDialogRoom = jsonRoom(decltype(HAN_number::Label1)::kCapacity) +
+                                    jsonRoom(decltype(HAN_number::Label2)::kCapacity) +
+                                    jsonRoom(decltype(HAN_number::Label3)::kCapacity) +
+                                    jsonRoom(decltype(HAN_number::Label4)::kCapacity) +
+                                    jsonRoom(decltype(HAN_number::Label5)::kCapacity) +
+                                    kFontSizeRoom + 128;
 
 char* putDialogJson(char* at, const HAN_number& d)
 {
     at = put(at, "{\"Label1\": ");
-    at = putJsonString(at, d.Label1);
+    at = putLabelJson(at, d.Label1);
     at = put(at, ", \"Label2\": ");
-    at = putJsonString(at, d.Label2);
+    at = putLabelJson(at, d.Label2);
     at = put(at, ", \"Label3\": ");
-    at = putJsonString(at, d.Label3);
+    at = putLabelJson(at, d.Label3);
     at = put(at, ", \"Label4\": ");
-    at = putJsonString(at, d.Label4);
+    at = putLabelJson(at, d.Label4);
     at = put(at, ", \"Label5\": ");
-    at = putJsonString(at, d.Label5);
+    at = putLabelJson(at, d.Label5);
     at = put(at, ", \"Label4FontSize\": ");
     at = putFontSize(at, d.Label4FontSize);
     at = d.Label5Visible ? put(at, ", \"Label5Visible\": true}")
@@ -236,7 +422,7 @@ char* putDialogJson(char* at, const HAN_number& d)
 
 void appendDialogJson(TextBuffer& out, const HAN_number& d)
 {
-    out.setEnd(putDialogJson(out.room(dialogRoom(d)), d));
+    out.setEnd(putDialogJson(out.room(kDialogRoom), d));
 }
 
 // The lines of a label: the pieces between its CR LFs, with none after a
