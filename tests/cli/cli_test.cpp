@@ -7,12 +7,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "app/cli/options.h"
 #include "app/cli/text.h"
 #include "app/score_cli.h"
 #include "core/test_support.h"
@@ -208,6 +211,83 @@ TEST(CliOptions, JoinedValuesAndTheEndOfOptions)
     // like an option.
     EXPECT_EQ(runCli({"--json", "--round=--json"}).out,
               "{\"error\": \"--round '--json': expected E, S, W or N\"}\n");
+}
+
+// The words of a line, as a shell would split it on blanks.
+std::vector<std::string> splitOnBlanks(std::string_view line)
+{
+    std::vector<std::string> out;
+    std::string word;
+    for (const char c : line) {
+        if (c != ' ' && c != '\t') {
+            word += c;
+        } else if (!word.empty()) {
+            out.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty()) out.push_back(word);
+    return out;
+}
+
+TEST(CliOptions, ABatchLineReadsAsItsWords)
+{
+    const std::string longHand = "--hand 1m --hand 1m --hand 1m --hand 2m --hand 2m --hand 2m "
+                                 "--hand 3m --hand 3m --hand 3m --hand 4m --hand 4m --win 4m "
+                                 "--tsumo";
+    const std::vector<std::string> lines = {
+        "--hand 669m2233s1155p11z --win 9m --dora 7s --round W --seat N",
+        "--chi 123s --kan 8888m --chi 345s --kan 5555p --hand 5z --win 5z --haitei --dora 5z7s",
+        "--pon 666z --ankan 1111p --hand 678m89p44z --win 7p --riichi --ippatsu --kuitan --renhou",
+        "  --hand\t123m  --hand 456p\t --win 1m   --ron ",
+        "--hand 123m --win 1m --tsumo --ron",
+        "--hand 123m --win 1m --win 2m --json",
+        "--hand=123m --win 1m",
+        "--hand 12x3m --waits",
+        "--chi 124m --pon 111z",
+        "--pon 111z --pon 222z --pon 333z --pon 444z --pon 555z",
+        "--round E --round S",
+        "--seat --hand 123m",
+        "--hand 123m --tsumo 5",
+        "--hand 123m -- --win 1m",
+        "--hand 123m --jobs 2",
+        "--json --hand 123m",
+        "# --hand 123m",
+        "--hand",
+        longHand,
+        longHand + " --json",
+    };
+    std::vector<std::string_view> room;
+    cli::ParseResult line;
+    for (const std::string& text : lines) {
+        SCOPED_TRACE(text);
+        const auto args = splitOnBlanks(text);
+        const auto expected = cli::parseOptions(words(args));
+        ASSERT_EQ(cli::parseLine(text, room, line), args[0][0] != '#');
+        if (args[0][0] == '#') continue;
+        EXPECT_EQ(line.error, expected.error);
+        EXPECT_EQ(line.json, expected.json);
+        EXPECT_EQ(line.waits, expected.waits);
+        EXPECT_EQ(line.jobs, expected.jobs);
+        EXPECT_EQ(line.firstHandOption, expected.firstHandOption);
+        const cli::HandOptions& a = line.options;
+        const cli::HandOptions& b = expected.options;
+        EXPECT_TRUE(std::equal(a.hand.begin(), a.hand.end(), b.hand.begin(), b.hand.end()));
+        EXPECT_TRUE(std::equal(a.dora.begin(), a.dora.end(), b.dora.begin(), b.dora.end()));
+        EXPECT_EQ(a.handText, b.handText);
+        EXPECT_EQ(a.doraText, b.doraText);
+        EXPECT_EQ(a.win, b.win);
+        ASSERT_EQ(a.melds.size(), b.melds.size());
+        for (std::size_t m = 0; m < a.melds.size(); ++m) {
+            EXPECT_EQ(a.melds[m].kind, b.melds[m].kind);
+            EXPECT_EQ(a.melds[m].text, b.melds[m].text);
+            EXPECT_TRUE(std::equal(a.melds[m].tiles.begin(), a.melds[m].tiles.end(),
+                                   b.melds[m].tiles.begin(), b.melds[m].tiles.end()));
+        }
+        EXPECT_EQ(std::make_tuple(a.tsumo, a.ron, a.round, a.seat, a.kuitan, a.renhou),
+                  std::make_tuple(b.tsumo, b.ron, b.round, b.seat, b.kuitan, b.renhou));
+        EXPECT_TRUE(std::equal(std::begin(a.boxes), std::end(a.boxes), std::begin(b.boxes)));
+    }
 }
 
 cli::Outcome scoreArgs(const std::vector<std::string>& args)

@@ -37,68 +37,6 @@ unsigned either16(const char* at, char a, char b)
 }
 #endif
 
-// The blanks (space, tab) among the bytes [base, base + 64) of `line`, as
-// bits; the places past its end count as blanks. The bytes are read 16 at a
-// time, the last ones together with some before them when the line is long
-// enough, so that nothing is read outside the line and nothing is copied.
-std::uint64_t blanks(std::string_view line, std::size_t base)
-{
-    const std::size_t size = std::min<std::size_t>(64, line.size() - base);
-    const char* const at = line.data() + base;
-    std::uint64_t bits = size < 64 ? ~std::uint64_t{0} << size : 0;
-#if defined(__SSE2__)
-    std::size_t i = 0;
-    for (; i + 16 <= size; i += 16) bits |= std::uint64_t{either16(at + i, ' ', '\t')} << i;
-    if (i < size) {
-        const std::size_t rest = size - i;
-        if (line.size() >= 16) {
-            // base + size is 16 or more: the 16 bytes ending there are the line's.
-            bits |= std::uint64_t{either16(at + size - 16, ' ', '\t') >> (16 - rest)} << i;
-        } else {
-            for (; i < size; ++i) bits |= std::uint64_t{at[i] == ' ' || at[i] == '\t'} << i;
-        }
-    }
-#else
-    for (std::size_t i = 0; i < size; ++i)
-        bits |= static_cast<std::uint64_t>(at[i] == ' ' || at[i] == '\t') << i;
-#endif
-    return bits;
-}
-
-// The words of a line, separated by blanks, into `words`, which has room for
-// as many as the line can hold; their count. Where the words start and end
-// is read off 64 bytes at a time, rather than byte by byte.
-std::size_t splitWords(std::string_view line, std::string_view* words)
-{
-    std::size_t count = 0;
-    std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
-    std::size_t start = 0;     // of the word being read
-    const auto take = [&](std::size_t from, std::size_t to) {
-        words[count++] = std::string_view(line.data() + from, to - from);
-    };
-    for (std::size_t base = 0; base < line.size(); base += 64) {
-        const std::uint64_t word = ~blanks(line, base);
-        const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
-        // Where words start and end, one after the other: the end of the
-        // word from the block before first, if one goes on into this one.
-        std::uint64_t edges = (word & ~before) | (~word & before);
-        const auto next = [&] {
-            const auto at = base + static_cast<std::size_t>(std::countr_zero(edges));
-            edges &= edges - 1;
-            return at;
-        };
-        if (inside != 0 && edges != 0) take(start, next());
-        while (edges != 0) {
-            start = next();
-            if (edges == 0) break;  // the word goes on into the next block
-            take(start, next());
-        }
-        inside = word >> 63;
-    }
-    if (inside != 0) take(start, line.size());
-    return count;
-}
-
 // Whether "-waits" occurs in the line. Its "w" is rare in a line ("--win"
 // has the only other), so the search goes from "w" to "w" rather than from
 // "-" to "-", of which every option has two.
@@ -233,11 +171,7 @@ LineAnswerer::Answer LineAnswerer::give(const Outcome& o, bool json, TextBuffer&
 
 LineAnswerer::Answer LineAnswerer::answer(std::string_view line, TextBuffer& out)
 {
-    // A word and a blank take two bytes at least.
-    if (const std::size_t most = line.size() / 2 + 1; words_.size() < most) words_.resize(most);
-    const std::span<const std::string_view> words(words_.data(), splitWords(line, words_.data()));
-    if (words.empty() || words[0].starts_with("#")) return Answer::None;
-    parseOptions(words, parsed_);
+    if (!parseLine(line, words_, parsed_)) return Answer::None;
     const ParseResult& r = parsed_;
     const bool waits = waits_ || r.waits;
     const bool json = json_ || r.json || waits;

@@ -9,6 +9,10 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "app/cli/text.h"
 #include "model/notation.h"
@@ -315,7 +319,8 @@ constexpr std::size_t slotOf(std::size_t size, unsigned third, unsigned fourth)
 
 struct Slot {
     NameKey key;
-    std::size_t size = 0;  // of the name; 0: no option here
+    std::uint64_t head = 0;  // the first 8 bytes of the name, or all of a shorter one
+    std::size_t size = 0;    // of the name; 0: no option here
     Option option{};
 };
 
@@ -329,7 +334,7 @@ constexpr auto kSlotTable = [] {
         };
         Slot& slot = slots[slotOf(n.size(), byte(2), byte(3))];
         if (slot.size != 0) throw "two option names in one slot: change slotOf";
-        slot = {constantKeyOf(n), n.size(), o};
+        slot = {constantKeyOf(n), packed(n.substr(0, 8)), n.size(), o};
     }
     return slots;
 }();
@@ -343,6 +348,24 @@ constexpr auto kSlotTable = [] {
     const Slot& slot = kSlotTable[slotOf(size, third, fourth)];
     if (slot.size != size || !(slot.key == keyOf(name.data(), size))) return nullptr;
     return &slot.option;
+}
+
+// findOption for a name in a line that goes on for `room` bytes from its
+// start: with 8 of them, a name shorter than 8 bytes is told by one load,
+// masked to its bytes.
+[[gnu::always_inline]] inline const Option* findLineOption(std::string_view name, std::size_t room)
+{
+    const std::size_t size = name.size();
+    if (std::endian::native != std::endian::little || size < 4 || size > kLongestName || room < 8)
+        return findOption(name);
+    const Slot& slot = kSlotTable[slotOf(size, static_cast<unsigned char>(name[2]),
+                                         static_cast<unsigned char>(name[3]))];
+    if (slot.size != size) return nullptr;
+    const auto first = load<std::uint64_t>(name.data());
+    const bool same = size >= 8 ? first == slot.head &&
+                                      load<std::uint64_t>(name.data() + size - 8) == slot.key.last
+                                : (first & (~std::uint64_t{0} >> (64 - 8 * size))) == slot.head;
+    return same ? &slot.option : nullptr;
 }
 
 // The option a word names, and the value joined to it with "=" (then
@@ -363,6 +386,161 @@ constexpr auto kSlotTable = [] {
 // A separate word after an option is its value unless it looks like the
 // next option.
 bool isValueWord(std::string_view word) { return !word.starts_with("--"); }
+
+#if defined(__SSE2__)
+// The bytes of the 16 at `at` that are one of the two, as bits.
+unsigned either16(const char* at, char a, char b)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
+}
+#endif
+
+// The blanks (space, tab) among the bytes [base, base + 64) of `line`, as
+// bits; the places past its end count as blanks. The bytes are read 16 at a
+// time, the last ones together with some before them when the line is long
+// enough, so that nothing is read outside the line and nothing is copied.
+std::uint64_t blanks(std::string_view line, std::size_t base)
+{
+    const std::size_t size = std::min<std::size_t>(64, line.size() - base);
+    const char* const at = line.data() + base;
+    std::uint64_t bits = size < 64 ? ~std::uint64_t{0} << size : 0;
+#if defined(__SSE2__)
+    std::size_t i = 0;
+    for (; i + 16 <= size; i += 16) bits |= std::uint64_t{either16(at + i, ' ', '\t')} << i;
+    if (i < size) {
+        const std::size_t rest = size - i;
+        if (line.size() >= 16) {
+            // base + size is 16 or more: the 16 bytes ending there are the line's.
+            bits |= std::uint64_t{either16(at + size - 16, ' ', '\t') >> (16 - rest)} << i;
+        } else {
+            for (; i < size; ++i) bits |= std::uint64_t{at[i] == ' ' || at[i] == '\t'} << i;
+        }
+    }
+#else
+    for (std::size_t i = 0; i < size; ++i)
+        bits |= static_cast<std::uint64_t>(at[i] == ' ' || at[i] == '\t') << i;
+#endif
+    return bits;
+}
+
+// The words of a line, separated by blanks, into `words`, which has room for
+// as many as the line can hold; their count. Where the words start and end
+// is read off 64 bytes at a time, rather than byte by byte.
+std::size_t splitWords(std::string_view line, std::string_view* words)
+{
+    std::size_t count = 0;
+    std::uint64_t inside = 0;  // 1: the byte before the block belongs to a word
+    std::size_t start = 0;     // of the word being read
+    const auto take = [&](std::size_t from, std::size_t to) {
+        words[count++] = std::string_view(line.data() + from, to - from);
+    };
+    for (std::size_t base = 0; base < line.size(); base += 64) {
+        const std::uint64_t word = ~blanks(line, base);
+        const std::uint64_t before = word << 1 | inside;  // bit i: byte i - 1 is in a word
+        // Where words start and end, one after the other: the end of the
+        // word from the block before first, if one goes on into this one.
+        std::uint64_t edges = (word & ~before) | (~word & before);
+        const auto next = [&] {
+            const auto at = base + static_cast<std::size_t>(std::countr_zero(edges));
+            edges &= edges - 1;
+            return at;
+        };
+        if (inside != 0 && edges != 0) take(start, next());
+        while (edges != 0) {
+            start = next();
+            if (edges == 0) break;  // the word goes on into the next block
+            take(start, next());
+        }
+        inside = word >> 63;
+    }
+    if (inside != 0) take(start, line.size());
+    return count;
+}
+
+// Where the next blank (or the end, which counts as one) or the next word
+// lies in a line of at most kCommonLine bytes, from its blanks as bits (the
+// place after the end too is among them).
+constexpr std::size_t kCommonLine = 126;
+
+class LineBlanks {
+public:
+    explicit LineBlanks(std::string_view line)
+        : low_(blanks(line, 0)), high_(line.size() > 64 ? blanks(line, 64) : ~std::uint64_t{0})
+    {
+    }
+    std::size_t blankFrom(std::size_t at) const { return firstFrom(low_, high_, at); }
+    // The next word after the blank at `at`, usually right after it; past
+    // the end when no word is left.
+    std::size_t wordAfter(std::size_t at) const
+    {
+        if (!isBlank(at + 1)) return at + 1;
+        return firstFrom(~low_, ~high_, at + 1);
+    }
+    std::size_t wordFrom(std::size_t at) const { return firstFrom(~low_, ~high_, at); }
+
+private:
+    bool isBlank(std::size_t at) const
+    {
+        return ((at < 64 ? low_ >> at : high_ >> (at - 64)) & 1) != 0;
+    }
+    static std::size_t firstFrom(std::uint64_t low, std::uint64_t high, std::size_t at)
+    {
+        if (at < 64) {
+            if (const std::uint64_t l = low >> at; l != 0)
+                return at + static_cast<std::size_t>(std::countr_zero(l));
+            return 64 + static_cast<std::size_t>(std::countr_zero(high));
+        }
+        return at + static_cast<std::size_t>(std::countr_zero(high >> (at - 64)));
+    }
+
+    std::uint64_t low_;
+    std::uint64_t high_;
+};
+
+// A batch line read straight from its bytes, when it is the usual one: every
+// word an option that describes the hand, written without "=", and each
+// value understood. The options are set as parseOptions sets them, from the
+// same words in the same order; false at anything else (the line is then
+// read again the long way, which finds the error and its words).
+bool readCommonLine(std::string_view line, ParseResult& r)
+{
+    const LineBlanks blanks(line);
+    const char* const data = line.data();
+    const std::size_t size = line.size();
+    std::size_t at = blanks.wordFrom(0);
+    if (at >= size) return false;
+    Parser p{r};
+    while (at < size) {
+        const std::size_t end = blanks.blankFrom(at);
+        const Option* o = findLineOption(std::string_view(data + at, end - at), size - at);
+        if (!o || !o->describesHand) return false;
+        at = blanks.wordAfter(end);
+        std::string_view value;
+        if (o->takesValue) {
+            if (at >= size || (data[at] == '-' && at + 1 < size && data[at + 1] == '-'))
+                return false;
+            const std::size_t valueEnd = blanks.blankFrom(at);
+            value = std::string_view(data + at, valueEnd - at);
+            at = blanks.wordAfter(valueEnd);
+        }
+        if (r.firstHandOption.empty()) r.firstHandOption = o->name;
+        // p.opt is left empty: only the messages name the option, and a
+        // line with a message is read again the long way.
+        if (!o->apply(p, value)) return false;
+    }
+    return !(r.options.tsumo && r.options.ron);
+}
+
+void reset(ParseResult& r)
+{
+    r.options.clear();
+    r.json = r.waits = r.batch = r.help = r.version = false;
+    r.jobs = 0;
+    r.firstHandOption = {};
+    r.error.clear();
+}
 
 }  // namespace
 
@@ -385,11 +563,7 @@ ParseResult parseOptions(std::span<const std::string_view> args)
 
 void parseOptions(std::span<const std::string_view> args, ParseResult& r)
 {
-    r.options.clear();
-    r.json = r.waits = r.batch = r.help = r.version = false;
-    r.jobs = 0;
-    r.firstHandOption = {};
-    r.error.clear();
+    reset(r);
     Parser p{r};
     std::size_t i = 0;
     bool ok = true;
@@ -441,6 +615,20 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
         return;
     }
     if (r.options.tsumo && r.options.ron) p.fail("--tsumo, --ron: only one win kind may be given");
+}
+
+bool parseLine(std::string_view line, std::vector<std::string_view>& words, ParseResult& into)
+{
+    if (line.size() <= kCommonLine) {
+        reset(into);
+        if (readCommonLine(line, into)) return true;
+    }
+    // A word and a blank take two bytes at least.
+    if (const std::size_t most = line.size() / 2 + 1; words.size() < most) words.resize(most);
+    const std::span<const std::string_view> found(words.data(), splitWords(line, words.data()));
+    if (found.empty() || found[0].starts_with("#")) return false;
+    parseOptions(found, into);
+    return true;
 }
 
 }  // namespace tenho::cli

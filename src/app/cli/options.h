@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/cli/hand_options.h"
 
@@ -33,6 +34,10 @@ ParseResult parseOptions(std::span<const std::string_view> args);
 // The same into `into`, which keeps the storage of its lists and texts from
 // one line of a batch to the next.
 void parseOptions(std::span<const std::string_view> args, ParseResult& into);
+// The same for the words of a batch line, separated by blanks (space, tab),
+// with `words` as room for them kept from line to line; false, with nothing
+// read, for a line without words or whose first word starts with "#".
+bool parseLine(std::string_view line, std::vector<std::string_view>& words, ParseResult& into);
 
 // Every option's name, in the order of the option table (for --help's tests).
 std::span<const std::string_view> optionNames();
