@@ -357,7 +357,7 @@ template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
                                        -1, -1, -1, -1, -1, -1, -1, -1};
     const std::size_t blocks = (size + 15) / 16;
     const __m128i tail =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUpTo + 16 * blocks - size));
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUpTo + (16 * blocks - size)));
     __m128i v[3];
     __m128i folded = _mm_setzero_si128();
     for (std::size_t k = 0; k < blocks; ++k) {
