@@ -387,28 +387,29 @@ bool TENHO::splitByCounts()
     // The split of pattern n with this pair, its groups starting at `starts`
     // (as firstSplit packs them), as JANTOU_TRY leaves it.
     std::array<std::uint64_t, 4> groups{};  // the groups' codes, as kGroupOfDense
+    const auto readGroups = [&](std::size_t n, std::uint32_t starts) {
+        for (std::size_t s = 0; s < 4; ++s)
+            groups[s] = kGroupOfDense[kPatternBits[n] >> s & 1][starts >> (8 * s) & 0xff];
+    };
     const auto place = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
         const auto p = static_cast<std::size_t>(pair.position);
         // The fourteen without the pair: the tiles before it, then those
         // after it moved up two places (past them, empty codes).
-        std::array<Code, 32> shifted;
-        std::memcpy(static_cast<void*>(shifted.data()), sorted.data(), 16 * sizeof(Code));
-        std::memcpy(static_cast<void*>(shifted.data() + p), sorted.data() + p + 2,
-                    16 * sizeof(Code));
-        std::array<Code, TileList::kCapacity> twelve;
-        std::copy_n(shifted.begin(), twelve.size(), twelve.begin());
-        ListTemp2.assign(twelve, 12);
+        ListTemp2.generate(12, [&](int i) {
+            const auto at = static_cast<std::size_t>(i);
+            return sorted[at < p ? at : at + 2];
+        });
         ListTEMP.clear();
         for (std::size_t s = 0; s < 4; ++s) {
             const std::size_t a = starts >> (8 * s) & 0xff;
-            groups[s] = kGroupOfDense[kPatternBits[n] >> s & 1][a];
-            std::array<Code, TileList::kCapacity> group{};
-            std::memcpy(static_cast<void*>(group.data()), &groups[s], sizeof groups[s]);
-            ListEND[s].assign(group, 3);
+            const unsigned sequence = kPatternBits[n] >> s & 1;
+            // Code by code: a list built in a buffer of small stores and
+            // copied whole would be read back before those stores are done.
+            ListEND[s].generate(3, [&](int d) {
+                return kCodeOfDense[a + (sequence != 0 ? static_cast<std::size_t>(d) : 0)];
+            });
         }
-        std::array<Code, TileList::kCapacity> two{};
-        two[0] = two[1] = sorted[p];
-        ListEND[4].assign(two, 2);
+        ListEND[4].generate(2, [&](int) { return sorted[p]; });
         JANTOU_POS = static_cast<Integer>(pair.position);
         COPY_NO = 12;
         MENTSU_NO = 4;
@@ -432,12 +433,16 @@ bool TENHO::splitByCounts()
     const Pair* lastPair = nullptr;
     std::size_t lastPattern = 0;
     std::uint32_t lastStarts = 0;
+    // A split the melds do not fit is not written out: the next split
+    // checked writes every list and variable placing one writes, and when
+    // none fits the last one checked is placed again at the end.
     const auto accepted = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
-        place(pair, n, starts);
         if (m == 0) {
+            place(pair, n, starts);
             NAKI_KENSA();
             return true;
         }
+        readGroups(n, starts);
         lastPair = &pair;
         lastPattern = n;
         lastStarts = starts;
@@ -446,12 +451,10 @@ bool TENHO::splitByCounts()
             unsigned hit = 0;
             for (std::size_t g = 0; g < 4; ++g)
                 hit |= (left >> g & 1) != 0 && groups[g] == melds[k] ? 1u << g : 0u;
-            if (hit == 0) {
-                BUNKAI_NG = '1';
-                return false;
-            }
+            if (hit == 0) return false;
             left &= ~(hit & (~hit + 1));  // the first of them
         }
+        place(pair, n, starts);
         if constexpr (std::endian::native != std::endian::little) {
             NAKI_KENSA();
         } else {
