@@ -322,7 +322,7 @@ struct KnownLabel {
     std::uint8_t size;      // 0: none kept here
     std::uint8_t jsonSize;
 };
-constexpr std::size_t kKnownLabels = 1024;
+constexpr std::size_t kKnownLabels = 512;
 thread_local std::array<KnownLabel, kKnownLabels> tKnownLabels;
 
 // A label not kept (or kept no more) is written, and kept in `known` when
@@ -369,8 +369,8 @@ template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
     const auto high =
         static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(folded, folded)));
     const std::uint64_t hash = (low ^ std::rotl(high, 29)) * 0x9E3779B97F4A7C15u;
-    KnownLabel& known = tKnownLabels[hash >> 54];
-    static_assert(kKnownLabels == 1024);
+    KnownLabel& known = tKnownLabels[hash >> (64 - std::countr_zero(kKnownLabels))];
+    static_assert(std::has_single_bit(kKnownLabels));
     bool same = known.size == size;
     for (std::size_t k = 0; k < blocks && same; ++k)
         same = _mm_movemask_epi8(_mm_cmpeq_epi8(
