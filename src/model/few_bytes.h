@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A short run of bytes in one sixteen-byte register, for the texts that are
-// read sixteen bytes at a time, without reading past the run.
+// Sixteen bytes at a time: a short run of bytes in one register without
+// reading past the run, and which of sixteen bytes are one of two.
 #pragma once
 
 #if defined(__SSE2__)
@@ -35,6 +35,14 @@ inline __m128i loadFew(const void* from, std::size_t size)
         low = *at;
     }
     return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+}
+
+// The bytes of the 16 at `at` that are one of the two, as bits.
+inline unsigned either16(const char* at, char a, char b)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
 }
 
 }  // namespace tenho

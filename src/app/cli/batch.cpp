@@ -13,29 +13,17 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "app/cli/options.h"
 #include "app/cli/output.h"
 #include "app/cli/waits.h"
+#include "model/few_bytes.h"
 
 namespace tenho::cli {
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-#if defined(__SSE2__)
-// The bytes of the 16 at `at` that are one of the two, as bits.
-unsigned either16(const char* at, char a, char b)
-{
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
-}
-#endif
 
 // Whether "-waits" occurs in the line. Its "w" is rare in a line ("--win"
 // has the only other), so the search goes from "w" to "w" rather than from

@@ -10,11 +10,9 @@
 #include <iterator>
 #include <string>
 #include <vector>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "app/cli/text.h"
+#include "model/few_bytes.h"
 #include "model/notation.h"
 
 namespace tenho::cli {
@@ -386,16 +384,6 @@ constexpr auto kSlotTable = [] {
 // A separate word after an option is its value unless it looks like the
 // next option.
 bool isValueWord(std::string_view word) { return !word.starts_with("--"); }
-
-#if defined(__SSE2__)
-// The bytes of the 16 at `at` that are one of the two, as bits.
-unsigned either16(const char* at, char a, char b)
-{
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
-}
-#endif
 
 // The blanks (space, tab) among the bytes [base, base + 64) of `line`, as
 // bits; the places past its end count as blanks. The bytes are read 16 at a
