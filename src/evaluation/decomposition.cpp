@@ -79,6 +79,24 @@ std::size_t findKey(std::string_view keys, std::string_view key)
     return std::string_view::npos;
 }
 
+// The melds taking their groups in turn, each the first group not taken
+// yet that holds its three codes, as NAKI_SHOUGOU takes a meld's key out of
+// MENTSU_KEYS (groups and melds as numbers of one kind). `left` keeps the
+// groups not taken (bit g); the count of melds that found one.
+int takeGroups(const std::array<std::uint64_t, 4>& groups, const std::uint64_t* melds, int m,
+               unsigned& left)
+{
+    left = 0xF;
+    for (int k = 0; k < m; ++k) {
+        unsigned hit = 0;
+        for (std::size_t g = 0; g < 4; ++g)
+            hit |= (left >> g & 1) != 0 && groups[g] == melds[k] ? 1u << g : 0u;
+        if (hit == 0) return k;
+        left &= ~(hit & (~hit + 1));  // the first of them
+    }
+    return m;
+}
+
 // The search on tile counts. Equal tiles cannot be told apart, so the
 // extractors' moves depend only on how many of each tile are left: a triplet
 // of the lowest tile wants three of it, a sequence one each of the next two.
@@ -291,6 +309,13 @@ std::uint32_t startsOf(Left left, std::size_t n)
     return starts;
 }
 
+// The key of a group's three codes packed as kGroupOfDense packs them:
+// ":" + the codes + ":", its bytes in text order as a little-endian number.
+constexpr std::uint64_t meldKey(std::uint64_t three)
+{
+    return std::uint64_t{':'} | three << 8 | std::uint64_t{':'} << 56;
+}
+
 }  // namespace
 
 // TENPAI on tile counts, for the fourteen tiles of every hand the window can
@@ -446,38 +471,17 @@ bool TENHO::splitByCounts()
         lastPair = &pair;
         lastPattern = n;
         lastStarts = starts;
-        unsigned left = 0xF;  // the groups not taken yet, bit g
-        for (std::size_t k = 0; k < static_cast<std::size_t>(m); ++k) {
-            unsigned hit = 0;
-            for (std::size_t g = 0; g < 4; ++g)
-                hit |= (left >> g & 1) != 0 && groups[g] == melds[k] ? 1u << g : 0u;
-            if (hit == 0) return false;
-            left &= ~(hit & (~hit + 1));  // the first of them
-        }
+        unsigned left = 0;
+        if (takeGroups(groups, melds.data(), m, left) < m) return false;
         place(pair, n, starts);
         if constexpr (std::endian::native != std::endian::little) {
             NAKI_KENSA();
         } else {
             // The keys' texts, a key's bytes in text order as a little-endian
-            // number: the groups not taken, then the pair's.
-            const auto key = [](std::uint64_t three) {
-                return std::uint64_t{':'} | three << 8 | std::uint64_t{':'} << 56;
-            };
-            char text[decltype(MENTSU_KEYS)::kCapacity];
-            std::size_t at = 0;
-            for (std::size_t g = 0; g < 4; ++g)
-                if ((left >> g & 1) != 0) {
-                    const std::uint64_t k = key(groups[g]);
-                    std::memcpy(text + at, &k, 8);
-                    at += 8;
-                }
-            const Code c = sorted[static_cast<std::size_t>(pair.position)];
-            const char tail[6] = {':', c.suit(), c.rank(), c.suit(), c.rank(), ':'};
-            std::memcpy(text + at, tail, sizeof tail);
-            MENTSU_KEYS.assign(std::string_view(text, at + sizeof tail));
-            const std::uint64_t last = key(melds[static_cast<std::size_t>(m - 1)]);
-            std::memcpy(text, &last, 8);
-            MENTSU_KEY.assign(std::string_view(text, 8));
+            // number.
+            std::array<std::uint64_t, 4> keys;
+            for (std::size_t g = 0; g < 4; ++g) keys[g] = meldKey(groups[g]);
+            writeWholeKeys(keys, left, meldKey(melds[static_cast<std::size_t>(m - 1)]));
             BUNKAI_NG = '0';
         }
         return true;
@@ -757,34 +761,31 @@ bool TENHO::matchWholeKeys()
         melds[static_cast<std::size_t>(k - 1)] = tileKeyOfThree(List[static_cast<std::size_t>(k)]);
         if (melds[static_cast<std::size_t>(k - 1)] == 0) return false;
     }
-    unsigned left = 0xF;  // the groups not taken yet, bit g
-    bool all = true;
-    std::uint64_t lastKey = 0;
-    for (int k = 0; k < m && all; ++k) {
-        lastKey = melds[static_cast<std::size_t>(k)];
-        unsigned hit = 0;
-        for (std::size_t g = 0; g < 4; ++g)
-            hit |= (left >> g & 1) != 0 && groups[g] == lastKey ? 1u << g : 0u;
-        if (hit == 0)
-            all = false;
-        else
-            left &= ~(hit & (~hit + 1));  // the first of them
-    }
+    unsigned left = 0;
+    const int taken = takeGroups(groups, melds.data(), m, left);
+    const bool all = taken == m;
+    writeWholeKeys(groups, left,
+                   m >= 1 ? melds[static_cast<std::size_t>(std::min(taken, m - 1))] : 0);
+    BUNKAI_NG = all ? '0' : '1';
+    return true;
+}
+
+void TENHO::writeWholeKeys(const std::array<std::uint64_t, 4>& keys, unsigned left,
+                           std::uint64_t lastKey)
+{
     char text[decltype(MENTSU_KEYS)::kCapacity];
     std::size_t n = 0;
     for (std::size_t g = 0; g < 4; ++g)
         if ((left >> g & 1) != 0) {
-            std::memcpy(text + n, &groups[g], 8);
+            std::memcpy(text + n, &keys[g], 8);
             n += 8;
         }
     MENTSU_KEYS.assign(std::string_view(text, n));
     appendKey(MENTSU_KEYS, ListEND[4]);
-    if (m >= 1) {
+    if (meldCount() >= 1) {
         std::memcpy(text, &lastKey, 8);
         MENTSU_KEY.assign(std::string_view(text, 8));
     }
-    BUNKAI_NG = all ? '0' : '1';
-    return true;
 }
 
 void TENHO::NAKI_SHOUGOU()

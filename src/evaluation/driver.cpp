@@ -16,9 +16,6 @@ template <std::size_t N> bool contains(const FixedText<N>& label, std::string_vi
     return label.find(text) != std::string_view::npos;
 }
 
-// Whether the top line of a label starts with `text`. A report puts its line
-// on top, so right after the one routine that reports a yaku this is the same
-// as searching the whole label for it, without reading the other lines.
 // How many of the four groups are triplets and sequences (as the detectors
 // tell them apart), and whether any group may start with an honour: any
 // first code that is not a number tile. A detector that needs three
@@ -41,6 +38,9 @@ struct GroupShape {
     }
 };
 
+// Whether the top line of a label starts with `text`. A report puts its line
+// on top, so right after the one routine that reports a yaku this is the same
+// as searching the whole label for it, without reading the other lines.
 template <std::size_t N> bool onTop(const FixedText<N>& label, std::string_view text)
 {
     return label.starts_with(text);

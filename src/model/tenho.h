@@ -325,6 +325,11 @@ public:
     // (false when the lists hold anything but tiles), then as texts.
     bool matchWholeKeys();
     void matchKeyTexts();
+    // keys (eight bytes each, in text order) → MENTSU_KEYS: those of the
+    // groups in `left` (bit g), then ListEND(4)'s; MENTSU_KEY = lastKey when
+    // a meld is called.
+    void writeWholeKeys(const std::array<std::uint64_t, 4>& keys, unsigned left,
+                        std::uint64_t lastKey);
 
     // ------------------------------- seven pairs, thirteen orphans, nine gates
     // List(0), Text1 → List3 (the hand and the winning tile), HANTEI; yakuman.
