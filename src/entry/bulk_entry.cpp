@@ -19,20 +19,27 @@ namespace tenho {
 
 namespace {
 
-// Four of one kind: its code four times, and its face shown in four pictures,
-// as a list and a row of pictures hold them.
+// Four of one kind: its code four times, as a list holds them, and its face
+// shown in four pictures, as a row of pictures holds them.
 struct FourOfAKind {
-    std::array<Code, 4> codes;
+    std::uint64_t codes;
     std::array<Picture, 4> shown;
 };
 constexpr std::array<FourOfAKind, kTileKinds> kFourOfAKind = [] {
     std::array<FourOfAKind, kTileKinds> t{};
     for (std::size_t k = 0; k < t.size(); ++k) {
-        t[k].codes.fill(kHaiCodes[k]);
+        std::array<Code, 4> codes;
+        codes.fill(kHaiCodes[k]);
+        t[k].codes = std::bit_cast<std::uint64_t>(codes);
         t[k].shown.fill(Picture{static_cast<int>(k), true});
     }
     return t;
 }();
+static_assert(sizeof(Code) == 2 && sizeof(Picture) == 8);
+
+// The first n of four codes kept, the others made empty.
+constexpr std::array<std::uint64_t, 5> kFirstCodes = {0, 0xffff, 0xffffffff, 0xffffffffffff,
+                                                      ~std::uint64_t{0}};
 
 }  // namespace
 
@@ -130,35 +137,44 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
 
 void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
 {
-    // Four places written for each kind, and the next kind written over
-    // those its count does not keep; the last kind's spare places are
-    // emptied again. The redraw shows each of the first 13 as its kind's
-    // face: those pictures are laid out alongside, four a kind, and the ones
-    // the redraw draws copied into the row.
-    std::array<Code, TileList::kCapacity + 4> items{};
-    constexpr std::size_t kRow = std::tuple_size_v<decltype(T_HAI)>;
-    alignas(Picture) std::byte row[(kRow + 4) * sizeof(Picture)];  // written before read
-    std::size_t at = 0;
-    for (; kinds != 0; kinds &= kinds - 1) {
-        const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
-        const FourOfAKind& four = kFourOfAKind[kind];
-        std::memcpy(&items[at], four.codes.data(), sizeof(four.codes));
-        if (at < kRow)
-            std::memcpy(&row[at * sizeof(Picture)], four.shown.data(), sizeof(four.shown));
-        at += inHand[kind];
-    }
-    for (std::size_t j = 0; j < 4; ++j) items[at + j] = Code();
-    std::array<Code, TileList::kCapacity> sorted;
-    std::copy_n(items.begin(), sorted.size(), sorted.begin());
+    // Each kind writes four places, of the list and of the row of pictures,
+    // and the next kind writes over those its count does not keep: the list
+    // keeps only the kind's count of codes, so that its last places end up
+    // empty, and the three pictures past the hand, which the last kind may
+    // have drawn over, are put back as they were. The redraw shows each of
+    // the pictures up to the count as its kind's face; the row lies before
+    // the placeholders, where those three may fall.
+    assert(n >= 1 && n <= static_cast<int>(T_HAI.size()) && kinds != 0);
+    auto* const state = reinterpret_cast<unsigned char*>(static_cast<TENHOState*>(this));
+    const auto place = [state](const void* member) {
+        return static_cast<std::size_t>(static_cast<const unsigned char*>(member) - state);
+    };
+    assert(place(JUMP.data()) == place(T_HAI.data()) + sizeof(T_HAI));
+    unsigned char* const row = state + place(T_HAI.data());
+    unsigned char* const past = row + static_cast<std::size_t>(n) * sizeof(Picture);
+    unsigned char kept[3 * sizeof(Picture)];
+    std::memcpy(kept, past, sizeof kept);
+    const auto highest = static_cast<std::size_t>(63 - std::countl_zero(kinds));
     TileList& hand = List[0];
-    hand.assign(sorted, n);
-    // redrawHand, with the faces known.
-    const int drawn = std::min(n, static_cast<int>(kRow));
-    std::memcpy(T_HAI.data(), row, static_cast<std::size_t>(drawn) * sizeof(Picture));
-    LOOP_I = static_cast<Integer>(drawn - 1);
-    hand.index = drawn - 1;
-    PAI_CODE = hand.item(drawn - 1);
-    PAI_CTL = &T_HAI[static_cast<std::size_t>(drawn - 1)];
+    hand.writeInPlace(n, [&](unsigned char* places) {
+        std::size_t at = 0;
+        for (; kinds != 0; kinds &= kinds - 1) {
+            const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
+            const FourOfAKind& four = kFourOfAKind[kind];
+            const std::uint8_t count = inHand[kind];
+            assert(count >= 1 && count <= 4);
+            const std::uint64_t codes = four.codes & kFirstCodes[count];
+            std::memcpy(places + at * sizeof(Code), &codes, sizeof codes);
+            std::memcpy(row + at * sizeof(Picture), four.shown.data(), sizeof(four.shown));
+            at += count;
+        }
+    });
+    std::memcpy(past, kept, sizeof kept);
+    // redrawHand's variables, as its last call leaves them.
+    LOOP_I = static_cast<Integer>(n - 1);
+    hand.index = n - 1;
+    PAI_CODE = kHaiCodes[highest];
+    PAI_CTL = &T_HAI[static_cast<std::size_t>(n - 1)];
 }
 
 namespace {

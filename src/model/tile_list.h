@@ -200,6 +200,20 @@ public:
         index = -1;
     }
 
+    // Clear, then have `write` put the first `n` items in place: it is
+    // handed the sixteen places, all holding the empty code, as bytes, so
+    // that it may write several at once; every place from `n` on must hold
+    // the empty code again when it returns.
+    template <typename Write> void writeInPlace(int n, Write write)
+    {
+        assert(n >= 0 && n <= kCapacity);
+        items_ = {};
+        write(reinterpret_cast<unsigned char*>(items_.data()));
+        assert(std::all_of(items_.begin() + n, items_.end(), [](Code c) { return c.empty(); }));
+        count_ = static_cast<std::int16_t>(n);
+        index = -1;
+    }
+
     constexpr void clear()
     {
         items_ = {};
