@@ -21,18 +21,18 @@ namespace {
 
 // Four of one kind: its code four times, as a list holds them, and its face
 // shown in four pictures, as a row of pictures holds them.
-struct FourOfAKind {
-    std::uint64_t codes;
-    std::array<Picture, 4> shown;
-};
-constexpr std::array<FourOfAKind, kTileKinds> kFourOfAKind = [] {
-    std::array<FourOfAKind, kTileKinds> t{};
+constexpr std::array<std::uint64_t, kTileKinds> kFourCodes = [] {
+    std::array<std::uint64_t, kTileKinds> t{};
     for (std::size_t k = 0; k < t.size(); ++k) {
         std::array<Code, 4> codes;
         codes.fill(kHaiCodes[k]);
-        t[k].codes = std::bit_cast<std::uint64_t>(codes);
-        t[k].shown.fill(Picture{static_cast<int>(k), true});
+        t[k] = std::bit_cast<std::uint64_t>(codes);
     }
+    return t;
+}();
+alignas(32) constexpr std::array<std::array<Picture, 4>, kTileKinds> kFourShown = [] {
+    std::array<std::array<Picture, 4>, kTileKinds> t{};
+    for (std::size_t k = 0; k < t.size(); ++k) t[k].fill(Picture{static_cast<int>(k), true});
     return t;
 }();
 static_assert(sizeof(Code) == 2 && sizeof(Picture) == 8);
@@ -159,13 +159,12 @@ void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
     hand.writeInPlace(n, [&](unsigned char* places) {
         std::size_t at = 0;
         for (; kinds != 0; kinds &= kinds - 1) {
-            const auto kind = static_cast<std::size_t>(std::countr_zero(kinds));
-            const FourOfAKind& four = kFourOfAKind[kind];
+            const auto kind = static_cast<unsigned>(std::countr_zero(kinds));
             const std::uint8_t count = inHand[kind];
             assert(count >= 1 && count <= 4);
-            const std::uint64_t codes = four.codes & kFirstCodes[count];
+            const std::uint64_t codes = kFourCodes[kind] & kFirstCodes[count];
             std::memcpy(places + at * sizeof(Code), &codes, sizeof codes);
-            std::memcpy(row + at * sizeof(Picture), four.shown.data(), sizeof(four.shown));
+            std::memcpy(row + at * sizeof(Picture), kFourShown[kind].data(), sizeof(kFourShown[kind]));
             at += count;
         }
     });

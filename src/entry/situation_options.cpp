@@ -71,6 +71,43 @@ constexpr std::array<Interlock, 19> kInterlocks = {{
     {kKanChokugo, -1, When::Always, {Keep, Keep, Keep, Keep, Keep, Keep}, false},
 }};
 
+// Each row's changes as masks: a box's value and availability kept where
+// the mask is all ones, and the availability then turned on where `enable`
+// says so.
+struct RowMasks {
+    std::array<int, 6> keepValue;
+    std::array<bool, 6> keepEnabled;
+    std::array<bool, 6> enable;
+};
+constexpr std::array<RowMasks, kInterlocks.size()> kRowMasks = [] {
+    std::array<RowMasks, kInterlocks.size()> t{};
+    for (std::size_t r = 0; r < t.size(); ++r)
+        for (std::size_t i = 0; i < 6; ++i) {
+            const Change c = kInterlocks[r].change[i];
+            t[r].keepValue[i] = c == Off || c == OffEn || c == OffDis ? 0 : -1;
+            t[r].keepEnabled[i] = c == Keep || c == Off;
+            t[r].enable[i] = c == OffEn || c == En;
+        }
+    return t;
+}();
+
+// The rows of box i are kRowsOf[i] .. kRowsOf[i + 1] - 1: the table holds
+// them box by box.
+constexpr std::array<std::size_t, 7> kRowsOf = [] {
+    std::array<std::size_t, 7> t{};
+    for (int box = 0; box <= 6; ++box) {
+        std::size_t r = 0;
+        while (r < kInterlocks.size() && kInterlocks[r].box < box) ++r;
+        t[static_cast<std::size_t>(box)] = r;
+    }
+    return t;
+}();
+static_assert([] {
+    for (std::size_t r = 1; r < kInterlocks.size(); ++r)
+        if (kInterlocks[r].box < kInterlocks[r - 1].box) return false;
+    return kRowsOf[6] == kInterlocks.size();
+}());
+
 }  // namespace
 
 Entry TENHO::clickC_OPTION(int index)
@@ -110,16 +147,17 @@ void TENHO::C_OPTION_Click(int index)
         return true;
     };
 
-    for (const Interlock& row : kInterlocks) {
-        if (row.box != index) continue;
-        if (row.now != -1 && row.now != C_OPTION[at(index)].value) continue;
+    if (index < 0 || index >= static_cast<int>(C_OPTION.size())) return;
+    const int now = C_OPTION[at(index)].value;
+    for (std::size_t r = kRowsOf[at(index)]; r < kRowsOf[at(index) + 1]; ++r) {
+        const Interlock& row = kInterlocks[r];
+        if (row.now != -1 && row.now != now) continue;
         if (!holds(row.when)) continue;
-        for (std::size_t i = 0; i < row.change.size(); ++i) {
+        const RowMasks& m = kRowMasks[r];
+        for (std::size_t i = 0; i < C_OPTION.size(); ++i) {
             CheckBox& box = C_OPTION[i];
-            const Change c = row.change[i];
-            if (c == Off || c == OffEn || c == OffDis) box.value = 0;
-            if (c == OffEn || c == En) box.enabled = true;
-            if (c == OffDis || c == Dis) box.enabled = false;
+            box.value &= m.keepValue[i];
+            box.enabled = (box.enabled && m.keepEnabled[i]) || m.enable[i];
         }
         if (row.uradoraKesu) URADORA_KESU();
         return;
