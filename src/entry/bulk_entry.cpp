@@ -189,6 +189,21 @@ std::uint64_t word(const KindCounts& n, std::size_t w)
     return v;
 }
 
+// The kinds whose count is not 0, as bits (bit k for kind k).
+std::uint64_t kindsIn(const KindCounts& n)
+{
+    std::uint64_t kinds = 0;
+    for (std::size_t w = 0; w < n.size() / 8; ++w) {
+        // A byte's top bit set where it is not 0, gathered into its first
+        // bit and those eight bits multiplied together into the top byte.
+        const std::uint64_t v = word(n, w);
+        const std::uint64_t top = ((v & 0x7f7f7f7f7f7f7f7fu) + 0x7f7f7f7f7f7f7f7fu) | v;
+        const std::uint64_t first = (top >> 7) & 0x0101010101010101u;
+        kinds |= (first * 0x0102040810204080u >> 56) << (8 * w);
+    }
+    return kinds;
+}
+
 }  // namespace
 
 bool TENHO::enterWholeHand(const WholeHand& whole)
@@ -224,12 +239,10 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
             return false;
         }
     }
-    std::uint64_t kinds = 0;
     for (Code c : tiles) {
         const auto k = static_cast<unsigned>(paletteIndex(c));
         if (k >= kTileKinds) return false;
         ++inHand[k];
-        kinds |= std::uint64_t{1} << k;
     }
     const auto winKind = static_cast<unsigned>(paletteIndex(whole.win));
     if (!whole.win.empty()) {
@@ -308,7 +321,7 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     if (dora.size() > 4 && !riichiTypeBoxOn()) return false;  // eight while one is on
 
     if (!tiles.empty()) {
-        writeHand(inHand.data(), kinds, static_cast<int>(tiles.size()));
+        writeHand(inHand.data(), kindsIn(inHand), static_cast<int>(tiles.size()));
         lastChecked = tiles.back();
     }
     if (!whole.win.empty()) {
