@@ -420,11 +420,6 @@ char* putDialogJson(char* at, const HAN_number& d)
     return at;
 }
 
-void appendDialogJson(TextBuffer& out, const HAN_number& d)
-{
-    out.setEnd(putDialogJson(out.room(kDialogRoom), d));
-}
-
 // The lines of a label: the pieces between its CR LFs, with none after a
 // CR LF at the end.
 class LabelLines {
@@ -444,6 +439,11 @@ private:
 };
 
 }  // namespace
+
+void appendDialogJson(TextBuffer& out, const HAN_number& d)
+{
+    out.setEnd(putDialogJson(out.room(kDialogRoom), d));
+}
 
 void appendJson(TextBuffer& out, const Outcome& o)
 {
