@@ -3,6 +3,7 @@
 // run time: every payment is one cell of a fixed table, and a combination
 // without a cell writes nothing.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "model/tenho.h"
@@ -98,48 +99,140 @@ constexpr FuTable kNonDealerTsumoOtherShare = {{
 
 using Payment = FixedText<64>;
 
-// The decimal digits of an amount, as Decimal writes them. Every amount of
-// the tables is whole hundreds below 100,000: at most three digits, then
-// "00", without dividing digit by digit.
-void appendAmount(Payment& text, int amount)
-{
-    if (amount < 100 || amount >= 100000 || amount % 100 != 0) {
-        text += Decimal(amount);
-        return;
-    }
-    const int hundreds = amount / 100;
-    char digits[5];
-    std::size_t n = 0;
-    if (hundreds >= 100) digits[n++] = static_cast<char>('0' + hundreds / 100);
-    if (hundreds >= 10) digits[n++] = static_cast<char>('0' + hundreds / 10 % 10);
-    digits[n++] = static_cast<char>('0' + hundreds % 10);
-    digits[n++] = '0';
-    digits[n++] = '0';
-    text += std::string_view(digits, n);
-}
-
 Payment single(int amount)
 {
     Payment text;
-    appendAmount(text, amount);
+    text += Decimal(amount);
     text += "点";
     return text;
 }
 Payment allPay(int amount)
 {
     Payment text;
-    appendAmount(text, amount);
+    text += Decimal(amount);
     text += "オール";
     return text;
 }
 Payment split(int dealerShare, int otherShare)
 {
     Payment text;
-    appendAmount(text, dealerShare);
+    text += Decimal(dealerShare);
     text += "点（親）・";
-    appendAmount(text, otherShare);
+    text += Decimal(otherShare);
     text += "点（子）";
     return text;
+}
+
+// Who wins how: the four ways a payment is written.
+enum Way : std::size_t { kNonDealerDiscard, kNonDealerSelfDraw, kDealerDiscard, kDealerSelfDraw };
+constexpr std::size_t kWays = 4;
+constexpr std::size_t wayOf(bool dealer, bool tsumo)
+{
+    return (dealer ? kDealerDiscard : kNonDealerDiscard) + (tsumo ? 1 : 0);
+}
+
+// Every payment text the tables can write, written once at start-up: a
+// payment is then one copy of a whole text, with no digits to work out. A
+// cell without an amount is the empty text.
+struct PaymentTexts {
+    std::array<std::array<std::array<Payment, 4>, kFuRows>, kWays> cells;
+    std::array<std::array<Payment, kBands.size()>, kWays> bands;
+    std::array<Payment, kFuRows> fu;  // "20符" .. "120符"
+};
+
+Payment cellText(std::size_t way, int amount, int otherShare)
+{
+    if (amount == 0) return {};
+    switch (way) {
+    case kNonDealerSelfDraw:
+        return split(amount, otherShare);
+    case kDealerSelfDraw:
+        return allPay(amount);
+    default:
+        return single(amount);
+    }
+}
+
+const PaymentTexts kTexts = [] {
+    PaymentTexts t;
+    for (std::size_t row = 0; row < kFuRows; ++row) {
+        for (std::size_t col = 0; col < 4; ++col) {
+            const int selfDraw = kSelfDrawDealerPays[row][col];
+            const int other = kNonDealerTsumoOtherShare[row][col];
+            t.cells[kNonDealerDiscard][row][col] =
+                cellText(kNonDealerDiscard, kNonDealerRon[row][col], 0);
+            t.cells[kNonDealerSelfDraw][row][col] = cellText(kNonDealerSelfDraw, selfDraw, other);
+            t.cells[kDealerDiscard][row][col] = cellText(kDealerDiscard, kDealerRon[row][col], 0);
+            t.cells[kDealerSelfDraw][row][col] = cellText(kDealerSelfDraw, selfDraw, 0);
+        }
+        t.fu[row] = Decimal(static_cast<long>(row) * 10 + 20);
+        t.fu[row] += "符";
+    }
+    for (std::size_t b = 0; b < kBands.size(); ++b) {
+        const Band& band = kBands[b];
+        t.bands[kNonDealerDiscard][b] = single(band.ron);
+        t.bands[kNonDealerSelfDraw][b] = split(band.tsumoDealerShare, band.tsumoOtherShare);
+        t.bands[kDealerDiscard][b] = single(band.dealerRon);
+        t.bands[kDealerSelfDraw][b] = allPay(band.dealerTsumo);
+    }
+    return t;
+}();
+
+// The band of a han total from 5 up to the last band's top; kBands.size()
+// for any other.
+constexpr std::size_t bandOf(int han)
+{
+    if (han < 5 || han > kBands.back().maxHan) return kBands.size();
+    if (han >= 13) return kBands.size() - 1;
+    constexpr std::array<std::uint8_t, 13> kBandOf = {0, 0, 0, 0, 0, 0, 1, 1, 2, 2, 2, 3, 3};
+    return kBandOf[static_cast<std::size_t>(han)];
+}
+static_assert(bandOf(5) == 0 && bandOf(7) == 1 && bandOf(8) == 2 && bandOf(10) == 2 &&
+              bandOf(11) == 3 && bandOf(12) == 3 && bandOf(13) == 4 && bandOf(32767) == 4 &&
+              bandOf(4) == kBands.size() && bandOf(32768) == kBands.size());
+
+// FU_TENSUU for a han total already read off Label3.
+void payByFu(TENHO& t, HAN_number& h, int han)
+{
+    if (han < 1 || han > 4) return;
+    const std::size_t way = wayOf(t.I_list == 0, t.TUMO_END);
+    const int fu = t.FU_SUU;
+    // Mangan from 70 fu with 3 han and from 40 fu with 4 han, whatever the fu.
+    if ((han == 3 && fu >= 70) || (han == 4 && fu >= 40)) {
+        h.Label4 = kTexts.bands[way][0];
+        return;
+    }
+    if (fu < 20 || fu > 120 || fu % 10 != 0) return;
+    const Payment& text =
+        kTexts.cells[way][static_cast<std::size_t>(fu / 10 - 2)][static_cast<std::size_t>(han - 1)];
+    if (!text.empty()) h.Label4 = text;
+}
+
+// HAN_KEISAN for a han total already read off Label3.
+void payByHanAndFu(TENHO& t, HAN_number& h, int han)
+{
+    Integer fu = 0;
+    if (h.Label1.find("平和") != std::string_view::npos) {
+        fu = t.TUMO_END ? 20 : 30;
+        t.FU_SUU = fu;
+    } else {
+        t.FU_SUU = (t.NAKI_FLAG == 0 && t.RON_END) ? 30 : 20;
+        t.FU_KEISAN();
+        fu = t.FU_SUU;
+    }
+    if (fu >= 21 && fu <= 120) fu = static_cast<Integer>((fu + 9) / 10 * 10);
+    // An open hand without fu is priced at 30 fu: no table has a cell for
+    // 20 fu won by discard, or for 20 fu with 1 han.
+    if (t.NAKI_FLAG == 1 && fu == 20) fu = 30;
+    t.FU_SUU = fu;
+    if (fu >= 20 && fu <= 120 && fu % 10 == 0) {
+        h.Label5 = kTexts.fu[static_cast<std::size_t>(fu / 10 - 2)];
+    } else {
+        h.Label5 = Decimal(fu);
+        h.Label5 += "符";
+    }
+    h.Label5Visible = true;
+    payByFu(t, h, han);
 }
 
 }  // namespace
@@ -149,70 +242,24 @@ void TENHO::TENSUU()
     HAN_number& h = HAN();
     h.Label5Visible = false;
     const int han = textValue(h.Label3);
-    const bool dealer = I_list == 0;
-    const Band* band = nullptr;
-    for (const Band& b : kBands)
-        if (han >= b.minHan && han <= b.maxHan) band = &b;
-    if (band == nullptr) {
-        HAN_KEISAN();
-    } else if (dealer) {
-        h.Label4 = TUMO_END ? allPay(band->dealerTsumo) : single(band->dealerRon);
-    } else {
-        h.Label4 =
-            TUMO_END ? split(band->tsumoDealerShare, band->tsumoOtherShare) : single(band->ron);
-    }
-    h.Label4FontSize = (!dealer && TUMO_END) ? kSplitPointSize : kSinglePointSize;
+    const std::size_t way = wayOf(I_list == 0, TUMO_END);
+    if (const std::size_t band = bandOf(han); band < kBands.size())
+        h.Label4 = kTexts.bands[way][band];
+    else
+        payByHanAndFu(*this, h, han);
+    h.Label4FontSize = way == kNonDealerSelfDraw ? kSplitPointSize : kSinglePointSize;
 }
 
 void TENHO::HAN_KEISAN()
 {
     HAN_number& h = HAN();
-    FU_SUU = 0;
-    if (h.Label1.find("平和") != std::string_view::npos) {
-        FU_SUU = TUMO_END ? 20 : 30;
-    } else {
-        FU_SUU = (NAKI_FLAG == 0 && RON_END) ? 30 : 20;
-        FU_KEISAN();
-    }
-    if (FU_SUU >= 21 && FU_SUU <= 120) FU_SUU = static_cast<Integer>((FU_SUU + 9) / 10 * 10);
-    // An open hand without fu is priced at 30 fu: no table has a cell for
-    // 20 fu won by discard, or for 20 fu with 1 han.
-    if (NAKI_FLAG == 1 && FU_SUU == 20) FU_SUU = 30;
-    h.Label5 = Decimal(FU_SUU);
-    h.Label5 += "符";
-    h.Label5Visible = true;
-    FU_TENSUU();
+    payByHanAndFu(*this, h, textValue(h.Label3));
 }
 
 void TENHO::FU_TENSUU()
 {
     HAN_number& h = HAN();
-    const int han = textValue(h.Label3);
-    if (han < 1 || han > 4) return;
-    const bool dealer = I_list == 0;
-    const auto col = static_cast<std::size_t>(han - 1);
-
-    // Mangan from 70 fu with 3 han and from 40 fu with 4 han, whatever the fu.
-    if ((han == 3 && FU_SUU >= 70) || (han == 4 && FU_SUU >= 40)) {
-        if (dealer)
-            h.Label4 = TUMO_END ? allPay(4000) : single(12000);
-        else
-            h.Label4 = TUMO_END ? split(4000, 2000) : single(8000);
-        return;
-    }
-    if (FU_SUU < 20 || FU_SUU > 120 || FU_SUU % 10 != 0) return;
-    const auto row = static_cast<std::size_t>(FU_SUU / 10 - 2);
-
-    int amount = 0;
-    if (dealer)
-        amount = TUMO_END ? kSelfDrawDealerPays[row][col] : kDealerRon[row][col];
-    else
-        amount = TUMO_END ? kSelfDrawDealerPays[row][col] : kNonDealerRon[row][col];
-    if (amount == 0) return;
-    if (dealer)
-        h.Label4 = TUMO_END ? allPay(amount) : single(amount);
-    else
-        h.Label4 = TUMO_END ? split(amount, kNonDealerTsumoOtherShare[row][col]) : single(amount);
+    payByFu(*this, h, textValue(h.Label3));
 }
 
 void TENHO::TENSUU2()
@@ -262,19 +309,9 @@ void TENHO::FU30_TENSUU()
     HAN_number& h = HAN();
     const int han = textValue(h.Label3);  // "3翻" reads as 3
     if (han < 1 || han > 4) return;
-    const bool dealer = I_list == 0;
-    const std::size_t row = 1;  // 30 fu
-    const auto col = static_cast<std::size_t>(han - 1);
-    if (dealer) {
-        h.Label4 = TUMO_END ? allPay(kSelfDrawDealerPays[row][col]) : single(kDealerRon[row][col]);
-        h.Label4FontSize = kSinglePointSize;
-    } else if (TUMO_END) {
-        h.Label4 = split(kSelfDrawDealerPays[row][col], kNonDealerTsumoOtherShare[row][col]);
-        h.Label4FontSize = kSplitPointSize;
-    } else {
-        h.Label4 = single(kNonDealerRon[row][col]);
-        h.Label4FontSize = kSinglePointSize;
-    }
+    const std::size_t way = wayOf(I_list == 0, TUMO_END);
+    h.Label4 = kTexts.cells[way][1][static_cast<std::size_t>(han - 1)];  // 30 fu
+    h.Label4FontSize = way == kNonDealerSelfDraw ? kSplitPointSize : kSinglePointSize;
 }
 
 }  // namespace tenho

@@ -173,7 +173,17 @@ LineAnswerer::Answer LineAnswerer::answer(std::string_view line, TextBuffer& out
                     out);
     }
     if (waits) return give(answerWaits(replay_, r.options), json, out);
+    // In JSON the result dialog goes to the answer straight from the
+    // calculator's, and outcome_ keeps only its kind.
+    ReplayHost& host = replay_.host();
+    host.jsonInto = json ? &out : nullptr;
+    host.jsonWritten = false;
     replay_.score(r.options, outcome_);
+    host.jsonInto = nullptr;
+    if (host.jsonWritten && outcome_.kind == Outcome::Kind::Dialog) {
+        out += '\n';
+        return Answer::Given;
+    }
     return give(outcome_, json, out);
 }
 

@@ -387,9 +387,13 @@ template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
     return at + known.jsonSize;
 }
 #else
-template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+template <std::size_t N> char* writeLabelJson(char* at, const FixedText<N>& label)
 {
     return putJsonString(at, label.view());
+}
+template <std::size_t N> char* putLabelJson(char* at, const FixedText<N>& label)
+{
+    return writeLabelJson(at, label);
 }
 #endif
 
@@ -401,18 +405,15 @@ constexpr std::size_t kDialogRoom = jsonRoom(decltype(HAN_number::Label1)::kCapa
                                     jsonRoom(decltype(HAN_number::Label5)::kCapacity) +
                                     kFontSizeRoom + 128;
 
-char* putDialogJson(char* at, const HAN_number& d)
+// The dialog from Label3 on, each label written afresh.
+char* writeTailJson(char* at, const HAN_number& d)
 {
-    at = put(at, "{\"Label1\": ");
-    at = putLabelJson(at, d.Label1);
-    at = put(at, ", \"Label2\": ");
-    at = putLabelJson(at, d.Label2);
     at = put(at, ", \"Label3\": ");
-    at = putLabelJson(at, d.Label3);
+    at = writeLabelJson(at, d.Label3);
     at = put(at, ", \"Label4\": ");
-    at = putLabelJson(at, d.Label4);
+    at = writeLabelJson(at, d.Label4);
     at = put(at, ", \"Label5\": ");
-    at = putLabelJson(at, d.Label5);
+    at = writeLabelJson(at, d.Label5);
     at = put(at, ", \"Label4FontSize\": ");
     at = putFontSize(at, d.Label4FontSize);
     at = d.Label5Visible ? put(at, ", \"Label5Visible\": true}")
@@ -420,9 +421,91 @@ char* putDialogJson(char* at, const HAN_number& d)
     return at;
 }
 
-void appendDialogJson(TextBuffer& out, const HAN_number& d)
+#if defined(__SSE2__)
+// The dialog from Label3 on is one of a few hundred: a han total, a payment
+// from the tables, a fu count, one of three sizes and whether the fu shows.
+// Each thread keeps the ends it wrote, by a hash of the three labels (their
+// blocks cleared past the sizes), the size and the flag: a kept end is
+// compared and copied whole, for the three labels at once.
+struct KnownTail {
+    static constexpr std::size_t kJsonBytes = 160;
+    __m128i text[5];         // Label3, Label4 in three blocks, Label5
+    std::uint64_t fontSize;  // the bits of Label4FontSize
+    std::uint32_t sizes;     // the labels' sizes and Label5Visible; 0: none kept
+    std::uint32_t jsonSize;
+    char json[kJsonBytes];
+};
+constexpr std::size_t kKnownTails = 256;
+thread_local std::array<KnownTail, kKnownTails> tKnownTails;
+
+// Within a dialog, which has room for what every label's capacity can take:
+// a kept end is copied whole, all its blocks.
+char* putTailJson(char* at, const HAN_number& d)
 {
-    out.setEnd(putDialogJson(out.room(kDialogRoom), d));
+    static_assert(jsonRoom(decltype(HAN_number::Label5)::kCapacity) >= KnownTail::kJsonBytes);
+    const std::size_t size3 = d.Label3.size();
+    const std::size_t size4 = d.Label4.size();
+    const std::size_t size5 = d.Label5.size();
+    if (size3 > 16 || size4 > 48 || size5 > 16) return writeTailJson(at, d);
+    // The first n bytes of a block, n up to 16.
+    static constexpr char kUpTo[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
+                                       -1, -1, -1, -1, -1, -1, -1, -1};
+    const auto block = [](const char* text, std::size_t n) {
+        return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text)),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUpTo + 16 - n)));
+    };
+    const char* const label4 = d.Label4.data();
+    const __m128i text[5] = {
+        block(d.Label3.data(), size3),
+        block(label4, std::min<std::size_t>(size4, 16)),
+        block(label4 + 16, std::min<std::size_t>(std::max<std::size_t>(size4, 16) - 16, 16)),
+        block(label4 + 32, std::max<std::size_t>(size4, 32) - 32),
+        block(d.Label5.data(), size5),
+    };
+    const auto fontSize = std::bit_cast<std::uint64_t>(d.Label4FontSize);
+    const auto sizes = static_cast<std::uint32_t>(size3 | size4 << 8 | size5 << 16 |
+                                                  (d.Label5Visible ? 1u : 0u) << 24 | 1u << 31);
+    __m128i folded = text[0];
+    for (std::size_t k = 1; k < 5; ++k)
+        folded = _mm_add_epi64(_mm_add_epi64(folded, folded), text[k]);
+    const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si64(folded));
+    const auto high =
+        static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(folded, folded)));
+    const std::uint64_t hash =
+        (low ^ std::rotl(high, 29) ^ std::rotl(fontSize, 7) ^ sizes) * 0x9E3779B97F4A7C15u;
+    KnownTail& known = tKnownTails[hash >> (64 - std::countr_zero(kKnownTails))];
+    static_assert(std::has_single_bit(kKnownTails));
+    __m128i same = _mm_cmpeq_epi8(text[0], known.text[0]);
+    for (std::size_t k = 1; k < 5; ++k)
+        same = _mm_and_si128(same, _mm_cmpeq_epi8(text[k], known.text[k]));
+    if (_mm_movemask_epi8(same) == 0xFFFF && known.sizes == sizes && known.fontSize == fontSize) {
+        for (std::size_t k = 0; k < KnownTail::kJsonBytes; k += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(at + k),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(known.json + k)));
+        return at + known.jsonSize;
+    }
+    char* const end = writeTailJson(at, d);
+    const auto jsonSize = static_cast<std::size_t>(end - at);
+    if (jsonSize <= KnownTail::kJsonBytes) {
+        for (std::size_t k = 0; k < 5; ++k) known.text[k] = text[k];
+        known.fontSize = fontSize;
+        known.sizes = sizes;
+        known.jsonSize = static_cast<std::uint32_t>(jsonSize);
+        std::memcpy(known.json, at, jsonSize);
+    }
+    return end;
+}
+#else
+char* putTailJson(char* at, const HAN_number& d) { return writeTailJson(at, d); }
+#endif
+
+char* putDialogJson(char* at, const HAN_number& d)
+{
+    at = put(at, "{\"Label1\": ");
+    at = putLabelJson(at, d.Label1);
+    at = put(at, ", \"Label2\": ");
+    at = putLabelJson(at, d.Label2);
+    return putTailJson(at, d);
 }
 
 // The lines of a label: the pieces between its CR LFs, with none after a
@@ -444,6 +527,11 @@ private:
 };
 
 }  // namespace
+
+void appendDialogJson(TextBuffer& out, const HAN_number& d)
+{
+    out.setEnd(putDialogJson(out.room(kDialogRoom), d));
+}
 
 void appendJson(TextBuffer& out, const Outcome& o)
 {

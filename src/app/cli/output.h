@@ -13,6 +13,8 @@ namespace tenho::cli {
 // The outcome as one JSON object on one line (no line break).
 std::string toJson(const Outcome& outcome);
 void appendJson(TextBuffer& out, const Outcome& outcome);
+// The result dialog as appendJson writes the outcome that holds it.
+void appendDialogJson(TextBuffer& out, const HAN_number& dialog);
 
 // The outcome as a person reads the dialog; several lines unless oneLine.
 std::string toPlain(const Outcome& outcome, bool oneLine);

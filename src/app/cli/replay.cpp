@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/cli/output.h"
 #include "app/cli/refusals.h"
 
 namespace tenho::cli {
@@ -51,7 +52,12 @@ HanNumberButton ReplayHost::showHanNumber(const HAN_number& dialog)
 {
     if (dialogInto == nullptr || dialogsShown > 0) return RecordingHost::showHanNumber(dialog);
     ++dialogsShown;
-    *dialogInto = dialog;
+    if (jsonInto != nullptr) {
+        appendDialogJson(*jsonInto, dialog);
+        jsonWritten = true;
+    } else {
+        *dialogInto = dialog;
+    }
     return hanNumberAnswer;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/cli/hand_options.h"
+#include "app/cli/io.h"
 #include "app/cli/outcome.h"
 #include "model/recording_host.h"
 #include "model/tenho.h"
@@ -30,6 +31,10 @@ public:
     HanNumberButton showHanNumber(const HAN_number& dialog) override;
 
     HAN_number* dialogInto = nullptr;
+    // While set too, that dialog is written there as JSON instead, and
+    // jsonWritten set: an answer in JSON needs no copy of the dialog.
+    TextBuffer* jsonInto = nullptr;
+    bool jsonWritten = false;
 
     MeldKind pendingMeld = MeldKind::Chi;  // the meld whose call dialog comes next
     bool chiWasHidden = false;             // the last NAKI_check offered no チー
