@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fu of the pair, the wait and the triplets and kans of the one split in
 // ListEND. Winning by self-draw adds nothing here.
-#include <array>
-#include <bit>
-#include <cstdint>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "evaluation/groups.h"
 #include "model/tenho.h"
 
@@ -63,47 +56,33 @@ void TENHO::FU_KEISAN()
         }
     }
 
-    // Triplets and kans, by the first meld frame that holds them: the fu
-    // of a simple one by frame, the last place for none (concealed, also
-    // when completed by a discard). Worked out for every group alike, without
-    // a branch on the tiles, which differ from hand to hand past any
-    // prediction.
-    std::array<int, 5> frameFu{};
-    unsigned tripletFrames = 0;  // two bits a frame, as the comparison below
-    std::uint64_t frameTiles = 0;
-    for (int k = 4; k >= 1; --k) {
-        const TileList& meld = List[static_cast<std::size_t>(k)];
-        frameFu[static_cast<std::size_t>(k - 1)] = meldIsClosedKan(k) ? 16 : meldIsKan(k) ? 8 : 2;
-        frameTiles = frameTiles << 16 | meld.item(0).raw();
-        tripletFrames = tripletFrames << 2 | (isTriplet(meld) ? 3u : 0u);
-    }
-    frameFu[4] = 4;
-#if defined(__SSE2__)
-    const __m128i frames = _mm_cvtsi64_si128(static_cast<long long>(frameTiles));
-    const auto holding = [&](Code t) {
-        return static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_cmpeq_epi16(frames, _mm_set1_epi16(static_cast<short>(t.raw())))));
-    };
-#else
-    const auto holding = [&](Code t) {
-        unsigned bits = 0;
-        for (unsigned k = 0; k < 4; ++k)
-            bits |=
-                static_cast<std::uint16_t>(frameTiles >> (16 * k)) == t.raw() ? 3u << (2 * k) : 0u;
-        return bits;
-    };
-#endif
-    int fu = 0;
-    for (std::size_t b = 0; b < 4; ++b) {
-        const TileList& group = ListEND[b];
+    // Triplets and kans, by the meld frame that holds them.
+    for (int b = 0; b < 4; ++b) {
+        const TileList& group = ListEND[static_cast<std::size_t>(b)];
+        if (!isTriplet(group)) continue;
         const Code t = group.item(0);
-        const unsigned held = holding(t) & tripletFrames;
-        const int simple = frameFu[static_cast<std::size_t>(std::countr_zero(held | 0x100u)) / 2];
+        const bool outer = isTerminalOrHonour(t);
+        int frame = 0;
+        for (int k = 1; k <= 4; ++k) {
+            const TileList& meld = List[static_cast<std::size_t>(k)];
+            if (isTriplet(meld) && meld.item(0) == t) {
+                frame = k;
+                break;
+            }
+        }
         // Terminals and honours count twice the fu of simples.
-        const int add = isTerminalOrHonour(t) ? 2 * simple : simple;
-        fu += isTriplet(group) ? add : 0;
+        const auto add = [this, outer](int simple) {
+            FU_SUU = static_cast<Integer>(FU_SUU + (outer ? 2 * simple : simple));
+        };
+        if (frame == 0)
+            add(4);  // concealed triplet, also when completed by a discard
+        else if (meldIsClosedKan(frame))
+            add(16);
+        else if (meldIsKan(frame))
+            add(8);
+        else
+            add(2);
     }
-    FU_SUU = static_cast<Integer>(FU_SUU + fu);
 }
 
 }  // namespace tenho
