@@ -253,34 +253,59 @@ constexpr auto kFirstWithPrefix = [] {
     return first;
 }();
 
-// The first pattern in the order that splits the tiles left (its place, or
-// kPatterns.size() for none): the moves are tried as in `explore`, and a
-// prefix whose patterns all come after the best found is not followed.
-// `starts` gathers the lowest tile of each slot (a byte each, slot 0 lowest);
-// `bestStarts` is that of the best split.
+// The first pattern in the order that splits the tiles left (its place in
+// `best`, which starts at kPatterns.size() for none): the moves are tried as
+// in `explore`, and a prefix whose patterns all come after the best found is
+// not followed. `starts` gathers the lowest tile of each slot (a byte each,
+// slot 0 lowest); `bestStarts` is that of the best split.
+//
+// The tiles of the three suits are held as numbers, one for each suit, rank
+// r's count in bits 4 (r - 1) .. 4r - 1: the groups are taken suit by suit
+// (the lowest tile is always in the lowest suit left), and a move is a
+// subtraction. After the pair every honour left is a triplet, so the slots
+// left once the suits are used up take the honours' triplets in order.
+struct SuitSplit {
+    std::array<std::uint64_t, 3> words;
+    std::uint32_t honourStarts;  // the honours' indices, lowest first, a byte each
+    int best;
+    std::uint32_t bestStarts;
+};
+
 template <int Slot>
-void firstSplit(Left left, unsigned path, std::uint32_t starts, int& best,
-                std::uint32_t& bestStarts)
+void firstSplitOfSuits(SuitSplit& q, std::size_t s, std::uint64_t cur, unsigned path,
+                       std::uint32_t starts)
 {
     if constexpr (Slot == 4) {
-        if (kFirstWithPrefix[4][path] < best) {
-            best = kFirstWithPrefix[4][path];
-            bestStarts = starts;
+        if (kFirstWithPrefix[4][path] < q.best) {
+            q.best = kFirstWithPrefix[4][path];
+            q.bestStarts = starts;
         }
     } else {
-        const auto a = static_cast<std::size_t>(left.lowest());
+        while (cur == 0) {
+            if (++s == q.words.size()) {
+                // Triplets of honours in every slot left.
+                if (kFirstWithPrefix[4][path] < q.best) {
+                    q.best = kFirstWithPrefix[4][path];
+                    q.bestStarts = starts | q.honourStarts << (8 * Slot);
+                }
+                return;
+            }
+            cur = q.words[s];
+        }
+        const auto a = static_cast<unsigned>(std::countr_zero(cur)) / 4;  // rank - 1
         const unsigned withSequence = path | 1u << Slot;
-        const std::uint32_t from = starts | static_cast<std::uint32_t>(a) << (8 * Slot);
+        const std::uint32_t from = starts | static_cast<std::uint32_t>(10 * s + a + 1)
+                                                << (8 * Slot);
         const auto triplet = [&] {
-            if (kFirstWithPrefix[Slot + 1][path] >= best) return;
-            takeTriplet(left, a,
-                        [&](Left l) { firstSplit<Slot + 1>(l, path, from, best, bestStarts); });
+            if (kFirstWithPrefix[Slot + 1][path] >= q.best || (cur >> (4 * a) & 0xF) < 3) return;
+            firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{3} << (4 * a)), path, from);
         };
         const auto sequence = [&] {
-            if (kFirstWithPrefix[Slot + 1][withSequence] >= best) return;
-            takeSequence(left, a, [&](Left l) {
-                firstSplit<Slot + 1>(l, withSequence, from, best, bestStarts);
-            });
+            if (kFirstWithPrefix[Slot + 1][withSequence] >= q.best ||
+                (cur >> (4 * a + 4) & 0xF) == 0 || (cur >> (4 * a + 8) & 0xF) == 0)
+                return;
+            firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{0x111} << (4 * a)), withSequence,
+                                        from);
         };
         // The move whose patterns come first goes first.
         if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][withSequence]) {
@@ -290,6 +315,26 @@ void firstSplit(Left left, unsigned path, std::uint32_t starts, int& best,
             sequence();
             triplet();
         }
+    }
+}
+
+// The counts of suit s's ranks as firstSplitOfSuits holds them.
+std::uint64_t suitWord(const Counts& all, std::size_t s)
+{
+    const std::uint8_t* ranks = all.data() + 10 * s + 1;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Ranks 1 .. 8 a byte each (four at most), run together a nibble
+        // each, then the 9.
+        std::uint64_t x;
+        std::memcpy(&x, ranks, sizeof x);
+        x = (x | x >> 4) & 0x00FF00FF00FF00FFull;
+        x = (x | x >> 8) & 0x0000FFFF0000FFFFull;
+        x = (x | x >> 16) & 0x00000000FFFFFFFFull;
+        return x | std::uint64_t{ranks[8]} << 32;
+    } else {
+        std::uint64_t x = 0;
+        for (std::size_t r = 0; r < 9; ++r) x |= std::uint64_t{ranks[r]} << (4 * r);
+        return x;
     }
 }
 
@@ -587,14 +632,23 @@ bool TENHO::splitByCounts()
     };
 
     // The first split at each pair position stands or falls as a whole.
+    const std::array<std::uint64_t, 3> words = {suitWord(all, 0), suitWord(all, 1),
+                                                suitWord(all, 2)};
     for (std::uint64_t left = candidates; left != 0; left &= left - 1) {
         const Pair pair = pairAt(left);
-        Counts counts;
-        int first = static_cast<int>(kPatterns.size());
-        std::uint32_t starts = 0;
-        firstSplit<0>(withoutPair(pair, counts), 0, 0, first, starts);
-        if (first == static_cast<int>(kPatterns.size())) continue;
-        if (accepted(pair, static_cast<std::size_t>(first), starts)) return true;
+        SuitSplit q{words, 0, static_cast<int>(kPatterns.size()), 0};
+        std::uint64_t honours = present & kHonourBits;
+        if (pair.index < 30) {
+            const auto i = static_cast<unsigned>(pair.index);
+            q.words[i / 10] -= std::uint64_t{2} << (4 * (i % 10 - 1));
+        } else {
+            honours &= ~(std::uint64_t{1} << pair.index);  // held twice
+        }
+        for (int n = 0; honours != 0; honours &= honours - 1, ++n)
+            q.honourStarts |= static_cast<std::uint32_t>(std::countr_zero(honours)) << (8 * n);
+        firstSplitOfSuits<0>(q, 0, q.words[0], 0, 0);
+        if (q.best == static_cast<int>(kPatterns.size())) continue;
+        if (accepted(pair, static_cast<std::size_t>(q.best), q.bestStarts)) return true;
     }
     // Called melds that fit only a later pattern: the second search, with
     // the melds checked pattern by pattern.
