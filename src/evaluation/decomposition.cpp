@@ -497,8 +497,13 @@ bool TENHO::splitByCounts()
         const int i = std::countr_zero(left);
         odd |= std::uint64_t{all[static_cast<std::size_t>(i)] != 3} << i;
     }
-    const auto remainders =
-        static_cast<std::size_t>(inSuit[0] % 3 | inSuit[1] % 3 << 2 | inSuit[2] % 3 << 4);
+    // Fourteen tiles at most in a suit.
+    static constexpr std::array<std::uint8_t, 16> kThirds = {0, 1, 2, 0, 1, 2, 0, 1,
+                                                             2, 0, 1, 2, 0, 1, 2, 0};
+    const auto third = [&](std::size_t s) {
+        return std::size_t{kThirds[static_cast<std::size_t>(inSuit[s]) & 15]};
+    };
+    const std::size_t remainders = third(0) | third(1) << 2 | third(2) << 4;
     std::uint64_t room = 0;
     if (odd == 0)
         room = kPairRoom[remainders];
