@@ -11,6 +11,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/tenho.h"
 
@@ -149,14 +152,14 @@ constexpr auto kGroupOfDense = [] {
     return groups;
 }();
 
-// The dense index of a code, or kNotATile for anything that is no tile,
-// under the code's place in the palette's table.
-constexpr std::uint8_t kNotATile = 0x80;
+// The dense index of a code, or kNowhere (below) for anything that is no
+// tile, under the code's place in the palette's table.
+constexpr std::uint8_t kNowhere = kDenseSize - 1;
 constexpr auto kDenseOfCode = [] {
     std::array<std::uint8_t, detail::kPaletteRoom> dense{};
     for (std::size_t at = 0; at < dense.size(); ++at) {
         const int kind = detail::kPaletteOf[at];
-        dense[at] = kind < 0 ? kNotATile : kDenseOfKind[static_cast<std::size_t>(kind)];
+        dense[at] = kind < 0 ? kNowhere : kDenseOfKind[static_cast<std::size_t>(kind)];
     }
     return dense;
 }();
@@ -164,7 +167,7 @@ constexpr auto kDenseOfCode = [] {
 std::uint8_t denseIndex(Code c)
 {
     const std::uint16_t at = detail::paletteSlot(c);
-    return at < detail::kPaletteRoom ? kDenseOfCode[at] : kNotATile;
+    return at < detail::kPaletteRoom ? kDenseOfCode[at] : kNowhere;
 }
 
 // How many of each tile are left, by dense index, and which are left at all
@@ -250,34 +253,59 @@ constexpr auto kFirstWithPrefix = [] {
     return first;
 }();
 
-// The first pattern in the order that splits the tiles left (its place, or
-// kPatterns.size() for none): the moves are tried as in `explore`, and a
-// prefix whose patterns all come after the best found is not followed.
-// `starts` gathers the lowest tile of each slot (a byte each, slot 0 lowest);
-// `bestStarts` is that of the best split.
+// The first pattern in the order that splits the tiles left (its place in
+// `best`, which starts at kPatterns.size() for none): the moves are tried as
+// in `explore`, and a prefix whose patterns all come after the best found is
+// not followed. `starts` gathers the lowest tile of each slot (a byte each,
+// slot 0 lowest); `bestStarts` is that of the best split.
+//
+// The tiles of the three suits are held as numbers, one for each suit, rank
+// r's count in bits 4 (r - 1) .. 4r - 1: the groups are taken suit by suit
+// (the lowest tile is always in the lowest suit left), and a move is a
+// subtraction. After the pair every honour left is a triplet, so the slots
+// left once the suits are used up take the honours' triplets in order.
+struct SuitSplit {
+    std::array<std::uint64_t, 3> words;
+    std::uint32_t honourStarts;  // the honours' indices, lowest first, a byte each
+    int best;
+    std::uint32_t bestStarts;
+};
+
 template <int Slot>
-void firstSplit(Left left, unsigned path, std::uint32_t starts, int& best,
-                std::uint32_t& bestStarts)
+void firstSplitOfSuits(SuitSplit& q, std::size_t s, std::uint64_t cur, unsigned path,
+                       std::uint32_t starts)
 {
     if constexpr (Slot == 4) {
-        if (kFirstWithPrefix[4][path] < best) {
-            best = kFirstWithPrefix[4][path];
-            bestStarts = starts;
+        if (kFirstWithPrefix[4][path] < q.best) {
+            q.best = kFirstWithPrefix[4][path];
+            q.bestStarts = starts;
         }
     } else {
-        const auto a = static_cast<std::size_t>(left.lowest());
+        while (cur == 0) {
+            if (++s == q.words.size()) {
+                // Triplets of honours in every slot left.
+                if (kFirstWithPrefix[4][path] < q.best) {
+                    q.best = kFirstWithPrefix[4][path];
+                    q.bestStarts = starts | q.honourStarts << (8 * Slot);
+                }
+                return;
+            }
+            cur = q.words[s];
+        }
+        const auto a = static_cast<unsigned>(std::countr_zero(cur)) / 4;  // rank - 1
         const unsigned withSequence = path | 1u << Slot;
-        const std::uint32_t from = starts | static_cast<std::uint32_t>(a) << (8 * Slot);
+        const std::uint32_t from = starts | static_cast<std::uint32_t>(10 * s + a + 1)
+                                                << (8 * Slot);
         const auto triplet = [&] {
-            if (kFirstWithPrefix[Slot + 1][path] >= best) return;
-            takeTriplet(left, a,
-                        [&](Left l) { firstSplit<Slot + 1>(l, path, from, best, bestStarts); });
+            if (kFirstWithPrefix[Slot + 1][path] >= q.best || (cur >> (4 * a) & 0xF) < 3) return;
+            firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{3} << (4 * a)), path, from);
         };
         const auto sequence = [&] {
-            if (kFirstWithPrefix[Slot + 1][withSequence] >= best) return;
-            takeSequence(left, a, [&](Left l) {
-                firstSplit<Slot + 1>(l, withSequence, from, best, bestStarts);
-            });
+            if (kFirstWithPrefix[Slot + 1][withSequence] >= q.best ||
+                (cur >> (4 * a + 4) & 0xF) == 0 || (cur >> (4 * a + 8) & 0xF) == 0)
+                return;
+            firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{0x111} << (4 * a)), withSequence,
+                                        from);
         };
         // The move whose patterns come first goes first.
         if (kFirstWithPrefix[Slot + 1][path] < kFirstWithPrefix[Slot + 1][withSequence]) {
@@ -287,6 +315,26 @@ void firstSplit(Left left, unsigned path, std::uint32_t starts, int& best,
             sequence();
             triplet();
         }
+    }
+}
+
+// The counts of suit s's ranks as firstSplitOfSuits holds them.
+std::uint64_t suitWord(const Counts& all, std::size_t s)
+{
+    const std::uint8_t* ranks = all.data() + 10 * s + 1;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Ranks 1 .. 8 a byte each (four at most), run together a nibble
+        // each, then the 9.
+        std::uint64_t x;
+        std::memcpy(&x, ranks, sizeof x);
+        x = (x | x >> 4) & 0x00FF00FF00FF00FFull;
+        x = (x | x >> 8) & 0x0000FFFF0000FFFFull;
+        x = (x | x >> 16) & 0x00000000FFFFFFFFull;
+        return x | std::uint64_t{ranks[8]} << 32;
+    } else {
+        std::uint64_t x = 0;
+        for (std::size_t r = 0; r < 9; ++r) x |= std::uint64_t{ranks[r]} << (4 * r);
+        return x;
     }
 }
 
@@ -316,6 +364,73 @@ constexpr std::uint64_t meldKey(std::uint64_t three)
     return std::uint64_t{':'} | three << 8 | std::uint64_t{':'} << 56;
 }
 
+// Present bits of the index ranges of each suit and of the honours.
+constexpr std::uint64_t kSuitBits[3] = {0x3FEull, 0x3FEull << 10, 0x3FEull << 20};
+constexpr std::uint64_t kHonourBits = 0x1555ull << 31;
+
+// Where a pair may stand, by the remainders of the three suits' tile counts
+// (suit s's in bits 2s, 2s + 1) when every honour comes three or none: the
+// one suit left with two over whole groups.
+constexpr auto kPairRoom = [] {
+    std::array<std::uint64_t, 64> room{};
+    room[2] = kSuitBits[0];
+    room[2 << 2] = kSuitBits[1];
+    room[2 << 4] = kSuitBits[2];
+    return room;
+}();
+
+// The fourteen tiles counted by index into `all`, which starts empty: the
+// winning tile, the first three codes of melds 1 .. m, List(0) items 0 ..
+// 12 - 3m. Anything that is no tile is counted at kNowhere.
+void countTiles(const std::array<TileList, 5>& lists, Code win, int m, Counts& all)
+{
+    ++all[denseIndex(win)];
+    for (int k = 1; k <= m; ++k) {
+        const Code* meld = lists[static_cast<std::size_t>(k)].begin();
+        for (int i = 0; i < 3; ++i) ++all[denseIndex(meld[i])];
+    }
+    const Code* hand = lists[0].begin();
+    for (int i = 0; i <= 12 - 3 * m; ++i) ++all[denseIndex(hand[i])];
+}
+
+// Which indices hold a tile, and which two or more (bit i); and the
+// largest count, a byte.
+struct Held {
+    std::uint64_t present = 0;
+    std::uint64_t pairs = 0;
+    int most = 0;
+};
+
+Held held(const Counts& all)
+{
+    Held h;
+#if defined(__SSE2__)
+    __m128i most = _mm_setzero_si128();
+    for (std::size_t b = 0; b < 3; ++b) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(all.data() + 16 * b));
+        const __m128i none = _mm_setzero_si128();
+        const auto empty = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(c, none)));
+        const auto single = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_subs_epu8(c, _mm_set1_epi8(1)), none)));
+        h.present |= static_cast<std::uint64_t>(~empty & 0xFFFFu) << (16 * b);
+        h.pairs |= static_cast<std::uint64_t>(~single & 0xFFFFu) << (16 * b);
+        most = _mm_max_epu8(most, c);
+    }
+    most = _mm_max_epu8(most, _mm_srli_si128(most, 8));
+    most = _mm_max_epu8(most, _mm_srli_si128(most, 4));
+    most = _mm_max_epu8(most, _mm_srli_si128(most, 2));
+    most = _mm_max_epu8(most, _mm_srli_si128(most, 1));
+    h.most = _mm_cvtsi128_si32(most) & 0xff;
+#else
+    for (std::size_t i = 0; i < kDenseSize; ++i) {
+        h.present |= std::uint64_t{all[i] >= 1} << i;
+        h.pairs |= std::uint64_t{all[i] >= 2} << i;
+        h.most = std::max<int>(h.most, all[i]);
+    }
+#endif
+    return h;
+}
+
 }  // namespace
 
 // TENPAI on tile counts, for the fourteen tiles of every hand the window can
@@ -330,77 +445,81 @@ bool TENHO::splitByCounts()
     if (!ListTEMP.isEmpty()) return false;
     const int m = meldCount();
     Counts all{};
-    std::uint64_t present = 0;  // bit i: a tile of index i is in the hand
-    unsigned invalid = 0;       // kNotATile where a code is no tile
-    const auto gather = [&](Code c) {
-        const std::uint8_t i = denseIndex(c);
-        invalid |= i;
-        const auto at = static_cast<std::size_t>(i & ~kNotATile);  // 0 for no tile
-        ++all[at];
-        present |= std::uint64_t{1} << at;
-    };
-    gather(Text1);
-    for (int k = 1; k <= m; ++k) {
-        const Code* meld = List[static_cast<std::size_t>(k)].begin();
-        for (int i = 0; i < 3; ++i) gather(meld[i]);
-    }
-    const Code* hand = List[0].begin();
-    for (int i = 0; i <= 12 - 3 * m; ++i) gather(hand[i]);
-    if ((invalid & kNotATile) != 0) return false;
+    countTiles(List, Text1, m, all);
+    if (all[kNowhere] != 0) return false;
+    const Held h = held(all);
+    if (h.most > 4) return false;
+    const std::uint64_t present = h.present;
 
-    // ListTEMP as TEHAI_SET leaves it: the fourteen tiles in order. The pair
-    // positions tried are the first of each run of equal tiles that holds a
-    // pair: the other positions of a run hold no pair or leave the same
-    // twelve tiles, and fail the same way.
+    // ListTEMP as TEHAI_SET leaves it: the fourteen tiles in order, and
+    // where each index's run of tiles begins there. The pair positions tried
+    // are the first of each run of equal tiles that holds a pair: the other
+    // positions of a run hold no pair or leave the same twelve tiles, and
+    // fail the same way.
     // Four places written for each kind, the next kind written over those
     // its count does not keep; the places from 14 on are emptied after. The
     // room past them lets the lists be copied in fixed blocks.
     std::array<Code, 32> sorted{};
-    struct Pair {
-        int index;     // of the tile
-        int position;  // of the run in ListTEMP
-    };
-    std::array<Pair, 7> pairs{};
-    int pairCount = 0;
+    std::array<std::uint8_t, kDenseSize> runAt;
     int count = 0;
-    // Every group takes three tiles of one suit, or three equal honours: the
-    // tiles of each suit less the pair come in threes, and every honour but
-    // the pair's comes three or none. A pair that leaves anything else has no
-    // split, and is not searched.
-    std::array<int, 3> inSuit{};
-    int oddHonours = 0;  // honour kinds held neither three times nor never
     for (std::uint64_t left = present; left != 0; left &= left - 1) {
-        const int i = std::countr_zero(left);
-        const int n = all[static_cast<std::size_t>(i)];
-        if (n > 4) return false;
-        const std::uint64_t four = kFourOfDense[static_cast<std::size_t>(i)];
+        const auto i = static_cast<std::size_t>(std::countr_zero(left));
+        const std::uint64_t four = kFourOfDense[i];
         std::memcpy(static_cast<void*>(sorted.data() + count), &four, sizeof four);
-        if (n >= 2) pairs[static_cast<std::size_t>(pairCount++)] = Pair{i, count};
-        count += n;
-        if (i < 30)
-            inSuit[static_cast<std::size_t>(i / 10)] += n;
-        else if (n != 3)
-            ++oddHonours;
+        runAt[i] = static_cast<std::uint8_t>(count);
+        count += all[i];
     }
-    const auto mayFit = [&](const Pair& pair) {
-        const int i = pair.index;
-        if (i > 30) {
-            return all[static_cast<std::size_t>(i)] == 2 && oddHonours == 1 && inSuit[0] % 3 == 0 &&
-                   inSuit[1] % 3 == 0 && inSuit[2] % 3 == 0;
-        }
-        const auto s = static_cast<std::size_t>(i / 10);
-        return oddHonours == 0 && (inSuit[0] - (s == 0 ? 2 : 0)) % 3 == 0 &&
-               (inSuit[1] - (s == 1 ? 2 : 0)) % 3 == 0 && (inSuit[2] - (s == 2 ? 2 : 0)) % 3 == 0;
-    };
     sorted[14] = sorted[15] = sorted[16] = sorted[17] = Code();  // 14 tiles
     std::array<Code, TileList::kCapacity> sixteen;
     std::copy_n(sorted.begin(), sixteen.size(), sixteen.begin());
     if (m >= 1) NAKI_NO = static_cast<Integer>(m);
     ListTEMP.assign(sixteen, 14);
-    if (pairCount == 0) {
+    const std::uint64_t pairBits = h.pairs;
+    if (pairBits == 0) {
         HANTEI = 1;
         return true;
     }
+
+    // Every group takes three tiles of one suit, or three equal honours: the
+    // tiles of each suit less the pair come in threes, and every honour but
+    // the pair's comes three or none. A pair that leaves anything else has no
+    // split, and is not searched.
+    std::array<int, 3> inSuit{};
+    for (std::size_t s = 0; s < 3; ++s) {
+        // Ranks 1 .. 8 summed as the bytes of one number, then the 9.
+        std::uint64_t ranks;
+        std::memcpy(&ranks, all.data() + 10 * s + 1, sizeof ranks);
+        inSuit[s] = static_cast<int>((ranks * 0x0101010101010101ull) >> 56) + all[10 * s + 9];
+    }
+    // The honours held neither three times nor never.
+    std::uint64_t odd = 0;
+    for (std::uint64_t left = present & kHonourBits; left != 0; left &= left - 1) {
+        const int i = std::countr_zero(left);
+        odd |= std::uint64_t{all[static_cast<std::size_t>(i)] != 3} << i;
+    }
+    // Fourteen tiles at most in a suit.
+    static constexpr std::array<std::uint8_t, 16> kThirds = {0, 1, 2, 0, 1, 2, 0, 1,
+                                                             2, 0, 1, 2, 0, 1, 2, 0};
+    const auto third = [&](std::size_t s) {
+        return std::size_t{kThirds[static_cast<std::size_t>(inSuit[s]) & 15]};
+    };
+    const std::size_t remainders = third(0) | third(1) << 2 | third(2) << 4;
+    std::uint64_t room = 0;
+    if (odd == 0)
+        room = kPairRoom[remainders];
+    else if ((odd & (odd - 1)) == 0 && remainders == 0 &&
+             all[static_cast<std::size_t>(std::countr_zero(odd))] == 2)
+        room = odd;  // the one honour held twice
+    const std::uint64_t candidates = pairBits & room;
+
+    struct Pair {
+        int index;     // of the tile
+        int position;  // of the run in ListTEMP
+    };
+    const auto pairAt = [&](std::uint64_t bits) {
+        const int i = std::countr_zero(bits);
+        return Pair{i, runAt[static_cast<std::size_t>(i)]};
+    };
     // The twelve tiles left beside a pair, in `counts`.
     const auto withoutPair = [&](const Pair& pair, Counts& counts) {
         counts = all;
@@ -416,22 +535,35 @@ bool TENHO::splitByCounts()
         for (std::size_t s = 0; s < 4; ++s)
             groups[s] = kGroupOfDense[kPatternBits[n] >> s & 1][starts >> (8 * s) & 0xff];
     };
-    const auto place = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
+    const auto place = [&](const Pair& pair) {
         const auto p = static_cast<std::size_t>(pair.position);
         // The fourteen without the pair: the tiles before it, then those
         // after it moved up two places (past them, empty codes).
-        ListTemp2.generate(12, [&](int i) {
-            const auto at = static_cast<std::size_t>(i);
-            return sorted[at < p ? at : at + 2];
-        });
+        std::array<Code, TileList::kCapacity> twelve;
+#if defined(__SSE2__)
+        const auto* from = reinterpret_cast<const __m128i*>(sorted.data());
+        const auto* moved = reinterpret_cast<const __m128i*>(sorted.data() + 2);
+        const __m128i before = _mm_set1_epi16(static_cast<short>(p));
+        for (std::size_t b = 0; b < 2; ++b) {
+            const __m128i keep =
+                _mm_cmplt_epi16(b == 0 ? _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7)
+                                       : _mm_setr_epi16(8, 9, 10, 11, 12, 13, 14, 15),
+                                before);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(twelve.data() + 8 * b),
+                             _mm_or_si128(_mm_and_si128(keep, _mm_loadu_si128(from + b)),
+                                          _mm_andnot_si128(keep, _mm_loadu_si128(moved + b))));
+        }
+#else
+        for (std::size_t i = 0; i < twelve.size(); ++i) twelve[i] = sorted[i < p ? i : i + 2];
+#endif
+        ListTemp2.assign(twelve, 12);
         ListTEMP.clear();
         for (std::size_t s = 0; s < 4; ++s) {
-            const std::size_t a = starts >> (8 * s) & 0xff;
-            const unsigned sequence = kPatternBits[n] >> s & 1;
+            const std::uint64_t g = groups[s];
             // Code by code: a list built in a buffer of small stores and
             // copied whole would be read back before those stores are done.
-            ListEND[s].generate(3, [&](int d) {
-                return kCodeOfDense[a + (sequence != 0 ? static_cast<std::size_t>(d) : 0)];
+            ListEND[s].generate(3, [g](int d) {
+                return std::bit_cast<Code>(static_cast<std::uint16_t>(g >> (16 * d)));
             });
         }
         ListEND[4].generate(2, [&](int) { return sorted[p]; });
@@ -455,55 +587,79 @@ bool TENHO::splitByCounts()
     // the first such group not taken yet: the codes are compared instead, and
     // the keys left written once. A failed check writes nothing: the keys of
     // the last split checked are written by a real NAKI_KENSA at the end.
-    const Pair* lastPair = nullptr;
+    bool checked = false;
+    Pair lastPair{};
     std::size_t lastPattern = 0;
     std::uint32_t lastStarts = 0;
     // A split the melds do not fit is not written out: the next split
     // checked writes every list and variable placing one writes, and when
     // none fits the last one checked is placed again at the end.
     const auto accepted = [&](const Pair& pair, std::size_t n, std::uint32_t starts) {
+        readGroups(n, starts);
         if (m == 0) {
-            place(pair, n, starts);
-            NAKI_KENSA();
+            place(pair);
+            MENTSU_KEY.clear();
+            MENTSU_KEYS.clear();
             return true;
         }
-        readGroups(n, starts);
-        lastPair = &pair;
+        checked = true;
+        lastPair = pair;
         lastPattern = n;
         lastStarts = starts;
         unsigned left = 0;
         if (takeGroups(groups, melds.data(), m, left) < m) return false;
-        place(pair, n, starts);
+        place(pair);
         if constexpr (std::endian::native != std::endian::little) {
             NAKI_KENSA();
         } else {
             // The keys' texts, a key's bytes in text order as a little-endian
-            // number.
-            std::array<std::uint64_t, 4> keys;
-            for (std::size_t g = 0; g < 4; ++g) keys[g] = meldKey(groups[g]);
-            writeWholeKeys(keys, left, meldKey(melds[static_cast<std::size_t>(m - 1)]));
+            // number; the pair's key is ":" + its two codes + ":".
+            MENTSU_KEYS.clear();
+            for (std::size_t g = 0; g < 4; ++g) {
+                if ((left >> g & 1) == 0) continue;
+                const std::uint64_t key = meldKey(groups[g]);
+                char text[8];
+                std::memcpy(text, &key, 8);
+                MENTSU_KEYS += std::string_view(text, 8);
+            }
+            const std::uint32_t code = sorted[static_cast<std::size_t>(pair.position)].raw();
+            const std::uint64_t pairKey = std::uint64_t{':'} | std::uint64_t{code} << 8 |
+                                          std::uint64_t{code} << 24 | std::uint64_t{':'} << 40;
+            char text[8];
+            std::memcpy(text, &pairKey, 8);
+            MENTSU_KEYS += std::string_view(text, 6);
+            const std::uint64_t lastKey = meldKey(melds[static_cast<std::size_t>(m - 1)]);
+            std::memcpy(text, &lastKey, 8);
+            MENTSU_KEY.assign(std::string_view(text, 8));
             BUNKAI_NG = '0';
         }
         return true;
     };
 
     // The first split at each pair position stands or falls as a whole.
-    for (int q = 0; q < pairCount; ++q) {
-        const Pair& pair = pairs[static_cast<std::size_t>(q)];
-        if (!mayFit(pair)) continue;
-        Counts counts;
-        int first = static_cast<int>(kPatterns.size());
-        std::uint32_t starts = 0;
-        firstSplit<0>(withoutPair(pair, counts), 0, 0, first, starts);
-        if (first == static_cast<int>(kPatterns.size())) continue;
-        if (accepted(pair, static_cast<std::size_t>(first), starts)) return true;
+    const std::array<std::uint64_t, 3> words = {suitWord(all, 0), suitWord(all, 1),
+                                                suitWord(all, 2)};
+    for (std::uint64_t left = candidates; left != 0; left &= left - 1) {
+        const Pair pair = pairAt(left);
+        SuitSplit q{words, 0, static_cast<int>(kPatterns.size()), 0};
+        std::uint64_t honours = present & kHonourBits;
+        if (pair.index < 30) {
+            const auto i = static_cast<unsigned>(pair.index);
+            q.words[i / 10] -= std::uint64_t{2} << (4 * (i % 10 - 1));
+        } else {
+            honours &= ~(std::uint64_t{1} << pair.index);  // held twice
+        }
+        for (int n = 0; honours != 0; honours &= honours - 1, ++n)
+            q.honourStarts |= static_cast<std::uint32_t>(std::countr_zero(honours)) << (8 * n);
+        firstSplitOfSuits<0>(q, 0, q.words[0], 0, 0);
+        if (q.best == static_cast<int>(kPatterns.size())) continue;
+        if (accepted(pair, static_cast<std::size_t>(q.best), q.bestStarts)) return true;
     }
     // Called melds that fit only a later pattern: the second search, with
     // the melds checked pattern by pattern.
     if (m >= 1) {
-        for (int q = 0; q < pairCount; ++q) {
-            const Pair& pair = pairs[static_cast<std::size_t>(q)];
-            if (!mayFit(pair)) continue;
+        for (std::uint64_t left = candidates; left != 0; left &= left - 1) {
+            const Pair pair = pairAt(left);
             Counts counts;
             std::uint32_t splits = 0;
             explore<0>(withoutPair(pair, counts), 0, splits);
@@ -516,8 +672,9 @@ bool TENHO::splitByCounts()
 
     // The keys as the last check left them; then the lists as the last pair
     // position leaves them: no pair there, nothing taken.
-    if (lastPair != nullptr) {
-        place(*lastPair, lastPattern, lastStarts);
+    if (checked) {
+        readGroups(lastPattern, lastStarts);
+        place(lastPair);
         NAKI_KENSA();
     }
     for (auto& list : ListEND) list.clear();

@@ -162,7 +162,15 @@ void TENHO::cmdKEISAN_Click()
         TENHO_TIIHO();
         if (stopped()) return;
         RYU_IISOU();  // no stop of its own: the next stop ends the driver
-        if (!meldPresent(1)) RYANPEI();
+        // RYANPEI's List3 is the one KOKUSI made: nothing since has touched
+        // it, List(0) or the winning tile, unless 緑一色's dialog was shown
+        // (its OK resets the calculator).
+        if (!meldPresent(1)) {
+            if (stopped())
+                RYANPEI();
+            else
+                twoIdenticalSequencesOnList3();
+        }
         TU_I_SO();
         if (stopped()) return;
         // Nothing below changes the groups; a yakuman's dialog, which may,

@@ -82,6 +82,11 @@ void TENHO::RYANPEI()
     // different tiles can only be two pairs of identical sequences and a pair.
     // List3 = each concealed tile, selected in turn, and the winning tile.
     copyAndAdd(List3, List[0], Text1);
+    twoIdenticalSequencesOnList3();
+}
+
+void TENHO::twoIdenticalSequencesOnList3()
+{
     if (List[0].count() > 0) List[0].index = List[0].count() - 1;
     if (sevenDifferentPairs()) {
         HAN_number& h = HAN();

@@ -627,6 +627,9 @@ private:
     void classifySuits(const SuitDigits& d, char other);
     void honitu(const SuitDigits& d);
     bool hasGroupOf(Code c) const;
+    // RYANPEI once List3 holds the concealed tiles and the winning tile, as
+    // KOKUSI leaves it.
+    void twoIdenticalSequencesOnList3();
     // The pair flags of List3 in WORK_CODES: true when List3 holds seven
     // pairs of seven different tiles.
     bool sevenDifferentPairs();
