@@ -44,10 +44,15 @@ public:
     // the first k of them tiles of the row.
     std::span<Code> room(std::size_t n)
     {
-        if (items_.size() - size_ < n) items_.resize(size_ + n);
+        if (items_.size() - size_ < n) [[unlikely]]
+            makeRoom(n);
         return {items_.data() + size_, n};
     }
     void grow(std::size_t k) { size_ += k; }
+
+private:
+    // Out of the way of the checks above, which are made for every option.
+    [[gnu::noinline]] void makeRoom(std::size_t n) { items_.resize(size_ + n); }
 };
 
 struct MeldOption {

@@ -37,11 +37,17 @@ struct Parser {
 // is not understood.
 using Apply = bool (*)(Parser&, std::string_view value);
 
+// What an option is to the reading of the usual batch line (readCommonLine),
+// which sets the hand without going through `apply`.
+enum class LineKind : std::uint8_t { None, Flag, Wind, Win, Hand, Dora, Chi, Pon, Kan, Ankan };
+
 struct Option {
     std::string_view name;
     bool takesValue;
     bool describesHand;  // refused beside --batch, whose hands come on standard input
     Apply apply;
+    LineKind line = LineKind::None;
+    std::uint8_t index = 0;  // of a flag (kFlagCount of them) or a wind (round 0, seat 1)
 };
 
 [[gnu::noinline]] bool tilesFailed(Parser& p, std::string_view value, const std::string& reason)
@@ -212,24 +218,24 @@ bool setJobs(Parser& p, std::string_view value)
 }
 
 constexpr Option kOptions[] = {
-    {"--hand", true, true, setHand},
-    {"--win", true, true, setWin},
-    {"--chi", true, true, addMeld<MeldKind::Chi>},
-    {"--pon", true, true, addMeld<MeldKind::Pon>},
-    {"--kan", true, true, addMeld<MeldKind::Kan>},
-    {"--ankan", true, true, addMeld<MeldKind::Ankan>},
-    {"--dora", true, true, setDora},
-    {"--tsumo", false, true, setHandFlag<&HandOptions::tsumo>},
-    {"--ron", false, true, setHandFlag<&HandOptions::ron>},
-    {"--round", true, true, setWind<&HandOptions::round, &Parser::roundSet>},
-    {"--seat", true, true, setWind<&HandOptions::seat, &Parser::seatSet>},
-    {"--riichi", false, true, setBox<0>},
-    {"--double-riichi", false, true, setBox<1>},
-    {"--ippatsu", false, true, setBox<2>},
-    {"--first-turn", false, true, setBox<3>},
-    {"--haitei", false, true, setBox<4>},
-    {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>},
-    {"--renhou", false, true, setHandFlag<&HandOptions::renhou>},
+    {"--hand", true, true, setHand, LineKind::Hand},
+    {"--win", true, true, setWin, LineKind::Win},
+    {"--chi", true, true, addMeld<MeldKind::Chi>, LineKind::Chi},
+    {"--pon", true, true, addMeld<MeldKind::Pon>, LineKind::Pon},
+    {"--kan", true, true, addMeld<MeldKind::Kan>, LineKind::Kan},
+    {"--ankan", true, true, addMeld<MeldKind::Ankan>, LineKind::Ankan},
+    {"--dora", true, true, setDora, LineKind::Dora},
+    {"--tsumo", false, true, setHandFlag<&HandOptions::tsumo>, LineKind::Flag, 0},
+    {"--ron", false, true, setHandFlag<&HandOptions::ron>, LineKind::Flag, 1},
+    {"--round", true, true, setWind<&HandOptions::round, &Parser::roundSet>, LineKind::Wind, 0},
+    {"--seat", true, true, setWind<&HandOptions::seat, &Parser::seatSet>, LineKind::Wind, 1},
+    {"--riichi", false, true, setBox<0>, LineKind::Flag, 2},
+    {"--double-riichi", false, true, setBox<1>, LineKind::Flag, 3},
+    {"--ippatsu", false, true, setBox<2>, LineKind::Flag, 4},
+    {"--first-turn", false, true, setBox<3>, LineKind::Flag, 5},
+    {"--haitei", false, true, setBox<4>, LineKind::Flag, 6},
+    {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>, LineKind::Flag, 7},
+    {"--renhou", false, true, setHandFlag<&HandOptions::renhou>, LineKind::Flag, 8},
     {"--json", false, false, setMode<&ParseResult::json>},
     {"--waits", false, false, setMode<&ParseResult::waits>},
     {"--batch", false, false, setMode<&ParseResult::batch>},
@@ -238,6 +244,9 @@ constexpr Option kOptions[] = {
     {"-h", false, false, setMode<&ParseResult::help>},
     {"--version", false, false, setMode<&ParseResult::version>},
 };
+
+// The flags of a hand by their number in the table above.
+constexpr std::size_t kFlagCount = 9;
 
 // A word split into the option it names and the value joined to it with
 // "=" (only long options take one that way).
@@ -447,78 +456,447 @@ std::size_t splitWords(std::string_view line, std::string_view* words)
     return count;
 }
 
-// Where the next blank (or the end, which counts as one) or the next word
-// lies in a line of at most kCommonLine bytes, from its blanks as bits (the
-// place after the end too is among them).
+// The usual batch line, of 16 to kCommonLine bytes, is read straight from
+// its bytes: its blanks, and with them where its words start and end, are
+// worked out for the whole line at once (the place past its end is among
+// them), and each option is set from a small table rather than through its
+// `apply`. The few texts it does not take as they stand go to the readers
+// of parseOptions.
 constexpr std::size_t kCommonLine = 126;
 
-class LineBlanks {
-public:
-    explicit LineBlanks(std::string_view line)
-        : low_(blanks(line, 0)), high_(line.size() > 64 ? blanks(line, 64) : ~std::uint64_t{0})
-    {
-    }
-    std::size_t blankFrom(std::size_t at) const { return firstFrom(low_, high_, at); }
-    // The next word after the blank at `at`, usually right after it; past
-    // the end when no word is left.
-    std::size_t wordAfter(std::size_t at) const
-    {
-        if (!isBlank(at + 1)) return at + 1;
-        return firstFrom(~low_, ~high_, at + 1);
-    }
-    std::size_t wordFrom(std::size_t at) const { return firstFrom(~low_, ~high_, at); }
+__extension__ typedef unsigned __int128 Bits128;
 
-private:
-    bool isBlank(std::size_t at) const
-    {
-        return ((at < 64 ? low_ >> at : high_ >> (at - 64)) & 1) != 0;
-    }
-    static std::size_t firstFrom(std::uint64_t low, std::uint64_t high, std::size_t at)
-    {
-        if (at < 64) {
-            if (const std::uint64_t l = low >> at; l != 0)
-                return at + static_cast<std::size_t>(std::countr_zero(l));
-            return 64 + static_cast<std::size_t>(std::countr_zero(high));
-        }
-        return at + static_cast<std::size_t>(std::countr_zero(high >> (at - 64)));
-    }
+// The 16 bytes of a line (of 16 bytes at least) from `at` on, zeros past
+// its end when there are fewer: loaded where 16 bytes of the line are, and
+// moved down.
+[[gnu::always_inline]] inline Bits128 bytesFrom(const char* line, std::size_t size, std::size_t at)
+{
+    if (at + 16 <= size) [[likely]]
+        return Bits128{load<std::uint64_t>(line + at + 8)} << 64 | load<std::uint64_t>(line + at);
+    const Bits128 b =
+        Bits128{load<std::uint64_t>(line + size - 8)} << 64 | load<std::uint64_t>(line + size - 16);
+    return b >> (8 * (at + 16 - size));
+}
 
-    std::uint64_t low_;
-    std::uint64_t high_;
+// Where the words of a line start and end, one after the other; their
+// count (twice the words).
+[[gnu::always_inline]] inline std::size_t wordEdges(const char* line, std::size_t size,
+                                                    std::uint8_t* edges)
+{
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 16 <= std::min<std::size_t>(size, 64); i += 16)
+        low |= std::uint64_t{either16(line + i, ' ', '\t')} << i;
+    for (; i + 16 <= size; i += 16)
+        high |= std::uint64_t{either16(line + i, ' ', '\t')} << (i - 64);
+    Bits128 blank = Bits128{high} << 64 | low;
+    // The last bytes together with some before them, and what lies past
+    // the end.
+    if (i < size) blank |= Bits128{either16(line + size - 16, ' ', '\t')} << (size - 16);
+    blank |= ~Bits128{0} << size;
+    const Bits128 word = ~blank;
+    const Bits128 edge = word ^ (word << 1);
+    std::size_t count = 0;
+    for (auto e = static_cast<std::uint64_t>(edge); e != 0; e &= e - 1)
+        edges[count++] = static_cast<std::uint8_t>(std::countr_zero(e));
+    for (auto e = static_cast<std::uint64_t>(edge >> 64); e != 0; e &= e - 1)
+        edges[count++] = static_cast<std::uint8_t>(64 + std::countr_zero(e));
+    return count;
+}
+
+// The options that describe a hand by a multiplicative hash of the first 8
+// bytes of their names (all of a shorter one), with the last 8 of a longer
+// one and the length to tell them apart.
+struct LineSlot {
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;  // the head again for a name shorter than 8
+    std::uint8_t size = 0;   // 0: no option here
+    LineKind kind = LineKind::None;
+    // The flag or wind it sets; the options that set none have a place of
+    // their own past the others, so that every option can set one.
+    std::uint8_t flag = kFlagCount;
+    std::uint8_t wind = 2;
+    bool takesValue = false;
+    std::uint8_t option = 0;  // in kOptions
 };
+
+constexpr std::size_t kLineSlotBits = 5;
+
+constexpr std::size_t lineSlotOf(std::uint64_t head, std::uint64_t multiplier)
+{
+    return static_cast<std::size_t>((head * multiplier) >> (64 - kLineSlotBits));
+}
+
+constexpr std::uint64_t lineHead(std::string_view name) { return packed(name.substr(0, 8)); }
+
+constexpr std::uint64_t kLineMultiplier = [] {
+    for (std::uint64_t m = 0x9E3779B97F4A7C15u;; m += 0x632BE59BD9B4E019u) {
+        std::array<bool, std::size_t{1} << kLineSlotBits> used{};
+        bool clash = false;
+        for (const Option& o : kOptions) {
+            if (o.line == LineKind::None) continue;
+            bool& u = used[lineSlotOf(lineHead(o.name), m | 1)];
+            clash = clash || u;
+            u = true;
+        }
+        if (!clash) return m | 1;
+    }
+}();
+
+constexpr auto kLineSlots = [] {
+    std::array<LineSlot, std::size_t{1} << kLineSlotBits> slots{};
+    for (std::size_t k = 0; k < std::size(kOptions); ++k) {
+        const Option& o = kOptions[k];
+        if (o.line == LineKind::None) continue;
+        const std::string_view n = o.name;
+        if (n.size() < 2 || n.size() > kLongestName) throw "option name of an unexpected length";
+        const std::uint64_t head = lineHead(n);
+        LineSlot& slot = slots[lineSlotOf(head, kLineMultiplier)];
+        slot.head = head;
+        slot.tail = n.size() >= 8 ? packed(n.substr(n.size() - 8)) : head;
+        slot.size = static_cast<std::uint8_t>(n.size());
+        slot.kind = o.line;
+        if (o.line == LineKind::Flag) slot.flag = o.index;
+        if (o.line == LineKind::Wind) slot.wind = o.index;
+        slot.takesValue = o.takesValue;
+        slot.option = static_cast<std::uint8_t>(k);
+    }
+    return slots;
+}();
+
+// The slot of the word [at, at + size) of a line of 16 bytes at least when
+// it names an option that describes a hand; null for any other word.
+[[gnu::always_inline]] inline const LineSlot* lineSlot(const char* line, std::size_t lineSize,
+                                                       std::size_t at, std::size_t size)
+{
+    if (std::endian::native != std::endian::little) return nullptr;
+    static constexpr std::uint64_t kFirstBytes[9] = {0,
+                                                     0xFF,
+                                                     0xFFFF,
+                                                     0xFFFFFF,
+                                                     0xFFFFFFFF,
+                                                     0xFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFF,
+                                                     0xFFFFFFFFFFFFFF,
+                                                     ~std::uint64_t{0}};
+    const std::uint64_t mask = kFirstBytes[std::min<std::size_t>(size, 8)];
+    // A word among the last 8 bytes: the 8 bytes that end the line, moved
+    // down.
+    const std::uint64_t head = (at + 8 <= lineSize ? load<std::uint64_t>(line + at)
+                                                   : load<std::uint64_t>(line + lineSize - 8) >>
+                                                         (8 * (at + 8 - lineSize))) &
+                               mask;
+    const bool longName = size >= 8;
+    const std::uint64_t last =
+        load<std::uint64_t>(line + (longName ? at + size - 8 : lineSize - 8));
+    const std::uint64_t tail = longName ? last : head;
+    const LineSlot& s = kLineSlots[lineSlotOf(head, kLineMultiplier)];
+    return ((s.head ^ head) | (s.tail ^ tail) | (s.size ^ size)) == 0 ? &s : nullptr;
+}
+
+// The tiles of the written form, each letter's as a row of 10 by the digit
+// (0 and the row past the letters: no tile).
+constexpr auto kLetterRow = [] {
+    std::array<std::uint8_t, 256> row{};
+    row.fill(4);
+    row['m'] = 0;
+    row['s'] = 1;
+    row['p'] = 2;
+    row['z'] = 3;
+    return row;
+}();
+
+constexpr auto kDigitOf = [] {
+    std::array<std::uint8_t, 256> digit{};
+    for (int d = 1; d <= 9; ++d)
+        digit[static_cast<std::size_t>('0' + d)] = static_cast<std::uint8_t>(d);
+    return digit;
+}();
+
+constexpr auto kCodeOf = [] {
+    std::array<std::array<std::uint16_t, 10>, 5> codes{};
+    for (unsigned d = 1; d <= 9; ++d) {
+        const auto ch = static_cast<char>('0' + d);
+        codes[0][d] = Code('0', ch).raw();
+        codes[1][d] = Code('1', ch).raw();
+        codes[2][d] = Code('2', ch).raw();
+        if (d <= 7) codes[3][d] = Code(static_cast<char>('3' + (d - 1)), '1').raw();
+    }
+    return codes;
+}();
+
+// One tile, "5s"; 0 (no tile) for anything else.
+[[gnu::always_inline]] inline std::uint16_t oneTile(Bits128 bytes)
+{
+    const auto b = static_cast<std::uint32_t>(bytes);
+    return kCodeOf[kLetterRow[(b >> 8) & 0xFF]][kDigitOf[b & 0xFF]];
+}
+
+#if defined(__SSE2__)
+inline __m128i vectorOf(Bits128 bytes)
+{
+    return _mm_set_epi64x(static_cast<long long>(static_cast<std::uint64_t>(bytes >> 64)),
+                          static_cast<long long>(static_cast<std::uint64_t>(bytes)));
+}
+
+// A text of `size` bytes, 2 to 16, that is tiles one by one ("1s7m5z"):
+// every two bytes are a tile, read together as they stand. False for any
+// other text.
+[[gnu::always_inline]] inline bool readTilePairs(Bits128 bytes, std::size_t size, Code* out)
+{
+    const auto word = [](int b) { return _mm_set1_epi16(static_cast<short>(b)); };
+    const __m128i v = vectorOf(bytes);
+    const __m128i digit = _mm_and_si128(v, word(0xFF));
+    const __m128i letter = _mm_srli_epi16(v, 8);
+    const __m128i m = _mm_cmpeq_epi16(letter, word('m'));
+    const __m128i s = _mm_cmpeq_epi16(letter, word('s'));
+    const __m128i p = _mm_cmpeq_epi16(letter, word('p'));
+    const __m128i z = _mm_cmpeq_epi16(letter, word('z'));
+    // Digits 1 to 9, to 7 under z.
+    const __m128i below = _mm_or_si128(_mm_and_si128(z, word('8')), _mm_andnot_si128(z, word(':')));
+    const __m128i ok = _mm_and_si128(
+        _mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z)),
+        _mm_and_si128(_mm_cmpgt_epi16(digit, word('0')), _mm_cmplt_epi16(digit, below)));
+    const unsigned all = (1u << size) - 1;
+    if ((static_cast<unsigned>(_mm_movemask_epi8(ok)) & all) != all) return false;
+    // An honour is written '3'..'9' '1': its digit moved on by two, over 1.
+    const __m128i suit = _mm_or_si128(
+        _mm_or_si128(_mm_and_si128(m, word('0')), _mm_and_si128(s, word('1'))),
+        _mm_or_si128(_mm_and_si128(p, word('2')), _mm_and_si128(z, _mm_add_epi16(digit, word(2)))));
+    const __m128i rank = _mm_or_si128(_mm_and_si128(z, word('1')), _mm_andnot_si128(z, digit));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_or_si128(suit, _mm_slli_epi16(rank, 8)));
+    return true;
+}
+
+// Any text of `size` bytes, 2 to 16, written out at `out` with room for 16
+// tiles: the tile of every digit worked out in place, for all at once, and
+// the letters then taken out from between them. False when the text is not
+// well formed (parseTiles tells why).
+[[gnu::always_inline]] inline bool readTileBlock(Bits128 bytes, std::size_t size, Code* out,
+                                                 std::size_t& count)
+{
+    const auto bytes16 = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+    const __m128i v = vectorOf(bytes);
+    const __m128i digit =
+        _mm_and_si128(_mm_cmpgt_epi8(v, bytes16('0')), _mm_cmplt_epi8(v, bytes16(':')));
+    const __m128i m = _mm_cmpeq_epi8(v, bytes16('m'));
+    const __m128i s = _mm_cmpeq_epi8(v, bytes16('s'));
+    const __m128i p = _mm_cmpeq_epi8(v, bytes16('p'));
+    const __m128i z = _mm_cmpeq_epi8(v, bytes16('z'));
+    // The suit of each letter ('0' m, '1' s, '2' p, 1 z), spread backwards
+    // over the digits before it: 1, 2, 4, 8 places at a time, into the
+    // places that have none yet.
+    __m128i suit =
+        _mm_or_si128(_mm_or_si128(_mm_and_si128(m, bytes16('0')), _mm_and_si128(s, bytes16('1'))),
+                     _mm_or_si128(_mm_and_si128(p, bytes16('2')), _mm_and_si128(z, bytes16(1))));
+    const __m128i zero = _mm_setzero_si128();
+    const auto spread = [&](__m128i from) {
+        suit = _mm_or_si128(suit, _mm_and_si128(_mm_cmpeq_epi8(suit, zero), from));
+    };
+    spread(_mm_srli_si128(suit, 1));
+    spread(_mm_srli_si128(suit, 2));
+    spread(_mm_srli_si128(suit, 4));
+    spread(_mm_srli_si128(suit, 8));
+    const __m128i honour = _mm_cmpeq_epi8(suit, bytes16(1));
+    __m128i first = _mm_or_si128(_mm_andnot_si128(honour, suit),
+                                 _mm_and_si128(honour, _mm_add_epi8(v, bytes16(2))));
+    __m128i second = _mm_or_si128(_mm_andnot_si128(honour, v), _mm_and_si128(honour, bytes16('1')));
+    const unsigned all = (1u << size) - 1;
+    const unsigned digits = mask(digit) & all;
+    const unsigned letters = mask(_mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z))) & all;
+    const unsigned badHonours =
+        mask(_mm_and_si128(honour, _mm_cmpgt_epi8(v, bytes16('7')))) & digits;
+    // Every byte a digit or a letter, a letter last and none first, no two
+    // side by side, no honour past 7.
+    if ((digits | letters) != all || ((letters >> (size - 1)) & 1) == 0 || (letters & 1) != 0 ||
+        (letters & (letters >> 1)) != 0 || badHonours != 0)
+        return false;
+    // Each letter out, the places after it moved down by one.
+    static constexpr std::uint8_t kBelow[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::size_t taken = 0;
+    for (unsigned l = letters; l != 0; l &= l - 1) {
+        const std::size_t at = static_cast<std::size_t>(std::countr_zero(l)) - taken++;
+        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kBelow + 16 - at));
+        first = _mm_or_si128(_mm_and_si128(keep, first),
+                             _mm_andnot_si128(keep, _mm_srli_si128(first, 1)));
+        second = _mm_or_si128(_mm_and_si128(keep, second),
+                              _mm_andnot_si128(keep, _mm_srli_si128(second, 1)));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(first, second));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(first, second));
+    count = size - taken;
+    return true;
+}
+#endif
+
+// The tiles of the value [at, at + size) of a line after those of `into`;
+// false when they are not well formed.
+[[gnu::always_inline]] inline bool readLineTiles(const char* line, std::size_t lineSize,
+                                                 std::size_t at, std::size_t size, TileRow& into,
+                                                 bool onePerTwo)
+{
+#if defined(__SSE2__)
+    if (size <= 16) {
+        const Bits128 bytes = bytesFrom(line, lineSize, at);
+        Code* const out = into.room(16).data();
+        if (onePerTwo && size % 2 == 0 && readTilePairs(bytes, size, out)) {
+            into.grow(size / 2);
+            return true;
+        }
+        std::size_t count = 0;
+        if (!readTileBlock(bytes, size, out, count)) return false;
+        into.grow(count);
+        return true;
+    }
+#endif
+    std::string reason;
+    std::size_t count = 0;
+    if (!parseTiles(std::string_view(line + at, size), into.room(size), count, reason))
+        return false;
+    into.grow(count);
+    return true;
+}
+
+// A meld of its usual text, three or four equal digits or three in
+// sequence and the letter ("555z", "8888m", "342p"), straight into `tiles`,
+// sorted; false for any other text, which is then read the long way.
+template <MeldKind Kind>
+[[gnu::always_inline]] inline bool readUsualMeld(Bits128 bytes, std::size_t size, TileRow& tiles)
+{
+    constexpr std::size_t n = Kind == MeldKind::Chi || Kind == MeldKind::Pon ? 3 : 4;
+    if (size != n + 1) return false;
+    const auto b = static_cast<std::uint64_t>(bytes);
+    const unsigned row = kLetterRow[(b >> (8 * n)) & 0xFF];
+    std::uint64_t codes = 0;
+    if constexpr (Kind == MeldKind::Chi) {
+        const unsigned d0 = kDigitOf[b & 0xFF];
+        const unsigned d1 = kDigitOf[(b >> 8) & 0xFF];
+        const unsigned d2 = kDigitOf[(b >> 16) & 0xFF];
+        const unsigned low = std::min(d0, std::min(d1, d2));
+        // Three digits in sequence of a suit of numbers (a digit that is
+        // none reads as 0, which no sequence holds).
+        if (row > 2 || low == 0 || ((1u << d0) | (1u << d1) | (1u << d2)) != 7u << low)
+            return false;
+        const std::uint64_t first = kCodeOf[row][low];
+        codes = first | (first + 0x100) << 16 | (first + 0x200) << 32;
+    } else {
+        constexpr std::uint64_t same = (std::uint64_t{1} << (8 * (n - 1))) - 1;
+        const std::uint64_t code = kCodeOf[row][kDigitOf[b & 0xFF]];
+        if (((b ^ (b >> 8)) & same) != 0 || code == 0) return false;
+        codes = code * 0x0001000100010001u;
+    }
+    std::memcpy(static_cast<void*>(tiles.room(4).data()), &codes, sizeof codes);
+    tiles.grow(n);
+    return true;
+}
+
+template <MeldKind Kind>
+[[gnu::always_inline]] inline bool readLineMeld(const char* line, std::size_t lineSize,
+                                                std::size_t at, std::size_t size, HandOptions& hand)
+{
+    if (hand.melds.size() >= 4) return false;
+    MeldOption& m = hand.melds.next();
+    m.kind = Kind;
+    m.text.assign(line + at, size);
+    m.tiles.clear();
+    if (!readUsualMeld<Kind>(bytesFrom(line, lineSize, at), size, m.tiles)) {
+        if (!readLineTiles(line, lineSize, at, size, m.tiles, false)) return false;
+        sortFew(m.tiles);
+        const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
+                        : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
+                                                : allEqual(m.tiles, 4);
+        if (!ok) return false;
+    }
+    hand.melds.keepNext();
+    return true;
+}
 
 // A batch line read straight from its bytes, when it is the usual one: every
 // word an option that describes the hand, written without "=", and each
 // value understood. The options are set as parseOptions sets them, from the
 // same words in the same order; false at anything else (the line is then
 // read again the long way, which finds the error and its words).
-bool readCommonLine(std::string_view line, ParseResult& r)
+bool readCommonLine(std::string_view text, ParseResult& r)
 {
-    const LineBlanks blanks(line);
-    const char* const data = line.data();
-    const std::size_t size = line.size();
-    std::size_t at = blanks.wordFrom(0);
-    if (at >= size) return false;
-    Parser p{r};
-    while (at < size) {
-        const std::size_t end = blanks.blankFrom(at);
-        const Option* o = findLineOption(std::string_view(data + at, end - at), size - at);
-        if (!o || !o->describesHand) return false;
-        at = blanks.wordAfter(end);
-        std::string_view value;
+    const char* const line = text.data();
+    const std::size_t size = text.size();
+    if (size < 16) return false;
+    std::uint8_t edges[kCommonLine + 2];
+    const std::size_t edgeCount = wordEdges(line, size, edges);
+    if (edgeCount == 0) return false;
+    HandOptions& hand = r.options;
+    bool flags[kFlagCount + 1] = {};
+    int winds[3] = {-1, -1, -1};
+    std::uint16_t win = 0;
+    unsigned wins = 0;
+    bool bad = false;  // a value of a flag, wind or winning tile not understood
+    for (std::size_t e = 0; e < edgeCount;) {
+        const std::size_t at = edges[e];
+        const LineSlot* o = lineSlot(line, size, at, edges[e + 1] - at);
+        if (!o) return false;
+        if (e == 0) r.firstHandOption = kOptions[o->option].name;
+        e += 2;
+        // A flag reads its name as its value, which no wind or tile is.
+        std::size_t valueAt = at;
+        std::size_t valueSize = 0;
         if (o->takesValue) {
-            if (at >= size || (data[at] == '-' && at + 1 < size && data[at + 1] == '-'))
-                return false;
-            const std::size_t valueEnd = blanks.blankFrom(at);
-            value = std::string_view(data + at, valueEnd - at);
-            at = blanks.wordAfter(valueEnd);
+            // A word that looks like an option is none's value.
+            if (e >= edgeCount) return false;
+            valueAt = edges[e];
+            valueSize = edges[e + 1] - valueAt;
+            if (line[valueAt] == '-' && valueSize > 1 && line[valueAt + 1] == '-') return false;
+            e += 2;
         }
-        if (r.firstHandOption.empty()) r.firstHandOption = o->name;
-        // p.opt is left empty: only the messages name the option, and a
-        // line with a message is read again the long way.
-        if (!o->apply(p, value)) return false;
+        const LineKind kind = o->kind;
+        if (kind <= LineKind::Win) {
+            // The flags, winds and the winning tile, the most of a line's
+            // options, alike: each sets its own place and the others that
+            // of none.
+            flags[o->flag] = true;
+            const int w = kWindOf[static_cast<unsigned char>(line[valueAt])];
+            bad =
+                bad || (kind == LineKind::Wind && (valueSize != 1 || w < 0 || winds[o->wind] >= 0));
+            winds[o->wind] = w;
+            const std::uint16_t code =
+                kCodeOf[kLetterRow[static_cast<unsigned char>(line[valueAt + (valueSize > 1)])]]
+                       [kDigitOf[static_cast<unsigned char>(line[valueAt])]];
+            const bool isWin = kind == LineKind::Win;
+            bad = bad || (isWin && (valueSize != 2 || code == 0));
+            win = isWin ? code : win;
+            wins += isWin;
+            continue;
+        }
+        const std::string_view value(line + valueAt, valueSize);
+        if (kind == LineKind::Hand) {
+            if (!readLineTiles(line, size, valueAt, valueSize, hand.hand, false)) return false;
+            appendText(hand.handText, value);
+        } else if (kind == LineKind::Dora) {
+            if (!readLineTiles(line, size, valueAt, valueSize, hand.dora, true)) return false;
+            appendText(hand.doraText, value);
+        } else if (kind == LineKind::Chi) {
+            if (!readLineMeld<MeldKind::Chi>(line, size, valueAt, valueSize, hand)) return false;
+        } else if (kind == LineKind::Pon) {
+            if (!readLineMeld<MeldKind::Pon>(line, size, valueAt, valueSize, hand)) return false;
+        } else if (kind == LineKind::Kan) {
+            if (!readLineMeld<MeldKind::Kan>(line, size, valueAt, valueSize, hand)) return false;
+        } else {
+            if (!readLineMeld<MeldKind::Ankan>(line, size, valueAt, valueSize, hand)) return false;
+        }
     }
-    return !(r.options.tsumo && r.options.ron);
+    // A second --win, or --tsumo with --ron.
+    if (bad || wins > 1 || (flags[0] && flags[1])) return false;
+    if (wins != 0) hand.win = std::bit_cast<Code>(win);
+    hand.tsumo = flags[0];
+    hand.ron = flags[1];
+    std::copy_n(flags + 2, std::size(hand.boxes), hand.boxes);
+    hand.kuitan = flags[7];
+    hand.renhou = flags[8];
+    hand.round = winds[0];
+    hand.seat = winds[1];
+    return true;
 }
 
 void reset(ParseResult& r)
