@@ -68,16 +68,10 @@ struct Option {
     return tilesFailed(p, value, reason);
 }
 
-void appendText(std::string& text, std::string_view value)
-{
-    if (!text.empty()) text += ' ';
-    text += value;
-}
-
 bool setHand(Parser& p, std::string_view value)
 {
     if (!readTiles(p, value, p.hand().hand)) return false;
-    appendText(p.hand().handText, value);
+    p.hand().handText.append(value);
     return true;
 }
 
@@ -152,7 +146,7 @@ template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
 bool setDora(Parser& p, std::string_view value)
 {
     if (!readTiles(p, value, p.hand().dora)) return false;
-    appendText(p.hand().doraText, value);
+    p.hand().doraText.append(value);
     return true;
 }
 
@@ -800,7 +794,7 @@ template <MeldKind Kind>
     if (hand.melds.size() >= 4) return false;
     MeldOption& m = hand.melds.next();
     m.kind = Kind;
-    m.text.assign(line + at, size);
+    m.text.refer(std::string_view(line + at, size));
     m.tiles.clear();
     if (!readUsualMeld<Kind>(bytesFrom(line, lineSize, at), size, m.tiles)) {
         if (!readLineTiles(line, lineSize, at, size, m.tiles, false)) return false;
@@ -812,6 +806,16 @@ template <MeldKind Kind>
     }
     hand.melds.keepNext();
     return true;
+}
+
+// The texts of a batch line are views of it (the line outlives its
+// answer); a second value of an option is joined to the first in a copy.
+void referOrAppend(OptionText& text, std::string_view value)
+{
+    if (text.empty())
+        text.refer(value);
+    else
+        text.append(value);
 }
 
 // A batch line read straight from its bytes, when it is the usual one: every
@@ -872,10 +876,10 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         const std::string_view value(line + valueAt, valueSize);
         if (kind == LineKind::Hand) {
             if (!readLineTiles(line, size, valueAt, valueSize, hand.hand, false)) return false;
-            appendText(hand.handText, value);
+            referOrAppend(hand.handText, value);
         } else if (kind == LineKind::Dora) {
             if (!readLineTiles(line, size, valueAt, valueSize, hand.dora, true)) return false;
-            appendText(hand.doraText, value);
+            referOrAppend(hand.doraText, value);
         } else if (kind == LineKind::Chi) {
             if (!readLineMeld<MeldKind::Chi>(line, size, valueAt, valueSize, hand)) return false;
         } else if (kind == LineKind::Pon) {
