@@ -502,15 +502,20 @@ __extension__ typedef unsigned __int128 Bits128;
 // The options that describe a hand by a multiplicative hash of the first 8
 // bytes of their names (all of a shorter one), with the last 8 of a longer
 // one and the length to tell them apart.
+// The places of readCommonLine's notes: the flags by number, then these.
+constexpr std::uint8_t kRoundPlace = kFlagCount;  // and the seat after it
+constexpr std::uint8_t kWinPlace = kFlagCount + 2;
+constexpr std::uint8_t kTilesPlace = kFlagCount + 3;
+constexpr std::size_t kPlaces = kFlagCount + 4;
+
 struct LineSlot {
     std::uint64_t head = 0;
     std::uint64_t tail = 0;  // the head again for a name shorter than 8
     std::uint8_t size = 0;   // 0: no option here
     LineKind kind = LineKind::None;
-    // The flag or wind it sets; the options that set none have a place of
-    // their own past the others, so that every option can set one.
-    std::uint8_t flag = kFlagCount;
-    std::uint8_t wind = 2;
+    // Where a flag, a wind or the winning tile is noted down, to be set
+    // when the whole line is read; the others have a place of their own.
+    std::uint8_t place = kTilesPlace;
     bool takesValue = false;
     std::uint8_t option = 0;  // in kOptions
 };
@@ -551,8 +556,10 @@ constexpr auto kLineSlots = [] {
         slot.tail = n.size() >= 8 ? packed(n.substr(n.size() - 8)) : head;
         slot.size = static_cast<std::uint8_t>(n.size());
         slot.kind = o.line;
-        if (o.line == LineKind::Flag) slot.flag = o.index;
-        if (o.line == LineKind::Wind) slot.wind = o.index;
+        slot.place = o.line == LineKind::Flag   ? o.index
+                     : o.line == LineKind::Wind ? kRoundPlace + o.index
+                     : o.line == LineKind::Win  ? kWinPlace
+                                                : kTilesPlace;
         slot.takesValue = o.takesValue;
         slot.option = static_cast<std::uint8_t>(k);
     }
@@ -832,47 +839,34 @@ bool readCommonLine(std::string_view text, ParseResult& r)
     const std::size_t edgeCount = wordEdges(line, size, edges);
     if (edgeCount == 0) return false;
     HandOptions& hand = r.options;
-    bool flags[kFlagCount + 1] = {};
-    int winds[3] = {-1, -1, -1};
-    std::uint16_t win = 0;
-    unsigned wins = 0;
-    bool bad = false;  // a value of a flag, wind or winning tile not understood
+    // How often each flag, wind and the winning tile is given, and the
+    // edge of the last value given for it.
+    std::uint8_t given[kPlaces] = {};
+    std::uint8_t valueEdge[kPlaces];
     for (std::size_t e = 0; e < edgeCount;) {
         const std::size_t at = edges[e];
         const LineSlot* o = lineSlot(line, size, at, edges[e + 1] - at);
         if (!o) return false;
         if (e == 0) r.firstHandOption = kOptions[o->option].name;
         e += 2;
-        // A flag reads its name as its value, which no wind or tile is.
-        std::size_t valueAt = at;
+        std::size_t valueAt = 0;
         std::size_t valueSize = 0;
+        valueEdge[o->place] = static_cast<std::uint8_t>(e);
+        ++given[o->place];
         if (o->takesValue) {
             // A word that looks like an option is none's value.
             if (e >= edgeCount) return false;
             valueAt = edges[e];
             valueSize = edges[e + 1] - valueAt;
-            if (line[valueAt] == '-' && valueSize > 1 && line[valueAt + 1] == '-') return false;
+            if (line[valueAt] == '-') [[unlikely]] {
+                if (valueSize > 1 && line[valueAt + 1] == '-') return false;
+            }
             e += 2;
         }
         const LineKind kind = o->kind;
-        if (kind <= LineKind::Win) {
-            // The flags, winds and the winning tile, the most of a line's
-            // options, alike: each sets its own place and the others that
-            // of none.
-            flags[o->flag] = true;
-            const int w = kWindOf[static_cast<unsigned char>(line[valueAt])];
-            bad =
-                bad || (kind == LineKind::Wind && (valueSize != 1 || w < 0 || winds[o->wind] >= 0));
-            winds[o->wind] = w;
-            const std::uint16_t code =
-                kCodeOf[kLetterRow[static_cast<unsigned char>(line[valueAt + (valueSize > 1)])]]
-                       [kDigitOf[static_cast<unsigned char>(line[valueAt])]];
-            const bool isWin = kind == LineKind::Win;
-            bad = bad || (isWin && (valueSize != 2 || code == 0));
-            win = isWin ? code : win;
-            wins += isWin;
-            continue;
-        }
+        // The flags, winds and the winning tile, the most of a line's
+        // options, are only noted down.
+        if (kind <= LineKind::Win) continue;
         const std::string_view value(line + valueAt, valueSize);
         if (kind == LineKind::Hand) {
             if (!readLineTiles(line, size, valueAt, valueSize, hand.hand, false)) return false;
@@ -890,16 +884,38 @@ bool readCommonLine(std::string_view text, ParseResult& r)
             if (!readLineMeld<MeldKind::Ankan>(line, size, valueAt, valueSize, hand)) return false;
         }
     }
-    // A second --win, or --tsumo with --ron.
-    if (bad || wins > 1 || (flags[0] && flags[1])) return false;
-    if (wins != 0) hand.win = std::bit_cast<Code>(win);
-    hand.tsumo = flags[0];
-    hand.ron = flags[1];
-    std::copy_n(flags + 2, std::size(hand.boxes), hand.boxes);
-    hand.kuitan = flags[7];
-    hand.renhou = flags[8];
-    hand.round = winds[0];
-    hand.seat = winds[1];
+    // A wind or the winning tile given twice, --tsumo with --ron.
+    if ((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) > 1 ||
+        (given[0] != 0 && given[1] != 0))
+        return false;
+    const auto valueByte = [&](std::uint8_t place, std::size_t k) {
+        return static_cast<unsigned char>(line[edges[valueEdge[place]] + k]);
+    };
+    const auto valueSize = [&](std::uint8_t place) {
+        return static_cast<std::size_t>(edges[valueEdge[place] + 1] - edges[valueEdge[place]]);
+    };
+    for (int k = 0; k < 2; ++k) {
+        const std::uint8_t place = kRoundPlace + static_cast<std::uint8_t>(k);
+        int w = -1;
+        if (given[place] != 0) {
+            w = kWindOf[valueByte(place, 0)];
+            if (valueSize(place) != 1 || w < 0) return false;
+        }
+        (k == 0 ? hand.round : hand.seat) = w;
+    }
+    if (given[kWinPlace] != 0) {
+        if (valueSize(kWinPlace) != 2) return false;
+        const std::uint16_t code =
+            kCodeOf[kLetterRow[valueByte(kWinPlace, 1)]][kDigitOf[valueByte(kWinPlace, 0)]];
+        if (code == 0) return false;
+        hand.win = std::bit_cast<Code>(code);
+    }
+    const auto flag = [&](std::size_t k) { return given[k] != 0; };
+    hand.tsumo = flag(0);
+    hand.ron = flag(1);
+    for (std::size_t k = 0; k < std::size(hand.boxes); ++k) hand.boxes[k] = flag(2 + k);
+    hand.kuitan = flag(7);
+    hand.renhou = flag(8);
     return true;
 }
 
