@@ -451,67 +451,35 @@ std::size_t splitWords(std::string_view line, std::string_view* words)
 }
 
 // The usual batch line, of 16 to kCommonLine bytes, is read straight from
-// its bytes: its blanks, and with them where its words start and end, are
-// worked out for the whole line at once (the place past its end is among
-// them), and each option is set from a small table rather than through its
-// `apply`. The few texts it does not take as they stand go to the readers
-// of parseOptions.
+// its bytes, each word 16 bytes at a time from where it starts: where it
+// ends, which option it names and the tiles of a value are all read off
+// those 16 bytes. Each option is set from a small table rather than through
+// its `apply`. The few texts it does not take as they stand go to the
+// readers of parseOptions.
 constexpr std::size_t kCommonLine = 126;
 
-__extension__ typedef unsigned __int128 Bits128;
+#if defined(__SSE2__)
 
-// The 16 bytes of a line (of 16 bytes at least) from `at` on, zeros past
-// its end when there are fewer: loaded where 16 bytes of the line are, and
-// moved down.
-[[gnu::always_inline]] inline Bits128 bytesFrom(const char* line, std::size_t size, std::size_t at)
+// The blanks among 16 bytes, as bits, and a bit past them.
+[[gnu::always_inline]] inline unsigned blanksOf(__m128i v)
 {
-    if (at + 16 <= size) [[likely]]
-        return Bits128{load<std::uint64_t>(line + at + 8)} << 64 | load<std::uint64_t>(line + at);
-    const Bits128 b =
-        Bits128{load<std::uint64_t>(line + size - 8)} << 64 | load<std::uint64_t>(line + size - 16);
-    return b >> (8 * (at + 16 - size));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+               _mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'))))) |
+           0x10000u;
 }
 
-// Where the words of a line start and end, one after the other; their
-// count (twice the words).
-[[gnu::always_inline]] inline std::size_t wordEdges(const char* line, std::size_t size,
-                                                    std::uint8_t* edges)
-{
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    std::size_t i = 0;
-    for (; i + 16 <= std::min<std::size_t>(size, 64); i += 16)
-        low |= std::uint64_t{either16(line + i, ' ', '\t')} << i;
-    for (; i + 16 <= size; i += 16)
-        high |= std::uint64_t{either16(line + i, ' ', '\t')} << (i - 64);
-    Bits128 blank = Bits128{high} << 64 | low;
-    // The last bytes together with some before them, and what lies past
-    // the end.
-    if (i < size) blank |= Bits128{either16(line + size - 16, ' ', '\t')} << (size - 16);
-    blank |= ~Bits128{0} << size;
-    const Bits128 word = ~blank;
-    const Bits128 edge = word ^ (word << 1);
-    std::size_t count = 0;
-    for (auto e = static_cast<std::uint64_t>(edge); e != 0; e &= e - 1)
-        edges[count++] = static_cast<std::uint8_t>(std::countr_zero(e));
-    for (auto e = static_cast<std::uint64_t>(edge >> 64); e != 0; e &= e - 1)
-        edges[count++] = static_cast<std::uint8_t>(64 + std::countr_zero(e));
-    return count;
-}
-
-// The options that describe a hand by a multiplicative hash of the first 8
-// bytes of their names (all of a shorter one), with the last 8 of a longer
-// one and the length to tell them apart.
 // The places of readCommonLine's notes: the flags by number, then these.
 constexpr std::uint8_t kRoundPlace = kFlagCount;  // and the seat after it
 constexpr std::uint8_t kWinPlace = kFlagCount + 2;
 constexpr std::uint8_t kTilesPlace = kFlagCount + 3;
 constexpr std::size_t kPlaces = kFlagCount + 4;
 
+// The options that describe a hand by a hash of the length of their names
+// and their third and fourth bytes (all are 4 to 15 bytes long), with the
+// whole name to compare a word with.
 struct LineSlot {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;  // the head again for a name shorter than 8
-    std::uint8_t size = 0;   // 0: no option here
+    alignas(16) std::uint8_t name[16] = {};  // then zeros
+    std::uint8_t size = 0;                   // 0: no option here
     LineKind kind = LineKind::None;
     // Where a flag, a wind or the winning tile is noted down, to be set
     // when the whole line is read; the others have a place of their own.
@@ -522,20 +490,26 @@ struct LineSlot {
 
 constexpr std::size_t kLineSlotBits = 5;
 
-constexpr std::size_t lineSlotOf(std::uint64_t head, std::uint64_t multiplier)
+constexpr std::size_t lineSlotOf(unsigned thirdAndFourth, std::size_t size,
+                                 std::uint32_t multiplier)
 {
-    return static_cast<std::size_t>((head * multiplier) >> (64 - kLineSlotBits));
+    const auto key = static_cast<std::uint32_t>(thirdAndFourth | size << 16);
+    return static_cast<std::size_t>((key * multiplier) >> (32 - kLineSlotBits));
 }
 
-constexpr std::uint64_t lineHead(std::string_view name) { return packed(name.substr(0, 8)); }
+// The third and fourth bytes of a name as _mm_extract_epi16 reads them.
+constexpr unsigned thirdAndFourth(std::string_view name)
+{
+    return static_cast<unsigned char>(name[2]) | static_cast<unsigned char>(name[3]) << 8;
+}
 
-constexpr std::uint64_t kLineMultiplier = [] {
-    for (std::uint64_t m = 0x9E3779B97F4A7C15u;; m += 0x632BE59BD9B4E019u) {
+constexpr std::uint32_t kLineMultiplier = [] {
+    for (std::uint32_t m = 0x9E3779B9u;; m += 0x6A09E668u) {
         std::array<bool, std::size_t{1} << kLineSlotBits> used{};
         bool clash = false;
         for (const Option& o : kOptions) {
             if (o.line == LineKind::None) continue;
-            bool& u = used[lineSlotOf(lineHead(o.name), m | 1)];
+            bool& u = used[lineSlotOf(thirdAndFourth(o.name), o.name.size(), m | 1)];
             clash = clash || u;
             u = true;
         }
@@ -549,11 +523,9 @@ constexpr auto kLineSlots = [] {
         const Option& o = kOptions[k];
         if (o.line == LineKind::None) continue;
         const std::string_view n = o.name;
-        if (n.size() < 2 || n.size() > kLongestName) throw "option name of an unexpected length";
-        const std::uint64_t head = lineHead(n);
-        LineSlot& slot = slots[lineSlotOf(head, kLineMultiplier)];
-        slot.head = head;
-        slot.tail = n.size() >= 8 ? packed(n.substr(n.size() - 8)) : head;
+        if (n.size() < 4 || n.size() > 15) throw "option name of an unexpected length";
+        LineSlot& slot = slots[lineSlotOf(thirdAndFourth(n), n.size(), kLineMultiplier)];
+        for (std::size_t i = 0; i < n.size(); ++i) slot.name[i] = static_cast<std::uint8_t>(n[i]);
         slot.size = static_cast<std::uint8_t>(n.size());
         slot.kind = o.line;
         slot.place = o.line == LineKind::Flag   ? o.index
@@ -566,34 +538,17 @@ constexpr auto kLineSlots = [] {
     return slots;
 }();
 
-// The slot of the word [at, at + size) of a line of 16 bytes at least when
-// it names an option that describes a hand; null for any other word.
-[[gnu::always_inline]] inline const LineSlot* lineSlot(const char* line, std::size_t lineSize,
-                                                       std::size_t at, std::size_t size)
+// The option that the word of `size` bytes at the start of `v` names, when
+// it is one that describes a hand; null for any other word.
+[[gnu::always_inline]] inline const LineSlot* lineSlot(__m128i v, std::size_t size)
 {
-    if (std::endian::native != std::endian::little) return nullptr;
-    static constexpr std::uint64_t kFirstBytes[9] = {0,
-                                                     0xFF,
-                                                     0xFFFF,
-                                                     0xFFFFFF,
-                                                     0xFFFFFFFF,
-                                                     0xFFFFFFFFFF,
-                                                     0xFFFFFFFFFFFF,
-                                                     0xFFFFFFFFFFFFFF,
-                                                     ~std::uint64_t{0}};
-    const std::uint64_t mask = kFirstBytes[std::min<std::size_t>(size, 8)];
-    // A word among the last 8 bytes: the 8 bytes that end the line, moved
-    // down.
-    const std::uint64_t head = (at + 8 <= lineSize ? load<std::uint64_t>(line + at)
-                                                   : load<std::uint64_t>(line + lineSize - 8) >>
-                                                         (8 * (at + 8 - lineSize))) &
-                               mask;
-    const bool longName = size >= 8;
-    const std::uint64_t last =
-        load<std::uint64_t>(line + (longName ? at + size - 8 : lineSize - 8));
-    const std::uint64_t tail = longName ? last : head;
-    const LineSlot& s = kLineSlots[lineSlotOf(head, kLineMultiplier)];
-    return ((s.head ^ head) | (s.tail ^ tail) | (s.size ^ size)) == 0 ? &s : nullptr;
+    if (size - 4 > 11) return nullptr;
+    const LineSlot& s = kLineSlots[lineSlotOf(static_cast<unsigned>(_mm_extract_epi16(v, 1)), size,
+                                              kLineMultiplier)];
+    const auto same = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(v, _mm_load_si128(reinterpret_cast<const __m128i*>(s.name)))));
+    const unsigned word = (1u << size) - 1;
+    return ((~same & word) | (s.size ^ size)) == 0 ? &s : nullptr;
 }
 
 // The tiles of the written form, each letter's as a row of 10 by the digit
@@ -627,27 +582,12 @@ constexpr auto kCodeOf = [] {
     return codes;
 }();
 
-// One tile, "5s"; 0 (no tile) for anything else.
-[[gnu::always_inline]] inline std::uint16_t oneTile(Bits128 bytes)
-{
-    const auto b = static_cast<std::uint32_t>(bytes);
-    return kCodeOf[kLetterRow[(b >> 8) & 0xFF]][kDigitOf[b & 0xFF]];
-}
-
-#if defined(__SSE2__)
-inline __m128i vectorOf(Bits128 bytes)
-{
-    return _mm_set_epi64x(static_cast<long long>(static_cast<std::uint64_t>(bytes >> 64)),
-                          static_cast<long long>(static_cast<std::uint64_t>(bytes)));
-}
-
 // A text of `size` bytes, 2 to 16, that is tiles one by one ("1s7m5z"):
 // every two bytes are a tile, read together as they stand. False for any
 // other text.
-[[gnu::always_inline]] inline bool readTilePairs(Bits128 bytes, std::size_t size, Code* out)
+[[gnu::always_inline]] inline bool readTilePairs(__m128i v, std::size_t size, Code* out)
 {
     const auto word = [](int b) { return _mm_set1_epi16(static_cast<short>(b)); };
-    const __m128i v = vectorOf(bytes);
     const __m128i digit = _mm_and_si128(v, word(0xFF));
     const __m128i letter = _mm_srli_epi16(v, 8);
     const __m128i m = _mm_cmpeq_epi16(letter, word('m'));
@@ -674,12 +614,11 @@ inline __m128i vectorOf(Bits128 bytes)
 // tiles: the tile of every digit worked out in place, for all at once, and
 // the letters then taken out from between them. False when the text is not
 // well formed (parseTiles tells why).
-[[gnu::always_inline]] inline bool readTileBlock(Bits128 bytes, std::size_t size, Code* out,
+[[gnu::always_inline]] inline bool readTileBlock(__m128i v, std::size_t size, Code* out,
                                                  std::size_t& count)
 {
     const auto bytes16 = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
     const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
-    const __m128i v = vectorOf(bytes);
     const __m128i digit =
         _mm_and_si128(_mm_cmpgt_epi8(v, bytes16('0')), _mm_cmplt_epi8(v, bytes16(':')));
     const __m128i m = _mm_cmpeq_epi8(v, bytes16('m'));
@@ -731,32 +670,26 @@ inline __m128i vectorOf(Bits128 bytes)
     count = size - taken;
     return true;
 }
-#endif
-
-// The tiles of the value [at, at + size) of a line after those of `into`;
-// false when they are not well formed.
-[[gnu::always_inline]] inline bool readLineTiles(const char* line, std::size_t lineSize,
-                                                 std::size_t at, std::size_t size, TileRow& into,
+// The tiles of a value of `size` bytes that starts `v` (`text` all of it)
+// after those of `into`; false when they are not well formed.
+[[gnu::always_inline]] inline bool readLineTiles(__m128i v, std::string_view text, TileRow& into,
                                                  bool onePerTwo)
 {
-#if defined(__SSE2__)
+    const std::size_t size = text.size();
     if (size <= 16) {
-        const Bits128 bytes = bytesFrom(line, lineSize, at);
         Code* const out = into.room(16).data();
-        if (onePerTwo && size % 2 == 0 && readTilePairs(bytes, size, out)) {
+        if (onePerTwo && size % 2 == 0 && readTilePairs(v, size, out)) {
             into.grow(size / 2);
             return true;
         }
         std::size_t count = 0;
-        if (!readTileBlock(bytes, size, out, count)) return false;
+        if (!readTileBlock(v, size, out, count)) return false;
         into.grow(count);
         return true;
     }
-#endif
     std::string reason;
     std::size_t count = 0;
-    if (!parseTiles(std::string_view(line + at, size), into.room(size), count, reason))
-        return false;
+    if (!parseTiles(text, into.room(size), count, reason)) return false;
     into.grow(count);
     return true;
 }
@@ -765,11 +698,11 @@ inline __m128i vectorOf(Bits128 bytes)
 // sequence and the letter ("555z", "8888m", "342p"), straight into `tiles`,
 // sorted; false for any other text, which is then read the long way.
 template <MeldKind Kind>
-[[gnu::always_inline]] inline bool readUsualMeld(Bits128 bytes, std::size_t size, TileRow& tiles)
+[[gnu::always_inline]] inline bool readUsualMeld(__m128i v, std::size_t size, TileRow& tiles)
 {
     constexpr std::size_t n = Kind == MeldKind::Chi || Kind == MeldKind::Pon ? 3 : 4;
     if (size != n + 1) return false;
-    const auto b = static_cast<std::uint64_t>(bytes);
+    const auto b = static_cast<std::uint64_t>(_mm_cvtsi128_si64(v));
     const unsigned row = kLetterRow[(b >> (8 * n)) & 0xFF];
     std::uint64_t codes = 0;
     if constexpr (Kind == MeldKind::Chi) {
@@ -795,16 +728,16 @@ template <MeldKind Kind>
 }
 
 template <MeldKind Kind>
-[[gnu::always_inline]] inline bool readLineMeld(const char* line, std::size_t lineSize,
-                                                std::size_t at, std::size_t size, HandOptions& hand)
+[[gnu::always_inline]] inline bool readLineMeld(__m128i v, std::string_view text, HandOptions& hand,
+                                                MeldKind kind = Kind)
 {
     if (hand.melds.size() >= 4) return false;
     MeldOption& m = hand.melds.next();
-    m.kind = Kind;
-    m.text.refer(std::string_view(line + at, size));
+    m.kind = kind;
+    m.text.refer(text);
     m.tiles.clear();
-    if (!readUsualMeld<Kind>(bytesFrom(line, lineSize, at), size, m.tiles)) {
-        if (!readLineTiles(line, lineSize, at, size, m.tiles, false)) return false;
+    if (!readUsualMeld<Kind>(v, text.size(), m.tiles)) {
+        if (!readLineTiles(v, text, m.tiles, false)) return false;
         sortFew(m.tiles);
         const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
                         : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
@@ -835,76 +768,95 @@ bool readCommonLine(std::string_view text, ParseResult& r)
     const char* const line = text.data();
     const std::size_t size = text.size();
     if (size < 16) return false;
-    std::uint8_t edges[kCommonLine + 2];
-    const std::size_t edgeCount = wordEdges(line, size, edges);
-    if (edgeCount == 0) return false;
+    // The last 16 bytes again, and blanks after them: the words among them
+    // are read from here, so that no read goes past the line.
+    alignas(16) char tail[32];
+    _mm_store_si128(reinterpret_cast<__m128i*>(tail),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + size - 16)));
+    _mm_store_si128(reinterpret_cast<__m128i*>(tail + 16), _mm_set1_epi8(' '));
+    const auto bytesAt = [&](std::size_t at) {
+        const char* const from = at + 16 <= size ? line + at : tail + (at + 16 - size);
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    };
+    const auto isBlank = [&](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
+    // Where the next word starts after a word of `n` bytes at `at`, the
+    // blanks of its 16 bytes given: usually after one blank.
+    const auto next = [&](std::size_t at, std::size_t n, unsigned blanks) {
+        std::size_t from = at + n + 1;
+        if (n >= 15 || ((blanks >> (n + 1)) & 1) != 0)
+            while (from < size && isBlank(from)) ++from;
+        return from;
+    };
+    std::size_t at = 0;
+    while (at < size && isBlank(at)) ++at;
+    if (at >= size) return false;
     HandOptions& hand = r.options;
-    // How often each flag, wind and the winning tile is given, and the
-    // edge of the last value given for it.
+    // How often each flag, wind and the winning tile is given, and the last
+    // value given for it.
     std::uint8_t given[kPlaces] = {};
-    std::uint8_t valueEdge[kPlaces];
-    for (std::size_t e = 0; e < edgeCount;) {
-        const std::size_t at = edges[e];
-        const LineSlot* o = lineSlot(line, size, at, edges[e + 1] - at);
+    std::uint8_t valueAt[kPlaces];
+    std::uint8_t valueSize[kPlaces];
+    const LineSlot* first = nullptr;
+    while (at < size) {
+        const __m128i name = bytesAt(at);
+        const unsigned nameBlanks = blanksOf(name);
+        const auto nameSize = static_cast<std::size_t>(std::countr_zero(nameBlanks));
+        const LineSlot* o = lineSlot(name, nameSize);
         if (!o) return false;
-        if (e == 0) r.firstHandOption = kOptions[o->option].name;
-        e += 2;
-        std::size_t valueAt = 0;
-        std::size_t valueSize = 0;
-        valueEdge[o->place] = static_cast<std::uint8_t>(e);
-        ++given[o->place];
-        if (o->takesValue) {
-            // A word that looks like an option is none's value.
-            if (e >= edgeCount) return false;
-            valueAt = edges[e];
-            valueSize = edges[e + 1] - valueAt;
-            if (line[valueAt] == '-') [[unlikely]] {
-                if (valueSize > 1 && line[valueAt + 1] == '-') return false;
-            }
-            e += 2;
-        }
+        first = first ? first : o;
+        at = next(at, nameSize, nameBlanks);
+        const std::uint8_t place = o->place;
+        ++given[place];
+        if (!o->takesValue) continue;
+        if (at >= size) return false;
+        const __m128i v = bytesAt(at);
+        const unsigned blanks = blanksOf(v);
+        std::size_t n = static_cast<std::size_t>(std::countr_zero(blanks));
+        // A word that looks like an option is none's value.
+        if ((_mm_cvtsi128_si32(v) & 0xFFFF) == ('-' | '-' << 8)) return false;
+        // The value of more than 16 bytes, a hand of 13 tiles among them.
+        if (n == 16)
+            while (at + n < size && !isBlank(at + n)) ++n;
+        const std::string_view value(line + at, n);
+        valueAt[place] = static_cast<std::uint8_t>(at);
+        valueSize[place] = static_cast<std::uint8_t>(n);
+        at = next(at, n, blanks);
+        // The winds and the winning tile are only noted down.
         const LineKind kind = o->kind;
-        // The flags, winds and the winning tile, the most of a line's
-        // options, are only noted down.
         if (kind <= LineKind::Win) continue;
-        const std::string_view value(line + valueAt, valueSize);
-        if (kind == LineKind::Hand) {
-            if (!readLineTiles(line, size, valueAt, valueSize, hand.hand, false)) return false;
-            referOrAppend(hand.handText, value);
-        } else if (kind == LineKind::Dora) {
-            if (!readLineTiles(line, size, valueAt, valueSize, hand.dora, true)) return false;
-            referOrAppend(hand.doraText, value);
+        if (kind <= LineKind::Dora) {
+            const bool dora = kind == LineKind::Dora;
+            if (!readLineTiles(v, value, dora ? hand.dora : hand.hand, dora)) return false;
+            referOrAppend(dora ? hand.doraText : hand.handText, value);
         } else if (kind == LineKind::Chi) {
-            if (!readLineMeld<MeldKind::Chi>(line, size, valueAt, valueSize, hand)) return false;
+            if (!readLineMeld<MeldKind::Chi>(v, value, hand)) return false;
         } else if (kind == LineKind::Pon) {
-            if (!readLineMeld<MeldKind::Pon>(line, size, valueAt, valueSize, hand)) return false;
-        } else if (kind == LineKind::Kan) {
-            if (!readLineMeld<MeldKind::Kan>(line, size, valueAt, valueSize, hand)) return false;
+            if (!readLineMeld<MeldKind::Pon>(v, value, hand)) return false;
         } else {
-            if (!readLineMeld<MeldKind::Ankan>(line, size, valueAt, valueSize, hand)) return false;
+            // A kan is read as one, open or closed.
+            const MeldKind kan = kind == LineKind::Ankan ? MeldKind::Ankan : MeldKind::Kan;
+            if (!readLineMeld<MeldKind::Kan>(v, value, hand, kan)) return false;
         }
     }
+    r.firstHandOption = kOptions[first->option].name;
     // A wind or the winning tile given twice, --tsumo with --ron.
     if ((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) > 1 ||
         (given[0] != 0 && given[1] != 0))
         return false;
     const auto valueByte = [&](std::uint8_t place, std::size_t k) {
-        return static_cast<unsigned char>(line[edges[valueEdge[place]] + k]);
-    };
-    const auto valueSize = [&](std::uint8_t place) {
-        return static_cast<std::size_t>(edges[valueEdge[place] + 1] - edges[valueEdge[place]]);
+        return static_cast<unsigned char>(line[valueAt[place] + k]);
     };
     for (int k = 0; k < 2; ++k) {
         const std::uint8_t place = kRoundPlace + static_cast<std::uint8_t>(k);
         int w = -1;
         if (given[place] != 0) {
             w = kWindOf[valueByte(place, 0)];
-            if (valueSize(place) != 1 || w < 0) return false;
+            if (valueSize[place] != 1 || w < 0) return false;
         }
         (k == 0 ? hand.round : hand.seat) = w;
     }
     if (given[kWinPlace] != 0) {
-        if (valueSize(kWinPlace) != 2) return false;
+        if (valueSize[kWinPlace] != 2) return false;
         const std::uint16_t code =
             kCodeOf[kLetterRow[valueByte(kWinPlace, 1)]][kDigitOf[valueByte(kWinPlace, 0)]];
         if (code == 0) return false;
@@ -918,6 +870,12 @@ bool readCommonLine(std::string_view text, ParseResult& r)
     hand.renhou = flag(8);
     return true;
 }
+
+#else
+
+constexpr bool readCommonLine(std::string_view, ParseResult&) { return false; }
+
+#endif
 
 void reset(ParseResult& r)
 {
