@@ -670,6 +670,36 @@ constexpr auto kCodeOf = [] {
     count = size - taken;
     return true;
 }
+// readLineTiles for a text of more than 16 bytes, out of its way.
+[[gnu::noinline]] bool readLongTiles(__m128i v, std::string_view text, TileRow& into)
+{
+    const std::size_t size = text.size();
+    if (size <= 32) {
+        // Two blocks, the first to the last letter among the first 16 bytes:
+        // the text is well formed when both are.
+        const auto is = [&](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        const auto letters = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(is('m'), is('s')), _mm_or_si128(is('p'), is('z')))));
+        const auto split = static_cast<std::size_t>(32 - std::countl_zero(letters));
+        if (letters != 0 && size - split <= 16) {
+            Code* const out = into.room(32).data();
+            std::size_t first = 0;
+            std::size_t second = 0;
+            if (!readTileBlock(v, split, out, first) ||
+                !readTileBlock(loadFew(text.data() + split, size - split), size - split,
+                               out + first, second))
+                return false;
+            into.grow(first + second);
+            return true;
+        }
+    }
+    std::string reason;
+    std::size_t count = 0;
+    if (!parseTiles(text, into.room(size), count, reason)) return false;
+    into.grow(count);
+    return true;
+}
+
 // The tiles of a value of `size` bytes that starts `v` (`text` all of it)
 // after those of `into`; false when they are not well formed.
 [[gnu::always_inline]] inline bool readLineTiles(__m128i v, std::string_view text, TileRow& into,
@@ -687,11 +717,7 @@ constexpr auto kCodeOf = [] {
         into.grow(count);
         return true;
     }
-    std::string reason;
-    std::size_t count = 0;
-    if (!parseTiles(text, into.room(size), count, reason)) return false;
-    into.grow(count);
-    return true;
+    return readLongTiles(v, text, into);
 }
 
 // A meld of its usual text, three or four equal digits or three in
@@ -814,9 +840,13 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         std::size_t n = static_cast<std::size_t>(std::countr_zero(blanks));
         // A word that looks like an option is none's value.
         if ((_mm_cvtsi128_si32(v) & 0xFFFF) == ('-' | '-' << 8)) return false;
-        // The value of more than 16 bytes, a hand of 13 tiles among them.
-        if (n == 16)
-            while (at + n < size && !isBlank(at + n)) ++n;
+        // A value of more than 16 bytes, a hand of 13 tiles among them: the
+        // blanks of the next 16.
+        if (n == 16) [[unlikely]] {
+            n = 16 + static_cast<std::size_t>(std::countr_zero(blanksOf(bytesAt(at + 16))));
+            if (n == 32)
+                while (at + n < size && !isBlank(at + n)) ++n;
+        }
         const std::string_view value(line + at, n);
         valueAt[place] = static_cast<std::uint8_t>(at);
         valueSize[place] = static_cast<std::uint8_t>(n);
