@@ -830,11 +830,28 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         const LineSlot* o = lineSlot(name, nameSize);
         if (!o) return false;
         first = first ? first : o;
+        const std::size_t nameAt = at;
         at = next(at, nameSize, nameBlanks);
         const std::uint8_t place = o->place;
         ++given[place];
         if (!o->takesValue) continue;
         if (at >= size) return false;
+        const LineKind kind = o->kind;
+        if (kind <= LineKind::Win) {
+            // A wind or the winning tile, only noted down: its one or two
+            // bytes and the blank after them are most likely among the
+            // name's 16. (A value that looks like an option is no wind or
+            // tile either.)
+            const std::size_t off = at - nameAt;
+            const unsigned blanks = off < 16 ? nameBlanks >> off : 1u;
+            const auto n = static_cast<std::size_t>(std::countr_zero(blanks));
+            if (n < 16 - off) [[likely]] {
+                valueAt[place] = static_cast<std::uint8_t>(at);
+                valueSize[place] = static_cast<std::uint8_t>(n);
+                at = next(at, n, blanks);
+                continue;
+            }
+        }
         const __m128i v = bytesAt(at);
         const unsigned blanks = blanksOf(v);
         std::size_t n = static_cast<std::size_t>(std::countr_zero(blanks));
@@ -851,8 +868,6 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         valueAt[place] = static_cast<std::uint8_t>(at);
         valueSize[place] = static_cast<std::uint8_t>(n);
         at = next(at, n, blanks);
-        // The winds and the winning tile are only noted down.
-        const LineKind kind = o->kind;
         if (kind <= LineKind::Win) continue;
         if (kind <= LineKind::Dora) {
             const bool dora = kind == LineKind::Dora;
