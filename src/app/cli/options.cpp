@@ -320,8 +320,7 @@ constexpr std::size_t slotOf(std::size_t size, unsigned third, unsigned fourth)
 
 struct Slot {
     NameKey key;
-    std::uint64_t head = 0;  // the first 8 bytes of the name, or all of a shorter one
-    std::size_t size = 0;    // of the name; 0: no option here
+    std::size_t size = 0;  // of the name; 0: no option here
     Option option{};
 };
 
@@ -335,7 +334,7 @@ constexpr auto kSlotTable = [] {
         };
         Slot& slot = slots[slotOf(n.size(), byte(2), byte(3))];
         if (slot.size != 0) throw "two option names in one slot: change slotOf";
-        slot = {constantKeyOf(n), packed(n.substr(0, 8)), n.size(), o};
+        slot = {constantKeyOf(n), n.size(), o};
     }
     return slots;
 }();
@@ -349,24 +348,6 @@ constexpr auto kSlotTable = [] {
     const Slot& slot = kSlotTable[slotOf(size, third, fourth)];
     if (slot.size != size || !(slot.key == keyOf(name.data(), size))) return nullptr;
     return &slot.option;
-}
-
-// findOption for a name in a line that goes on for `room` bytes from its
-// start: with 8 of them, a name shorter than 8 bytes is told by one load,
-// masked to its bytes.
-[[gnu::always_inline]] inline const Option* findLineOption(std::string_view name, std::size_t room)
-{
-    const std::size_t size = name.size();
-    if (std::endian::native != std::endian::little || size < 4 || size > kLongestName || room < 8)
-        return findOption(name);
-    const Slot& slot = kSlotTable[slotOf(size, static_cast<unsigned char>(name[2]),
-                                         static_cast<unsigned char>(name[3]))];
-    if (slot.size != size) return nullptr;
-    const auto first = load<std::uint64_t>(name.data());
-    const bool same = size >= 8 ? first == slot.head &&
-                                      load<std::uint64_t>(name.data() + size - 8) == slot.key.last
-                                : (first & (~std::uint64_t{0} >> (64 - 8 * size))) == slot.head;
-    return same ? &slot.option : nullptr;
 }
 
 // The option a word names, and the value joined to it with "=" (then
