@@ -287,6 +287,8 @@ TEST(CliOptions, ABatchLineReadsAsItsWords)
         "--hand 123m --ron --json --win 1m",
         "--hand\t123m\t\t--win\t1m --round  E   --seat\tW",
         "--hand 123m --hand 456m --dora 1z --dora 2z --win 1m",
+        "--hand 123m --round            E --win              1m --seat  \t  \t  \t   W",
+        "--hand 123m --round            EE --win              1mm",
     };
     std::vector<std::string_view> room;
     cli::ParseResult line;

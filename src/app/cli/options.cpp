@@ -591,7 +591,7 @@ constexpr auto kCodeOf = [] {
     return true;
 }
 
-// Any text of `size` bytes, 2 to 16, written out at `out` with room for 16
+// Any text of `size` bytes, 1 to 16, written out at `out` with room for 16
 // tiles: the tile of every digit worked out in place, for all at once, and
 // the letters then taken out from between them. False when the text is not
 // well formed (parseTiles tells why).
@@ -651,6 +651,7 @@ constexpr auto kCodeOf = [] {
     count = size - taken;
     return true;
 }
+
 // readLineTiles for a text of more than 16 bytes, out of its way.
 [[gnu::noinline]] bool readLongTiles(__m128i v, std::string_view text, TileRow& into)
 {
@@ -826,7 +827,7 @@ bool readCommonLine(std::string_view text, ParseResult& r)
             const std::size_t off = at - nameAt;
             const unsigned blanks = off < 16 ? nameBlanks >> off : 1u;
             const auto n = static_cast<std::size_t>(std::countr_zero(blanks));
-            if (n < 16 - off) [[likely]] {
+            if (off + n < 16) [[likely]] {
                 valueAt[place] = static_cast<std::uint8_t>(at);
                 valueSize[place] = static_cast<std::uint8_t>(n);
                 at = next(at, n, blanks);
