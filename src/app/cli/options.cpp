@@ -460,6 +460,7 @@ constexpr std::size_t kPlaces = kFlagCount + 4;
 // whole name to compare a word with.
 struct LineSlot {
     alignas(16) std::uint8_t name[16] = {};  // then zeros
+    std::uint16_t bytes = 0;                 // of the name, as bits
     std::uint8_t size = 0;                   // 0: no option here
     LineKind kind = LineKind::None;
     // Where a flag, a wind or the winning tile is noted down, to be set
@@ -508,6 +509,7 @@ constexpr auto kLineSlots = [] {
         LineSlot& slot = slots[lineSlotOf(thirdAndFourth(n), n.size(), kLineMultiplier)];
         for (std::size_t i = 0; i < n.size(); ++i) slot.name[i] = static_cast<std::uint8_t>(n[i]);
         slot.size = static_cast<std::uint8_t>(n.size());
+        slot.bytes = static_cast<std::uint16_t>((1u << n.size()) - 1);
         slot.kind = o.line;
         slot.place = o.line == LineKind::Flag   ? o.index
                      : o.line == LineKind::Wind ? kRoundPlace + o.index
@@ -519,17 +521,16 @@ constexpr auto kLineSlots = [] {
     return slots;
 }();
 
-// The option that the word of `size` bytes at the start of `v` names, when
-// it is one that describes a hand; null for any other word.
+// The option that the word of `size` bytes (16 at most) at the start of `v`
+// names, when it is one that describes a hand; null for any other word,
+// whose slot holds a name of another length or none.
 [[gnu::always_inline]] inline const LineSlot* lineSlot(__m128i v, std::size_t size)
 {
-    if (size - 4 > 11) return nullptr;
     const LineSlot& s = kLineSlots[lineSlotOf(static_cast<unsigned>(_mm_extract_epi16(v, 1)), size,
                                               kLineMultiplier)];
     const auto same = static_cast<unsigned>(_mm_movemask_epi8(
         _mm_cmpeq_epi8(v, _mm_load_si128(reinterpret_cast<const __m128i*>(s.name)))));
-    const unsigned word = (1u << size) - 1;
-    return ((~same & word) | (s.size ^ size)) == 0 ? &s : nullptr;
+    return ((~same & s.bytes) | (s.size ^ size)) == 0 ? &s : nullptr;
 }
 
 // The tiles of the written form, each letter's as a row of 10 by the digit
