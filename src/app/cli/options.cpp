@@ -482,7 +482,8 @@ constexpr std::size_t lineSlotOf(unsigned thirdAndFourth, std::size_t size,
 // The third and fourth bytes of a name as _mm_extract_epi16 reads them.
 constexpr unsigned thirdAndFourth(std::string_view name)
 {
-    return static_cast<unsigned char>(name[2]) | static_cast<unsigned char>(name[3]) << 8;
+    return static_cast<unsigned>(static_cast<unsigned char>(name[2])) |
+           static_cast<unsigned>(static_cast<unsigned char>(name[3])) << 8;
 }
 
 constexpr std::uint32_t kLineMultiplier = [] {
