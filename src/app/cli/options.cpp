@@ -868,9 +868,11 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         }
     }
     r.firstHandOption = kOptions[first->option].name;
-    // A wind or the winning tile given twice, --tsumo with --ron.
-    if ((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) > 1 ||
-        (given[0] != 0 && given[1] != 0))
+    // A wind or the winning tile given twice, --tsumo with --ron: one test
+    // for all, which a usual line passes.
+    if ((static_cast<unsigned>((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) >
+                               1) |
+         (static_cast<unsigned>(given[0] != 0) & static_cast<unsigned>(given[1] != 0))) != 0)
         return false;
     const auto valueByte = [&](std::uint8_t place, std::size_t k) {
         return static_cast<unsigned char>(line[valueAt[place] + k]);
