@@ -45,8 +45,14 @@ std::size_t LineReader::lineEnd(std::string_view unread) const
     const char* from = unread.data() + scanned_;
     const std::size_t size = unread.size() - scanned_;
 #if defined(__SSE2__)
-    // One pass for both, 16 bytes at a time, then the few left one by one.
+    // One pass for both, 32 bytes at a time (a line is some 90), then 16,
+    // then the few left one by one.
     std::size_t i = 0;
+    for (; i + 32 <= size; i += 32) {
+        const unsigned found = either16(from + i, '\n', '\r') | either16(from + i + 16, '\n', '\r')
+                                                                    << 16;
+        if (found != 0) return scanned_ + i + static_cast<std::size_t>(std::countr_zero(found));
+    }
     for (; i + 16 <= size; i += 16)
         if (const unsigned found = either16(from + i, '\n', '\r'); found != 0)
             return scanned_ + i + static_cast<std::size_t>(std::countr_zero(found));

@@ -44,16 +44,69 @@ public:
     // the first k of them tiles of the row.
     std::span<Code> room(std::size_t n)
     {
-        if (items_.size() - size_ < n) items_.resize(size_ + n);
+        if (items_.size() - size_ < n) [[unlikely]]
+            makeRoom(n);
         return {items_.data() + size_, n};
     }
     void grow(std::size_t k) { size_ += k; }
+
+private:
+    // Out of the way of the checks above, which are made for every option.
+    [[gnu::noinline]] void makeRoom(std::size_t n) { items_.resize(size_ + n); }
+};
+
+// A text of the options as given, for the messages. A batch line is read
+// and answered before the next one is read: its options keep views of it.
+// Anything else, and values joined, is copied into storage of its own.
+class OptionText {
+public:
+    OptionText() = default;
+    OptionText(const OptionText& other) { *this = other; }
+    OptionText& operator=(const OptionText& other)
+    {
+        if (this == &other) return *this;
+        own_ = other.own_;
+        view_ = other.owned() ? std::string_view(own_) : other.view_;
+        return *this;
+    }
+
+    std::string_view view() const { return view_; }
+    operator std::string_view() const { return view_; }
+    bool empty() const { return view_.empty(); }
+    void clear()
+    {
+        view_ = {};
+        own_.clear();
+    }
+    // `text` itself, which must outlive every use of this one.
+    void refer(std::string_view text) { view_ = text; }
+    void assign(std::string_view text)
+    {
+        own_.assign(text);
+        view_ = own_;
+    }
+    // After a blank, when not empty.
+    void append(std::string_view text)
+    {
+        if (!owned()) own_.assign(view_);
+        if (!own_.empty()) own_ += ' ';
+        own_ += text;
+        view_ = own_;
+    }
+
+    friend bool operator==(const OptionText& a, const OptionText& b) { return a.view_ == b.view_; }
+
+private:
+    bool owned() const { return view_.data() == own_.data(); }
+
+    std::string own_;
+    std::string_view view_;
 };
 
 struct MeldOption {
     MeldKind kind = MeldKind::Chi;
-    std::string text;  // as given, for error messages
-    TileRow tiles;     // sorted
+    OptionText text;  // as given, for error messages
+    TileRow tiles;    // sorted
 };
 
 // The called melds, four at most. Their places are kept when the list is
@@ -72,11 +125,11 @@ public:
 
 struct HandOptions {
     TileRow hand;
-    std::string handText;  // every --hand value, joined by blanks
+    OptionText handText;  // every --hand value, joined by blanks
     std::optional<Code> win;
     MeldList melds;
     TileRow dora;
-    std::string doraText;
+    OptionText doraText;
     bool tsumo = false;
     bool ron = false;
     int round = -1;  // B_list index

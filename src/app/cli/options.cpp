@@ -37,11 +37,17 @@ struct Parser {
 // is not understood.
 using Apply = bool (*)(Parser&, std::string_view value);
 
+// What an option is to the reading of the usual batch line (readCommonLine),
+// which sets the hand without going through `apply`.
+enum class LineKind : std::uint8_t { None, Flag, Wind, Win, Hand, Dora, Chi, Pon, Kan, Ankan };
+
 struct Option {
     std::string_view name;
     bool takesValue;
     bool describesHand;  // refused beside --batch, whose hands come on standard input
     Apply apply;
+    LineKind line = LineKind::None;
+    std::uint8_t index = 0;  // of a flag (kFlagCount of them) or a wind (round 0, seat 1)
 };
 
 [[gnu::noinline]] bool tilesFailed(Parser& p, std::string_view value, const std::string& reason)
@@ -62,16 +68,10 @@ struct Option {
     return tilesFailed(p, value, reason);
 }
 
-void appendText(std::string& text, std::string_view value)
-{
-    if (!text.empty()) text += ' ';
-    text += value;
-}
-
 bool setHand(Parser& p, std::string_view value)
 {
     if (!readTiles(p, value, p.hand().hand)) return false;
-    appendText(p.hand().handText, value);
+    p.hand().handText.append(value);
     return true;
 }
 
@@ -146,7 +146,7 @@ template <MeldKind Kind> bool addMeld(Parser& p, std::string_view value)
 bool setDora(Parser& p, std::string_view value)
 {
     if (!readTiles(p, value, p.hand().dora)) return false;
-    appendText(p.hand().doraText, value);
+    p.hand().doraText.append(value);
     return true;
 }
 
@@ -212,24 +212,24 @@ bool setJobs(Parser& p, std::string_view value)
 }
 
 constexpr Option kOptions[] = {
-    {"--hand", true, true, setHand},
-    {"--win", true, true, setWin},
-    {"--chi", true, true, addMeld<MeldKind::Chi>},
-    {"--pon", true, true, addMeld<MeldKind::Pon>},
-    {"--kan", true, true, addMeld<MeldKind::Kan>},
-    {"--ankan", true, true, addMeld<MeldKind::Ankan>},
-    {"--dora", true, true, setDora},
-    {"--tsumo", false, true, setHandFlag<&HandOptions::tsumo>},
-    {"--ron", false, true, setHandFlag<&HandOptions::ron>},
-    {"--round", true, true, setWind<&HandOptions::round, &Parser::roundSet>},
-    {"--seat", true, true, setWind<&HandOptions::seat, &Parser::seatSet>},
-    {"--riichi", false, true, setBox<0>},
-    {"--double-riichi", false, true, setBox<1>},
-    {"--ippatsu", false, true, setBox<2>},
-    {"--first-turn", false, true, setBox<3>},
-    {"--haitei", false, true, setBox<4>},
-    {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>},
-    {"--renhou", false, true, setHandFlag<&HandOptions::renhou>},
+    {"--hand", true, true, setHand, LineKind::Hand},
+    {"--win", true, true, setWin, LineKind::Win},
+    {"--chi", true, true, addMeld<MeldKind::Chi>, LineKind::Chi},
+    {"--pon", true, true, addMeld<MeldKind::Pon>, LineKind::Pon},
+    {"--kan", true, true, addMeld<MeldKind::Kan>, LineKind::Kan},
+    {"--ankan", true, true, addMeld<MeldKind::Ankan>, LineKind::Ankan},
+    {"--dora", true, true, setDora, LineKind::Dora},
+    {"--tsumo", false, true, setHandFlag<&HandOptions::tsumo>, LineKind::Flag, 0},
+    {"--ron", false, true, setHandFlag<&HandOptions::ron>, LineKind::Flag, 1},
+    {"--round", true, true, setWind<&HandOptions::round, &Parser::roundSet>, LineKind::Wind, 0},
+    {"--seat", true, true, setWind<&HandOptions::seat, &Parser::seatSet>, LineKind::Wind, 1},
+    {"--riichi", false, true, setBox<0>, LineKind::Flag, 2},
+    {"--double-riichi", false, true, setBox<1>, LineKind::Flag, 3},
+    {"--ippatsu", false, true, setBox<2>, LineKind::Flag, 4},
+    {"--first-turn", false, true, setBox<3>, LineKind::Flag, 5},
+    {"--haitei", false, true, setBox<4>, LineKind::Flag, 6},
+    {"--kuitan", false, true, setHandFlag<&HandOptions::kuitan>, LineKind::Flag, 7},
+    {"--renhou", false, true, setHandFlag<&HandOptions::renhou>, LineKind::Flag, 8},
     {"--json", false, false, setMode<&ParseResult::json>},
     {"--waits", false, false, setMode<&ParseResult::waits>},
     {"--batch", false, false, setMode<&ParseResult::batch>},
@@ -238,6 +238,9 @@ constexpr Option kOptions[] = {
     {"-h", false, false, setMode<&ParseResult::help>},
     {"--version", false, false, setMode<&ParseResult::version>},
 };
+
+// The flags of a hand by their number in the table above.
+constexpr std::size_t kFlagCount = 9;
 
 // A word split into the option it names and the value joined to it with
 // "=" (only long options take one that way).
@@ -317,8 +320,7 @@ constexpr std::size_t slotOf(std::size_t size, unsigned third, unsigned fourth)
 
 struct Slot {
     NameKey key;
-    std::uint64_t head = 0;  // the first 8 bytes of the name, or all of a shorter one
-    std::size_t size = 0;    // of the name; 0: no option here
+    std::size_t size = 0;  // of the name; 0: no option here
     Option option{};
 };
 
@@ -332,7 +334,7 @@ constexpr auto kSlotTable = [] {
         };
         Slot& slot = slots[slotOf(n.size(), byte(2), byte(3))];
         if (slot.size != 0) throw "two option names in one slot: change slotOf";
-        slot = {constantKeyOf(n), packed(n.substr(0, 8)), n.size(), o};
+        slot = {constantKeyOf(n), n.size(), o};
     }
     return slots;
 }();
@@ -346,24 +348,6 @@ constexpr auto kSlotTable = [] {
     const Slot& slot = kSlotTable[slotOf(size, third, fourth)];
     if (slot.size != size || !(slot.key == keyOf(name.data(), size))) return nullptr;
     return &slot.option;
-}
-
-// findOption for a name in a line that goes on for `room` bytes from its
-// start: with 8 of them, a name shorter than 8 bytes is told by one load,
-// masked to its bytes.
-[[gnu::always_inline]] inline const Option* findLineOption(std::string_view name, std::size_t room)
-{
-    const std::size_t size = name.size();
-    if (std::endian::native != std::endian::little || size < 4 || size > kLongestName || room < 8)
-        return findOption(name);
-    const Slot& slot = kSlotTable[slotOf(size, static_cast<unsigned char>(name[2]),
-                                         static_cast<unsigned char>(name[3]))];
-    if (slot.size != size) return nullptr;
-    const auto first = load<std::uint64_t>(name.data());
-    const bool same = size >= 8 ? first == slot.head &&
-                                      load<std::uint64_t>(name.data() + size - 8) == slot.key.last
-                                : (first & (~std::uint64_t{0} >> (64 - 8 * size))) == slot.head;
-    return same ? &slot.option : nullptr;
 }
 
 // The option a word names, and the value joined to it with "=" (then
@@ -447,79 +431,482 @@ std::size_t splitWords(std::string_view line, std::string_view* words)
     return count;
 }
 
-// Where the next blank (or the end, which counts as one) or the next word
-// lies in a line of at most kCommonLine bytes, from its blanks as bits (the
-// place after the end too is among them).
+// The usual batch line, of 16 to kCommonLine bytes, is read straight from
+// its bytes, each word 16 bytes at a time from where it starts: where it
+// ends, which option it names and the tiles of a value are all read off
+// those 16 bytes. Each option is set from a small table rather than through
+// its `apply`. The few texts it does not take as they stand go to the
+// readers of parseOptions.
 constexpr std::size_t kCommonLine = 126;
 
-class LineBlanks {
-public:
-    explicit LineBlanks(std::string_view line)
-        : low_(blanks(line, 0)), high_(line.size() > 64 ? blanks(line, 64) : ~std::uint64_t{0})
-    {
-    }
-    std::size_t blankFrom(std::size_t at) const { return firstFrom(low_, high_, at); }
-    // The next word after the blank at `at`, usually right after it; past
-    // the end when no word is left.
-    std::size_t wordAfter(std::size_t at) const
-    {
-        if (!isBlank(at + 1)) return at + 1;
-        return firstFrom(~low_, ~high_, at + 1);
-    }
-    std::size_t wordFrom(std::size_t at) const { return firstFrom(~low_, ~high_, at); }
+#if defined(__SSE2__)
 
-private:
-    bool isBlank(std::size_t at) const
-    {
-        return ((at < 64 ? low_ >> at : high_ >> (at - 64)) & 1) != 0;
-    }
-    static std::size_t firstFrom(std::uint64_t low, std::uint64_t high, std::size_t at)
-    {
-        if (at < 64) {
-            if (const std::uint64_t l = low >> at; l != 0)
-                return at + static_cast<std::size_t>(std::countr_zero(l));
-            return 64 + static_cast<std::size_t>(std::countr_zero(high));
-        }
-        return at + static_cast<std::size_t>(std::countr_zero(high >> (at - 64)));
-    }
+// The blanks among 16 bytes, as bits, and a bit past them.
+[[gnu::always_inline]] inline unsigned blanksOf(__m128i v)
+{
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+               _mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'))))) |
+           0x10000u;
+}
 
-    std::uint64_t low_;
-    std::uint64_t high_;
+// The places of readCommonLine's notes: the flags by number, then these.
+constexpr std::uint8_t kRoundPlace = kFlagCount;  // and the seat after it
+constexpr std::uint8_t kWinPlace = kFlagCount + 2;
+constexpr std::uint8_t kTilesPlace = kFlagCount + 3;
+constexpr std::size_t kPlaces = kFlagCount + 4;
+
+// The options that describe a hand by a hash of the length of their names
+// and their third and fourth bytes (all are 4 to 15 bytes long), with the
+// whole name to compare a word with.
+struct LineSlot {
+    alignas(16) std::uint8_t name[16] = {};  // then zeros
+    std::uint16_t bytes = 0;                 // of the name, as bits
+    std::uint8_t size = 0;                   // 0: no option here
+    LineKind kind = LineKind::None;
+    // Where a flag, a wind or the winning tile is noted down, to be set
+    // when the whole line is read; the others have a place of their own.
+    std::uint8_t place = kTilesPlace;
+    bool takesValue = false;
+    std::uint8_t option = 0;  // in kOptions
 };
+
+constexpr std::size_t kLineSlotBits = 5;
+
+constexpr std::size_t lineSlotOf(unsigned thirdAndFourth, std::size_t size,
+                                 std::uint32_t multiplier)
+{
+    const auto key = static_cast<std::uint32_t>(thirdAndFourth | size << 16);
+    return static_cast<std::size_t>((key * multiplier) >> (32 - kLineSlotBits));
+}
+
+// The third and fourth bytes of a name as _mm_extract_epi16 reads them.
+constexpr unsigned thirdAndFourth(std::string_view name)
+{
+    return static_cast<unsigned>(static_cast<unsigned char>(name[2])) |
+           static_cast<unsigned>(static_cast<unsigned char>(name[3])) << 8;
+}
+
+constexpr std::uint32_t kLineMultiplier = [] {
+    for (std::uint32_t m = 0x9E3779B9u;; m += 0x6A09E668u) {
+        std::array<bool, std::size_t{1} << kLineSlotBits> used{};
+        bool clash = false;
+        for (const Option& o : kOptions) {
+            if (o.line == LineKind::None) continue;
+            bool& u = used[lineSlotOf(thirdAndFourth(o.name), o.name.size(), m | 1)];
+            clash = clash || u;
+            u = true;
+        }
+        if (!clash) return m | 1;
+    }
+}();
+
+constexpr auto kLineSlots = [] {
+    std::array<LineSlot, std::size_t{1} << kLineSlotBits> slots{};
+    for (std::size_t k = 0; k < std::size(kOptions); ++k) {
+        const Option& o = kOptions[k];
+        if (o.line == LineKind::None) continue;
+        const std::string_view n = o.name;
+        if (n.size() < 4 || n.size() > 15) throw "option name of an unexpected length";
+        LineSlot& slot = slots[lineSlotOf(thirdAndFourth(n), n.size(), kLineMultiplier)];
+        for (std::size_t i = 0; i < n.size(); ++i) slot.name[i] = static_cast<std::uint8_t>(n[i]);
+        slot.size = static_cast<std::uint8_t>(n.size());
+        slot.bytes = static_cast<std::uint16_t>((1u << n.size()) - 1);
+        slot.kind = o.line;
+        slot.place = o.line == LineKind::Flag   ? o.index
+                     : o.line == LineKind::Wind ? kRoundPlace + o.index
+                     : o.line == LineKind::Win  ? kWinPlace
+                                                : kTilesPlace;
+        slot.takesValue = o.takesValue;
+        slot.option = static_cast<std::uint8_t>(k);
+    }
+    return slots;
+}();
+
+// The option that the word of `size` bytes (16 at most) at the start of `v`
+// names, when it is one that describes a hand; null for any other word,
+// whose slot holds a name of another length or none.
+[[gnu::always_inline]] inline const LineSlot* lineSlot(__m128i v, std::size_t size)
+{
+    const LineSlot& s = kLineSlots[lineSlotOf(static_cast<unsigned>(_mm_extract_epi16(v, 1)), size,
+                                              kLineMultiplier)];
+    const auto same = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(v, _mm_load_si128(reinterpret_cast<const __m128i*>(s.name)))));
+    return ((~same & s.bytes) | (s.size ^ size)) == 0 ? &s : nullptr;
+}
+
+// The tiles of the written form, each letter's as a row of 10 by the digit
+// (0 and the row past the letters: no tile).
+constexpr auto kLetterRow = [] {
+    std::array<std::uint8_t, 256> row{};
+    row.fill(4);
+    row['m'] = 0;
+    row['s'] = 1;
+    row['p'] = 2;
+    row['z'] = 3;
+    return row;
+}();
+
+constexpr auto kDigitOf = [] {
+    std::array<std::uint8_t, 256> digit{};
+    for (int d = 1; d <= 9; ++d)
+        digit[static_cast<std::size_t>('0' + d)] = static_cast<std::uint8_t>(d);
+    return digit;
+}();
+
+constexpr auto kCodeOf = [] {
+    std::array<std::array<std::uint16_t, 10>, 5> codes{};
+    for (unsigned d = 1; d <= 9; ++d) {
+        const auto ch = static_cast<char>('0' + d);
+        codes[0][d] = Code('0', ch).raw();
+        codes[1][d] = Code('1', ch).raw();
+        codes[2][d] = Code('2', ch).raw();
+        if (d <= 7) codes[3][d] = Code(static_cast<char>('3' + (d - 1)), '1').raw();
+    }
+    return codes;
+}();
+
+// A text of `size` bytes, 2 to 16, that is tiles one by one ("1s7m5z"):
+// every two bytes are a tile, read together as they stand. False for any
+// other text.
+[[gnu::always_inline]] inline bool readTilePairs(__m128i v, std::size_t size, Code* out)
+{
+    const auto word = [](int b) { return _mm_set1_epi16(static_cast<short>(b)); };
+    const __m128i digit = _mm_and_si128(v, word(0xFF));
+    const __m128i letter = _mm_srli_epi16(v, 8);
+    const __m128i m = _mm_cmpeq_epi16(letter, word('m'));
+    const __m128i s = _mm_cmpeq_epi16(letter, word('s'));
+    const __m128i p = _mm_cmpeq_epi16(letter, word('p'));
+    const __m128i z = _mm_cmpeq_epi16(letter, word('z'));
+    // Digits 1 to 9, to 7 under z.
+    const __m128i below = _mm_or_si128(_mm_and_si128(z, word('8')), _mm_andnot_si128(z, word(':')));
+    const __m128i ok = _mm_and_si128(
+        _mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z)),
+        _mm_and_si128(_mm_cmpgt_epi16(digit, word('0')), _mm_cmplt_epi16(digit, below)));
+    const unsigned all = (1u << size) - 1;
+    if ((static_cast<unsigned>(_mm_movemask_epi8(ok)) & all) != all) return false;
+    // An honour is written '3'..'9' '1': its digit moved on by two, over 1.
+    const __m128i suit = _mm_or_si128(
+        _mm_or_si128(_mm_and_si128(m, word('0')), _mm_and_si128(s, word('1'))),
+        _mm_or_si128(_mm_and_si128(p, word('2')), _mm_and_si128(z, _mm_add_epi16(digit, word(2)))));
+    const __m128i rank = _mm_or_si128(_mm_and_si128(z, word('1')), _mm_andnot_si128(z, digit));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_or_si128(suit, _mm_slli_epi16(rank, 8)));
+    return true;
+}
+
+// Any text of `size` bytes, 1 to 16, written out at `out` with room for 16
+// tiles: the tile of every digit worked out in place, for all at once, and
+// the letters then taken out from between them. False when the text is not
+// well formed (parseTiles tells why).
+[[gnu::always_inline]] inline bool readTileBlock(__m128i v, std::size_t size, Code* out,
+                                                 std::size_t& count)
+{
+    const auto bytes16 = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+    const __m128i digit =
+        _mm_and_si128(_mm_cmpgt_epi8(v, bytes16('0')), _mm_cmplt_epi8(v, bytes16(':')));
+    const __m128i m = _mm_cmpeq_epi8(v, bytes16('m'));
+    const __m128i s = _mm_cmpeq_epi8(v, bytes16('s'));
+    const __m128i p = _mm_cmpeq_epi8(v, bytes16('p'));
+    const __m128i z = _mm_cmpeq_epi8(v, bytes16('z'));
+    // The suit of each letter ('0' m, '1' s, '2' p, 1 z), spread backwards
+    // over the digits before it: 1, 2, 4, 8 places at a time, into the
+    // places that have none yet.
+    __m128i suit =
+        _mm_or_si128(_mm_or_si128(_mm_and_si128(m, bytes16('0')), _mm_and_si128(s, bytes16('1'))),
+                     _mm_or_si128(_mm_and_si128(p, bytes16('2')), _mm_and_si128(z, bytes16(1))));
+    const __m128i zero = _mm_setzero_si128();
+    const auto spread = [&](__m128i from) {
+        suit = _mm_or_si128(suit, _mm_and_si128(_mm_cmpeq_epi8(suit, zero), from));
+    };
+    spread(_mm_srli_si128(suit, 1));
+    spread(_mm_srli_si128(suit, 2));
+    spread(_mm_srli_si128(suit, 4));
+    spread(_mm_srli_si128(suit, 8));
+    const __m128i honour = _mm_cmpeq_epi8(suit, bytes16(1));
+    __m128i first = _mm_or_si128(_mm_andnot_si128(honour, suit),
+                                 _mm_and_si128(honour, _mm_add_epi8(v, bytes16(2))));
+    __m128i second = _mm_or_si128(_mm_andnot_si128(honour, v), _mm_and_si128(honour, bytes16('1')));
+    const unsigned all = (1u << size) - 1;
+    const unsigned digits = mask(digit) & all;
+    const unsigned letters = mask(_mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z))) & all;
+    const unsigned badHonours =
+        mask(_mm_and_si128(honour, _mm_cmpgt_epi8(v, bytes16('7')))) & digits;
+    // Every byte a digit or a letter, a letter last and none first, no two
+    // side by side, no honour past 7.
+    if ((digits | letters) != all || ((letters >> (size - 1)) & 1) == 0 || (letters & 1) != 0 ||
+        (letters & (letters >> 1)) != 0 || badHonours != 0)
+        return false;
+    // Each letter out, the places after it moved down by one.
+    static constexpr std::uint8_t kBelow[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::size_t taken = 0;
+    for (unsigned l = letters; l != 0; l &= l - 1) {
+        const std::size_t at = static_cast<std::size_t>(std::countr_zero(l)) - taken++;
+        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kBelow + 16 - at));
+        first = _mm_or_si128(_mm_and_si128(keep, first),
+                             _mm_andnot_si128(keep, _mm_srli_si128(first, 1)));
+        second = _mm_or_si128(_mm_and_si128(keep, second),
+                              _mm_andnot_si128(keep, _mm_srli_si128(second, 1)));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(first, second));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(first, second));
+    count = size - taken;
+    return true;
+}
+
+// readLineTiles for a text of more than 16 bytes, out of its way.
+[[gnu::noinline]] bool readLongTiles(__m128i v, std::string_view text, TileRow& into)
+{
+    const std::size_t size = text.size();
+    if (size <= 32) {
+        // Two blocks, the first to the last letter among the first 16 bytes:
+        // the text is well formed when both are.
+        const auto is = [&](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        const auto letters = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(is('m'), is('s')), _mm_or_si128(is('p'), is('z')))));
+        const auto split = static_cast<std::size_t>(32 - std::countl_zero(letters));
+        if (letters != 0 && size - split <= 16) {
+            Code* const out = into.room(32).data();
+            std::size_t first = 0;
+            std::size_t second = 0;
+            if (!readTileBlock(v, split, out, first) ||
+                !readTileBlock(loadFew(text.data() + split, size - split), size - split,
+                               out + first, second))
+                return false;
+            into.grow(first + second);
+            return true;
+        }
+    }
+    std::string reason;
+    std::size_t count = 0;
+    if (!parseTiles(text, into.room(size), count, reason)) return false;
+    into.grow(count);
+    return true;
+}
+
+// The tiles of a value of `size` bytes that starts `v` (`text` all of it)
+// after those of `into`; false when they are not well formed.
+[[gnu::always_inline]] inline bool readLineTiles(__m128i v, std::string_view text, TileRow& into,
+                                                 bool onePerTwo)
+{
+    const std::size_t size = text.size();
+    if (size <= 16) {
+        Code* const out = into.room(16).data();
+        if (onePerTwo && size % 2 == 0 && readTilePairs(v, size, out)) {
+            into.grow(size / 2);
+            return true;
+        }
+        std::size_t count = 0;
+        if (!readTileBlock(v, size, out, count)) return false;
+        into.grow(count);
+        return true;
+    }
+    return readLongTiles(v, text, into);
+}
+
+// A meld of its usual text, three or four equal digits or three in
+// sequence and the letter ("555z", "8888m", "342p"), straight into `tiles`,
+// sorted; false for any other text, which is then read the long way.
+template <MeldKind Kind>
+[[gnu::always_inline]] inline bool readUsualMeld(__m128i v, std::size_t size, TileRow& tiles)
+{
+    constexpr std::size_t n = Kind == MeldKind::Chi || Kind == MeldKind::Pon ? 3 : 4;
+    if (size != n + 1) return false;
+    const auto b = static_cast<std::uint64_t>(_mm_cvtsi128_si64(v));
+    const unsigned row = kLetterRow[(b >> (8 * n)) & 0xFF];
+    std::uint64_t codes = 0;
+    if constexpr (Kind == MeldKind::Chi) {
+        const unsigned d0 = kDigitOf[b & 0xFF];
+        const unsigned d1 = kDigitOf[(b >> 8) & 0xFF];
+        const unsigned d2 = kDigitOf[(b >> 16) & 0xFF];
+        const unsigned low = std::min(d0, std::min(d1, d2));
+        // Three digits in sequence of a suit of numbers (a digit that is
+        // none reads as 0, which no sequence holds).
+        if (row > 2 || low == 0 || ((1u << d0) | (1u << d1) | (1u << d2)) != 7u << low)
+            return false;
+        const std::uint64_t first = kCodeOf[row][low];
+        codes = first | (first + 0x100) << 16 | (first + 0x200) << 32;
+    } else {
+        constexpr std::uint64_t same = (std::uint64_t{1} << (8 * (n - 1))) - 1;
+        const std::uint64_t code = kCodeOf[row][kDigitOf[b & 0xFF]];
+        if (((b ^ (b >> 8)) & same) != 0 || code == 0) return false;
+        codes = code * 0x0001000100010001u;
+    }
+    std::memcpy(static_cast<void*>(tiles.room(4).data()), &codes, sizeof codes);
+    tiles.grow(n);
+    return true;
+}
+
+template <MeldKind Kind>
+[[gnu::always_inline]] inline bool readLineMeld(__m128i v, std::string_view text, HandOptions& hand,
+                                                MeldKind kind = Kind)
+{
+    if (hand.melds.size() >= 4) return false;
+    MeldOption& m = hand.melds.next();
+    m.kind = kind;
+    m.text.refer(text);
+    m.tiles.clear();
+    if (!readUsualMeld<Kind>(v, text.size(), m.tiles)) {
+        if (!readLineTiles(v, text, m.tiles, false)) return false;
+        sortFew(m.tiles);
+        const bool ok = Kind == MeldKind::Chi   ? isChi(m.tiles)
+                        : Kind == MeldKind::Pon ? allEqual(m.tiles, 3)
+                                                : allEqual(m.tiles, 4);
+        if (!ok) return false;
+    }
+    hand.melds.keepNext();
+    return true;
+}
+
+// The texts of a batch line are views of it (the line outlives its
+// answer); a second value of an option is joined to the first in a copy.
+void referOrAppend(OptionText& text, std::string_view value)
+{
+    if (text.empty())
+        text.refer(value);
+    else
+        text.append(value);
+}
 
 // A batch line read straight from its bytes, when it is the usual one: every
 // word an option that describes the hand, written without "=", and each
 // value understood. The options are set as parseOptions sets them, from the
 // same words in the same order; false at anything else (the line is then
 // read again the long way, which finds the error and its words).
-bool readCommonLine(std::string_view line, ParseResult& r)
+bool readCommonLine(std::string_view text, ParseResult& r)
 {
-    const LineBlanks blanks(line);
-    const char* const data = line.data();
-    const std::size_t size = line.size();
-    std::size_t at = blanks.wordFrom(0);
+    const char* const line = text.data();
+    const std::size_t size = text.size();
+    if (size < 16) return false;
+    // The last 16 bytes again, and blanks after them: the words among them
+    // are read from here, so that no read goes past the line.
+    alignas(16) char tail[32];
+    _mm_store_si128(reinterpret_cast<__m128i*>(tail),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + size - 16)));
+    _mm_store_si128(reinterpret_cast<__m128i*>(tail + 16), _mm_set1_epi8(' '));
+    const auto bytesAt = [&](std::size_t at) {
+        const char* const from = at + 16 <= size ? line + at : tail + (at + 16 - size);
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    };
+    const auto isBlank = [&](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
+    // Where the next word starts after a word of `n` bytes at `at`, the
+    // blanks of its 16 bytes given: usually after one blank.
+    const auto next = [&](std::size_t at, std::size_t n, unsigned blanks) {
+        std::size_t from = at + n + 1;
+        if (n >= 15 || ((blanks >> (n + 1)) & 1) != 0)
+            while (from < size && isBlank(from)) ++from;
+        return from;
+    };
+    std::size_t at = 0;
+    while (at < size && isBlank(at)) ++at;
     if (at >= size) return false;
-    Parser p{r};
+    HandOptions& hand = r.options;
+    // How often each flag, wind and the winning tile is given, and the last
+    // value given for it.
+    std::uint8_t given[kPlaces] = {};
+    std::uint8_t valueAt[kPlaces];
+    std::uint8_t valueSize[kPlaces];
+    const LineSlot* first = nullptr;
     while (at < size) {
-        const std::size_t end = blanks.blankFrom(at);
-        const Option* o = findLineOption(std::string_view(data + at, end - at), size - at);
-        if (!o || !o->describesHand) return false;
-        at = blanks.wordAfter(end);
-        std::string_view value;
-        if (o->takesValue) {
-            if (at >= size || (data[at] == '-' && at + 1 < size && data[at + 1] == '-'))
-                return false;
-            const std::size_t valueEnd = blanks.blankFrom(at);
-            value = std::string_view(data + at, valueEnd - at);
-            at = blanks.wordAfter(valueEnd);
+        const __m128i name = bytesAt(at);
+        const unsigned nameBlanks = blanksOf(name);
+        const auto nameSize = static_cast<std::size_t>(std::countr_zero(nameBlanks));
+        const LineSlot* o = lineSlot(name, nameSize);
+        if (!o) return false;
+        first = first ? first : o;
+        const std::size_t nameAt = at;
+        at = next(at, nameSize, nameBlanks);
+        const std::uint8_t place = o->place;
+        ++given[place];
+        if (!o->takesValue) continue;
+        if (at >= size) return false;
+        const LineKind kind = o->kind;
+        if (kind <= LineKind::Win) {
+            // A wind or the winning tile, only noted down: its one or two
+            // bytes and the blank after them are most likely among the
+            // name's 16. (A value that looks like an option is no wind or
+            // tile either.)
+            const std::size_t off = at - nameAt;
+            const unsigned blanks = off < 16 ? nameBlanks >> off : 1u;
+            const auto n = static_cast<std::size_t>(std::countr_zero(blanks));
+            if (off + n < 16) [[likely]] {
+                valueAt[place] = static_cast<std::uint8_t>(at);
+                valueSize[place] = static_cast<std::uint8_t>(n);
+                at = next(at, n, blanks);
+                continue;
+            }
         }
-        if (r.firstHandOption.empty()) r.firstHandOption = o->name;
-        // p.opt is left empty: only the messages name the option, and a
-        // line with a message is read again the long way.
-        if (!o->apply(p, value)) return false;
+        const __m128i v = bytesAt(at);
+        const unsigned blanks = blanksOf(v);
+        std::size_t n = static_cast<std::size_t>(std::countr_zero(blanks));
+        // A word that looks like an option is none's value.
+        if ((_mm_cvtsi128_si32(v) & 0xFFFF) == ('-' | '-' << 8)) return false;
+        // A value of more than 16 bytes, a hand of 13 tiles among them: the
+        // blanks of the next 16.
+        if (n == 16) [[unlikely]] {
+            n = 16 + static_cast<std::size_t>(std::countr_zero(blanksOf(bytesAt(at + 16))));
+            if (n == 32)
+                while (at + n < size && !isBlank(at + n)) ++n;
+        }
+        const std::string_view value(line + at, n);
+        valueAt[place] = static_cast<std::uint8_t>(at);
+        valueSize[place] = static_cast<std::uint8_t>(n);
+        at = next(at, n, blanks);
+        if (kind <= LineKind::Win) continue;
+        if (kind <= LineKind::Dora) {
+            const bool dora = kind == LineKind::Dora;
+            if (!readLineTiles(v, value, dora ? hand.dora : hand.hand, dora)) return false;
+            referOrAppend(dora ? hand.doraText : hand.handText, value);
+        } else if (kind == LineKind::Chi) {
+            if (!readLineMeld<MeldKind::Chi>(v, value, hand)) return false;
+        } else if (kind == LineKind::Pon) {
+            if (!readLineMeld<MeldKind::Pon>(v, value, hand)) return false;
+        } else {
+            // A kan is read as one, open or closed.
+            const MeldKind kan = kind == LineKind::Ankan ? MeldKind::Ankan : MeldKind::Kan;
+            if (!readLineMeld<MeldKind::Kan>(v, value, hand, kan)) return false;
+        }
     }
-    return !(r.options.tsumo && r.options.ron);
+    r.firstHandOption = kOptions[first->option].name;
+    // A wind or the winning tile given twice, --tsumo with --ron: one test
+    // for all, which a usual line passes.
+    if ((static_cast<unsigned>((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) >
+                               1) |
+         (static_cast<unsigned>(given[0] != 0) & static_cast<unsigned>(given[1] != 0))) != 0)
+        return false;
+    const auto valueByte = [&](std::uint8_t place, std::size_t k) {
+        return static_cast<unsigned char>(line[valueAt[place] + k]);
+    };
+    for (int k = 0; k < 2; ++k) {
+        const std::uint8_t place = kRoundPlace + static_cast<std::uint8_t>(k);
+        int w = -1;
+        if (given[place] != 0) {
+            w = kWindOf[valueByte(place, 0)];
+            if (valueSize[place] != 1 || w < 0) return false;
+        }
+        (k == 0 ? hand.round : hand.seat) = w;
+    }
+    if (given[kWinPlace] != 0) {
+        if (valueSize[kWinPlace] != 2) return false;
+        const std::uint16_t code =
+            kCodeOf[kLetterRow[valueByte(kWinPlace, 1)]][kDigitOf[valueByte(kWinPlace, 0)]];
+        if (code == 0) return false;
+        hand.win = std::bit_cast<Code>(code);
+    }
+    const auto flag = [&](std::size_t k) { return given[k] != 0; };
+    hand.tsumo = flag(0);
+    hand.ron = flag(1);
+    for (std::size_t k = 0; k < std::size(hand.boxes); ++k) hand.boxes[k] = flag(2 + k);
+    hand.kuitan = flag(7);
+    hand.renhou = flag(8);
+    return true;
 }
+
+#else
+
+constexpr bool readCommonLine(std::string_view, ParseResult&) { return false; }
+
+#endif
 
 void reset(ParseResult& r)
 {
