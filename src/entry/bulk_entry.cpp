@@ -251,6 +251,23 @@ bool addCounts(const KindCounts& a, const KindCounts& b, KindCounts& sum)
 }
 #endif
 
+// The kind of each tile code under its slot (detail::paletteSlot) below
+// 0x1000, and kNoKind, a count past the kinds, for what is no tile.
+constexpr std::uint8_t kNoKind = 47;
+static_assert(kNoKind >= kTileKinds + 2 && kNoKind < std::tuple_size_v<KindCounts>);
+constexpr std::array<std::uint8_t, 0x1000> kSlotKinds = [] {
+    std::array<std::uint8_t, 0x1000> t{};
+    for (std::size_t slot = 0; slot < t.size(); ++slot) {
+        const int kind = slot < detail::kPaletteRoom ? detail::kPaletteOf[slot] : -1;
+        t[slot] = kind < 0 ? kNoKind : static_cast<std::uint8_t>(kind);
+    }
+    return t;
+}();
+
+// The slot as a 32-bit number: a code below "00" wraps round to one of
+// 0x1000 or more, as does every code past the table.
+std::uint32_t tableSlot(Code c) { return std::uint32_t{std::bit_cast<std::uint16_t>(c)} - 0x3030u; }
+
 // What each call (チー, ポン, カン, as NakiCheckButton numbers them) puts
 // on its frame from the tile dropped there, so that forming a meld takes no
 // branch on the kind of call: the tiles of the meld by kind from that one,
@@ -377,10 +394,14 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     }
     if (open) RIICHI_KINSHI();
 
+    // The tiles are looked up without a test each: what is no tile is
+    // counted as kNoKind, or has a slot past the table, and the whole hand
+    // is refused after the count.
+    std::uint32_t slots = 0;
     for (Code c : tiles) {
-        const auto k = static_cast<unsigned>(paletteIndex(c));
-        if (k >= kTileKinds) return false;
-        ++inHand[k];
+        const std::uint32_t slot = tableSlot(c);
+        slots |= slot;
+        ++inHand[kSlotKinds[slot & 0xfff]];
     }
     const auto winKind = static_cast<unsigned>(paletteIndex(whole.win));
     if (!whole.win.empty()) {
@@ -391,13 +412,14 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     // indicators hides any of them, and the boxes clicked below remove none
     // while the list is empty. The list itself is written after the boxes.
     for (std::size_t i = 0; i < dora.size(); ++i) {
-        const auto k = static_cast<unsigned>(paletteIndex(dora[i]));
-        if (k >= kTileKinds) return false;
+        const std::uint32_t slot = tableSlot(dora[i]);
+        slots |= slot;
+        const std::uint8_t k = kSlotKinds[slot & 0xfff];
         ++table[k];
-        DORA[i] = Picture{static_cast<int>(k), true};
+        DORA[i] = Picture{k, true};
     }
     KindCounts total;
-    if (!addCounts(table, inHand, total)) return false;
+    if (!addCounts(table, inHand, total) || slots > 0xfff || total[kNoKind] != 0) return false;
 
     // Each stage's last check is the one that stays: the tile it looked for
     // and how often it found it, every tile entered after it being in the
