@@ -284,17 +284,19 @@ constexpr std::array<MeldShape, 3> kShapes = {{
     {{4, 0, 0}, 4, 0, "2"},
 }};
 
-// Where a sequence may start: a suited 1 to 7 (the call dialog offers チー
-// there only).
-constexpr std::array<bool, kTileKinds> kSequenceStarts = [] {
-    std::array<bool, kTileKinds> t{};
-    for (std::size_t k = 0; k < 27; ++k) t[k] = k % 9 <= 6;
+// How far a meld from each kind may reach: two kinds on from a suited 1 to
+// 7, where a sequence may start (the call dialog offers チー there only),
+// none from the others.
+constexpr std::array<int, kTileKinds> kReach = [] {
+    std::array<int, kTileKinds> t{};
+    for (std::size_t k = 0; k < 27; ++k) t[k] = k % 9 <= 6 ? 2 : 0;
     return t;
 }();
 
 // Each call's tiles from each kind as a list holds them, four codes in one
-// word (the places past the meld empty), and as its first three pictures
-// show them.
+// word (the places past the meld empty), and as the frame's four pictures
+// show them (the fourth of a sequence or a triplet as a frame without a
+// meld shows it: cleared).
 constexpr std::array<std::array<std::uint64_t, kTileKinds>, 3> kMeldCodes = [] {
     std::array<std::array<std::uint64_t, kTileKinds>, 3> t{};
     for (std::size_t call = 0; call < 3; ++call)
@@ -309,15 +311,17 @@ constexpr std::array<std::array<std::uint64_t, kTileKinds>, 3> kMeldCodes = [] {
         }
     return t;
 }();
-constexpr std::array<std::array<std::array<Picture, 3>, kTileKinds>, 2> kMeldShown = [] {
-    std::array<std::array<std::array<Picture, 3>, kTileKinds>, 2> t{};
-    for (std::size_t k = 0; k < kTileKinds; ++k)
-        for (std::size_t b = 0; b < 3; ++b) {
-            t[0][k][b] = Picture{static_cast<int>(k + b), true};  // a sequence
-            t[1][k][b] = Picture{static_cast<int>(k), true};      // one kind
-        }
-    return t;
-}();
+alignas(32) constexpr std::array<std::array<std::array<Picture, 4>, kTileKinds>, 3> kMeldShown =
+    [] {
+        std::array<std::array<std::array<Picture, 4>, kTileKinds>, 3> t{};
+        for (std::size_t call = 0; call < 3; ++call)
+            for (std::size_t k = 0; k < kTileKinds; ++k) {
+                const MeldShape& shape = kShapes[call];
+                for (std::size_t b = 0; b < static_cast<std::size_t>(shape.size); ++b)
+                    t[call][k][b] = Picture{static_cast<int>(k + (shape.last == 2 ? b : 0)), true};
+            }
+        return t;
+    }();
 
 // The five box flags as bits (bit b for C_OPTION(b)): the first four bytes
 // multiplied into the top byte, each one to its own bit.
@@ -358,15 +362,19 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     // hand's last three slots (none of them shown) go to placeholders. The
     // first open call ends every riichi-type yaku; nothing the melds do
     // reads the boxes, so that is done once after them.
+    // Each meld writes what the last one's checks leave, and the kind its
+    // last check counted (none before a meld: a count past the kinds, 0).
     bool open = false;
+    std::size_t lastKind = kNoKind;
+    int lastOwn = 0;
+    Code lastChecked;
     for (std::size_t i = 0; i < melds.size(); ++i) {
         const CalledMeld& m = melds[i];
         const auto call = static_cast<unsigned>(m.call);
         const auto k = static_cast<unsigned>(m.source);
         if (call > 2 || k >= kTileKinds) return false;
         const MeldShape& shape = kShapes[call];
-        const bool chi = shape.last == 2;
-        if (chi && !kSequenceStarts[k]) return false;
+        if (shape.last > kReach[k]) return false;
         table[k] = static_cast<std::uint8_t>(table[k] + shape.adds[0]);
         table[k + 1] = static_cast<std::uint8_t>(table[k + 1] + shape.adds[1]);
         table[k + 2] = static_cast<std::uint8_t>(table[k + 2] + shape.adds[2]);
@@ -376,21 +384,28 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         List[f].writeInPlace(shape.size, [codes](unsigned char* places) {
             std::memcpy(places, &codes, sizeof codes);
         });
-        std::memcpy(NAKI[f].data(), kMeldShown[chi ? 0 : 1][k].data(), 3 * sizeof(Picture));
-        const bool kan = shape.size == 4;
-        Picture& fourth = NAKI[f][3];
-        fourth.image = kan ? static_cast<int>(k) : fourth.image;
-        fourth.visible = fourth.visible || kan;
-        const bool closed = kan && m.closedKan;
-        KAN_KAN[f][0].visible = KAN_KAN[f][0].visible || closed;
-        KAN_KAN[f][1].visible = KAN_KAN[f][1].visible || closed;
+        assert(NAKI[f][3] == Picture{});
+        std::memcpy(NAKI[f].data(), kMeldShown[call][k].data(), sizeof(NAKI[f]));
+        const unsigned closed = unsigned{shape.size == 4} & unsigned{m.closedKan};
+        KAN_KAN[f][0].visible = KAN_KAN[f][0].visible || closed != 0;
+        KAN_KAN[f][1].visible = KAN_KAN[f][1].visible || closed != 0;
         for (std::size_t j = 3 * i; j < 3 * i + 3; ++j) JUMP[j].visible = true;
         // A sequence's checks leave its tile and the one it calls.
+        const bool chi = shape.last == 2;
         const Code low = kHaiCodes[k];
         DRAG_SUIT = chi ? low.suit() : DRAG_SUIT;
         DRAG_RANK = chi ? low.rank() : DRAG_RANK;
         NAKI_PAI = chi ? kHaiCodes[k + 2] : NAKI_PAI;
-        open = open || !closed;
+        open = open || closed == 0;
+
+        NAKI_SENTAKU = shape.sentaku;
+        ANKAN_FLAG = static_cast<Integer>(closed);
+        PAI_CODE = kHaiCodes[k + static_cast<unsigned>(shape.last)];
+        PAI_CTL = &NAKI[f][static_cast<std::size_t>(shape.size - 1)];
+        // HAI_OVER4 looks at the sequence's highest tile last.
+        lastChecked = PAI_CODE;
+        lastKind = k + static_cast<unsigned>(shape.last);
+        lastOwn = chi ? 1 : shape.size;
     }
     if (open) RIICHI_KINSHI();
 
@@ -424,22 +439,7 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     // Each stage's last check is the one that stays: the tile it looked for
     // and how often it found it, every tile entered after it being in the
     // later stages.
-    Code lastChecked;
-    int lastUsed = 0;
-    if (!melds.empty()) {
-        const CalledMeld& m = melds.back();
-        const MeldShape& shape = kShapes[static_cast<std::size_t>(m.call)];
-        const std::size_t f = melds.size();
-        const bool closed = shape.size == 4 && m.closedKan;
-        NAKI_SENTAKU = shape.sentaku;
-        ANKAN_FLAG = closed ? 1 : 0;
-        PAI_CODE = List[f].item(shape.size - 1);
-        PAI_CTL = &NAKI[f][static_cast<std::size_t>(shape.size - 1)];
-        // HAI_OVER4 looks at the sequence's highest tile last.
-        lastChecked = PAI_CODE;
-        lastUsed = total[static_cast<std::size_t>(m.source + shape.last)] -
-                   (shape.last == 2 ? 1 : shape.size);
-    }
+    int lastUsed = total[lastKind] - lastOwn;
 
     // The boxes read the melds alone; the hand and the winning tile, which
     // come before them, do not meet them.
