@@ -323,6 +323,13 @@ alignas(32) constexpr std::array<std::array<std::array<Picture, 4>, kTileKinds>,
         return t;
     }();
 
+// kHaiCodes and three empty codes after them.
+constexpr std::array<Code, kTileKinds + 3> kCodesOrEmpty = [] {
+    std::array<Code, kTileKinds + 3> t{};
+    std::copy(kHaiCodes.begin(), kHaiCodes.end(), t.begin());
+    return t;
+}();
+
 // The five box flags as bits (bit b for C_OPTION(b)): the first four bytes
 // multiplied into the top byte, each one to its own bit.
 unsigned boxBits(const std::array<bool, 5>& boxes)
@@ -366,6 +373,7 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     // last check counted (none before a meld: a count past the kinds, 0).
     bool open = false;
     std::size_t lastKind = kNoKind;
+    unsigned lastChi = kTileKinds;  // none
     int lastOwn = 0;
     Code lastChecked;
     for (std::size_t i = 0; i < melds.size(); ++i) {
@@ -390,12 +398,8 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         KAN_KAN[f][0].visible = KAN_KAN[f][0].visible || closed != 0;
         KAN_KAN[f][1].visible = KAN_KAN[f][1].visible || closed != 0;
         for (std::size_t j = 3 * i; j < 3 * i + 3; ++j) JUMP[j].visible = true;
-        // A sequence's checks leave its tile and the one it calls.
         const bool chi = shape.last == 2;
-        const Code low = kHaiCodes[k];
-        DRAG_SUIT = chi ? low.suit() : DRAG_SUIT;
-        DRAG_RANK = chi ? low.rank() : DRAG_RANK;
-        NAKI_PAI = chi ? kHaiCodes[k + 2] : NAKI_PAI;
+        lastChi = chi ? k : lastChi;
         open = open || closed == 0;
 
         NAKI_SENTAKU = shape.sentaku;
@@ -408,6 +412,13 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         lastOwn = chi ? 1 : shape.size;
     }
     if (open) RIICHI_KINSHI();
+    // The last sequence's checks leave its tile and the one it calls; both
+    // are looked up (past the kinds: empty) and kept only after a sequence.
+    const Code low = kCodesOrEmpty[lastChi];
+    const bool anyChi = lastChi < kTileKinds;
+    DRAG_SUIT = anyChi ? low.suit() : DRAG_SUIT;
+    DRAG_RANK = anyChi ? low.rank() : DRAG_RANK;
+    NAKI_PAI = anyChi ? kCodesOrEmpty[lastChi + 2] : NAKI_PAI;
 
     // The tiles are looked up without a test each: what is no tile is
     // counted as kNoKind, or has a slot past the table, and the whole hand
