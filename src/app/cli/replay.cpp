@@ -134,8 +134,13 @@ bool HandReplay::enterWhole(const HandOptions& hand, TENHO& t)
 
 void HandReplay::finish(const HandOptions& hand, TENHO& t)
 {
-    if (hand.tsumo) t.selectTUMO_END();
-    if (hand.ron) t.selectRON_END();
+    // The two option buttons as selectTUMO_END and then selectRON_END leave
+    // them, each pressed where the hand says so (as bits: the options are
+    // random, a branch on them would be mispredicted every other hand).
+    const unsigned tsumo = hand.tsumo ? 1u : 0u;
+    const unsigned ron = hand.ron ? 1u : 0u;
+    t.TUMO_END = ((tsumo | (t.TUMO_END ? 1u : 0u)) & ~ron) != 0;
+    t.RON_END = (ron | ((t.RON_END ? 1u : 0u) & ~tsumo)) != 0;
     t.B_list = static_cast<Integer>(hand.round);
     t.I_list = static_cast<Integer>(hand.seat);
 }
