@@ -434,15 +434,23 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         if (winKind >= kTileKinds) return false;
         ++table[winKind];
     }
-    // The indicators' pictures, drawn here already: only removing
-    // indicators hides any of them, and the boxes clicked below remove none
-    // while the list is empty. The list itself is written after the boxes.
-    for (std::size_t i = 0; i < dora.size(); ++i) {
-        const std::uint32_t slot = tableSlot(dora[i]);
-        slots |= slot;
-        const std::uint8_t k = kSlotKinds[slot & 0xfff];
-        ++table[k];
-        DORA[i] = Picture{k, true};
+    // The indicators, list and pictures, written here already, with no
+    // selection in the list: the boxes clicked below may remove indicators
+    // past the fourth (URADORA_KESU), counting down from the selected one,
+    // and with the indicators entered after them there is none to remove.
+    // The selection is made last, as the last drop makes it.
+    if (!dora.empty()) {
+        List2.writeInPlace(static_cast<int>(dora.size()), [&](unsigned char* places) {
+            for (std::size_t i = 0; i < dora.size(); ++i) {
+                const Code c = dora[i];
+                const std::uint32_t slot = tableSlot(c);
+                slots |= slot;
+                const std::uint8_t k = kSlotKinds[slot & 0xfff];
+                ++table[k];
+                DORA[i] = Picture{k, true};
+                std::memcpy(places + i * sizeof(Code), &c, sizeof c);
+            }
+        });
     }
     KindCounts total;
     if (!addCounts(table, inHand, total) || slots > 0xfff || total[kNoKind] != 0) return false;
@@ -470,9 +478,7 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         lastChecked = whole.win;
     }
     if (!dora.empty()) {
-        const int n = static_cast<int>(dora.size());
-        List2.generate(n, [dora](int i) { return dora[static_cast<std::size_t>(i)]; });
-        List2.index = n - 1;
+        List2.index = static_cast<int>(dora.size()) - 1;
         PAI_CODE = dora.back();
         PAI_CTL = &DORA[dora.size() - 1];
         lastChecked = dora.back();
