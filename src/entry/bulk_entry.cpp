@@ -138,7 +138,7 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     return Frame1_DragDrop(paletteIndex(tiles[accepted]));  // ignored, or refused with its beep
 }
 
-void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
+inline void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
 {
     // Each kind writes four places, of the list and of the row of pictures,
     // and the next kind writes over those its count does not keep: the list
