@@ -455,11 +455,6 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     KindCounts total;
     if (!addCounts(table, inHand, total) || slots > 0xfff || total[kNoKind] != 0) return false;
 
-    // Each stage's last check is the one that stays: the tile it looked for
-    // and how often it found it, every tile entered after it being in the
-    // later stages.
-    int lastUsed = total[lastKind] - lastOwn;
-
     // The boxes read the melds alone; the hand and the winning tile, which
     // come before them, do not meet them.
     for (unsigned clicked = boxBits(whole.boxes); clicked != 0; clicked &= clicked - 1)
@@ -469,6 +464,8 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     if (!tiles.empty()) {
         writeHand(inHand.data(), kindsIn(inHand), static_cast<int>(tiles.size()));
         lastChecked = tiles.back();
+        lastKind = kSlotKinds[tableSlot(lastChecked) & 0xfff];
+        lastOwn = 1;
     }
     if (!whole.win.empty()) {
         Text1 = whole.win;
@@ -476,18 +473,23 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         PAI_CTL = &ENDPAI;
         ENDPAI = Picture{static_cast<int>(winKind), true};
         lastChecked = whole.win;
+        lastKind = winKind;
+        lastOwn = 1;
     }
     if (!dora.empty()) {
         List2.index = static_cast<int>(dora.size()) - 1;
         PAI_CODE = dora.back();
         PAI_CTL = &DORA[dora.size() - 1];
         lastChecked = dora.back();
+        lastKind = kSlotKinds[tableSlot(lastChecked) & 0xfff];
+        lastOwn = 1;
     }
+    // Each stage's last check is the one that stays: the tile it looked for
+    // and how often it found it, every tile entered after it being in the
+    // later stages.
     if (!lastChecked.empty()) {
-        if (!tiles.empty() || !whole.win.empty() || !dora.empty())
-            lastUsed = total[static_cast<std::size_t>(paletteIndex(lastChecked))] - 1;
         DRAG_KEY = tileKey(lastChecked);
-        USED_KEYS = static_cast<Integer>(lastUsed);
+        USED_KEYS = static_cast<Integer>(total[lastKind] - lastOwn);
         OVER_FLAG = 0;
     }
     return true;
