@@ -11,7 +11,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <tuple>
+#include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/tenho.h"
 
@@ -135,7 +138,7 @@ Entry TENHO::dropOnHand(std::span<const Code> tiles, std::size_t& accepted)
     return Frame1_DragDrop(paletteIndex(tiles[accepted]));  // ignored, or refused with its beep
 }
 
-void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
+inline void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
 {
     // Each kind writes four places, of the list and of the row of pictures,
     // and the next kind writes over those its count does not keep: the list
@@ -164,7 +167,8 @@ void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
             assert(count >= 1 && count <= 4);
             const std::uint64_t codes = kFourCodes[kind] & kFirstCodes[count];
             std::memcpy(places + at * sizeof(Code), &codes, sizeof codes);
-            std::memcpy(row + at * sizeof(Picture), kFourShown[kind].data(), sizeof(kFourShown[kind]));
+            std::memcpy(row + at * sizeof(Picture), kFourShown[kind].data(),
+                        sizeof(kFourShown[kind]));
             at += count;
         }
     });
@@ -178,10 +182,40 @@ void TENHO::writeHand(const std::uint8_t* inHand, std::uint64_t kinds, int n)
 
 namespace {
 
-// Counts by kind, a byte a kind, read eight at a time.
-using KindCounts = std::array<std::uint8_t, 40>;
-static_assert(kTileKinds <= 40);
+// Counts by kind, a byte a kind, read sixteen (or eight) at a time.
+using KindCounts = std::array<std::uint8_t, 48>;
+static_assert(kTileKinds + 2 <= 48);
 
+#if defined(__SSE2__)
+__m128i block(const KindCounts& n, std::size_t b)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(n.data() + 16 * b));
+}
+
+// The kinds whose count is not 0, as bits (bit k for kind k).
+std::uint64_t kindsIn(const KindCounts& n)
+{
+    std::uint64_t empty = 0;
+    for (std::size_t b = 0; b < n.size() / 16; ++b)
+        empty |= std::uint64_t{static_cast<std::uint16_t>(
+                     _mm_movemask_epi8(_mm_cmpeq_epi8(block(n, b), _mm_setzero_si128())))}
+                 << (16 * b);
+    return ~empty & ((std::uint64_t{1} << kTileKinds) - 1);
+}
+
+// a + b into `sum`, kind by kind: false when some kind comes to five or
+// more. Every count is below 128, so the bytes compare as signed ones.
+bool addCounts(const KindCounts& a, const KindCounts& b, KindCounts& sum)
+{
+    __m128i over = _mm_setzero_si128();
+    for (std::size_t i = 0; i < sum.size() / 16; ++i) {
+        const __m128i t = _mm_add_epi8(block(a, i), block(b, i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(sum.data() + 16 * i), t);
+        over = _mm_or_si128(over, _mm_cmpgt_epi8(t, _mm_set1_epi8(4)));
+    }
+    return _mm_movemask_epi8(over) == 0;
+}
+#else
 std::uint64_t word(const KindCounts& n, std::size_t w)
 {
     std::uint64_t v;
@@ -189,11 +223,10 @@ std::uint64_t word(const KindCounts& n, std::size_t w)
     return v;
 }
 
-// The kinds whose count is not 0, as bits (bit k for kind k).
 std::uint64_t kindsIn(const KindCounts& n)
 {
     std::uint64_t kinds = 0;
-    for (std::size_t w = 0; w < n.size() / 8; ++w) {
+    for (std::size_t w = 0; w < 5; ++w) {
         // A byte's top bit set where it is not 0, gathered into its first
         // bit and those eight bits multiplied together into the top byte.
         const std::uint64_t v = word(n, w);
@@ -202,6 +235,109 @@ std::uint64_t kindsIn(const KindCounts& n)
         kinds |= (first * 0x0102040810204080u >> 56) << (8 * w);
     }
     return kinds;
+}
+
+bool addCounts(const KindCounts& a, const KindCounts& b, KindCounts& sum)
+{
+    // The bytes add without carrying into one another, and a byte is five
+    // or more when adding 0x7b sets its top bit.
+    std::uint64_t over = 0;
+    for (std::size_t w = 0; w < sum.size() / 8; ++w) {
+        const std::uint64_t t = word(a, w) + word(b, w);
+        std::memcpy(&sum[8 * w], &t, sizeof t);
+        over |= (t + 0x7b7b7b7b7b7b7b7bu) & 0x8080808080808080u;
+    }
+    return over == 0;
+}
+#endif
+
+// The kind of each tile code under its slot (detail::paletteSlot) below
+// 0x1000, and kNoKind, a count past the kinds, for what is no tile.
+constexpr std::uint8_t kNoKind = 47;
+static_assert(kNoKind >= kTileKinds + 2 && kNoKind < std::tuple_size_v<KindCounts>);
+constexpr std::array<std::uint8_t, 0x1000> kSlotKinds = [] {
+    std::array<std::uint8_t, 0x1000> t{};
+    for (std::size_t slot = 0; slot < t.size(); ++slot) {
+        const int kind = slot < detail::kPaletteRoom ? detail::kPaletteOf[slot] : -1;
+        t[slot] = kind < 0 ? kNoKind : static_cast<std::uint8_t>(kind);
+    }
+    return t;
+}();
+
+// The slot as a 32-bit number: a code below "00" wraps round to one of
+// 0x1000 or more, as does every code past the table.
+std::uint32_t tableSlot(Code c) { return std::uint32_t{std::bit_cast<std::uint16_t>(c)} - 0x3030u; }
+
+// What each call (チー, ポン, カン, as NakiCheckButton numbers them) puts
+// on its frame from the tile dropped there, so that forming a meld takes no
+// branch on the kind of call: the tiles of the meld by kind from that one,
+// its last tile (the one the last check looks at) and the call's answer.
+struct MeldShape {
+    std::array<std::uint8_t, 3> adds;  // to the counts of the tile's kind, +1, +2
+    int size;
+    int last;  // the kind of the last tile, from the tile's
+    std::string_view sentaku;
+};
+constexpr std::array<MeldShape, 3> kShapes = {{
+    {{1, 1, 1}, 3, 2, "0"},
+    {{3, 0, 0}, 3, 0, "1"},
+    {{4, 0, 0}, 4, 0, "2"},
+}};
+
+// How far a meld from each kind may reach: two kinds on from a suited 1 to
+// 7, where a sequence may start (the call dialog offers チー there only),
+// none from the others.
+constexpr std::array<int, kTileKinds> kReach = [] {
+    std::array<int, kTileKinds> t{};
+    for (std::size_t k = 0; k < 27; ++k) t[k] = k % 9 <= 6 ? 2 : 0;
+    return t;
+}();
+
+// Each call's tiles from each kind as a list holds them, four codes in one
+// word (the places past the meld empty), and as the frame's four pictures
+// show them (the fourth of a sequence or a triplet as a frame without a
+// meld shows it: cleared).
+constexpr std::array<std::array<std::uint64_t, kTileKinds>, 3> kMeldCodes = [] {
+    std::array<std::array<std::uint64_t, kTileKinds>, 3> t{};
+    for (std::size_t call = 0; call < 3; ++call)
+        for (std::size_t k = 0; k < kTileKinds; ++k) {
+            std::array<Code, 4> codes{};
+            const MeldShape& shape = kShapes[call];
+            for (std::size_t b = 0; b < static_cast<std::size_t>(shape.size); ++b) {
+                const std::size_t kind = k + (shape.last == 2 ? b : 0);
+                codes[b] = kind < kTileKinds ? kHaiCodes[kind] : Code();
+            }
+            t[call][k] = std::bit_cast<std::uint64_t>(codes);
+        }
+    return t;
+}();
+alignas(32) constexpr std::array<std::array<std::array<Picture, 4>, kTileKinds>, 3> kMeldShown =
+    [] {
+        std::array<std::array<std::array<Picture, 4>, kTileKinds>, 3> t{};
+        for (std::size_t call = 0; call < 3; ++call)
+            for (std::size_t k = 0; k < kTileKinds; ++k) {
+                const MeldShape& shape = kShapes[call];
+                for (std::size_t b = 0; b < static_cast<std::size_t>(shape.size); ++b)
+                    t[call][k][b] = Picture{static_cast<int>(k + (shape.last == 2 ? b : 0)), true};
+            }
+        return t;
+    }();
+
+// kHaiCodes and three empty codes after them.
+constexpr std::array<Code, kTileKinds + 3> kCodesOrEmpty = [] {
+    std::array<Code, kTileKinds + 3> t{};
+    std::copy(kHaiCodes.begin(), kHaiCodes.end(), t.begin());
+    return t;
+}();
+
+// The five box flags as bits (bit b for C_OPTION(b)): the first four bytes
+// multiplied into the top byte, each one to its own bit.
+unsigned boxBits(const std::array<bool, 5>& boxes)
+{
+    std::uint32_t first;
+    std::memcpy(&first, boxes.data(), sizeof first);
+    const auto low = static_cast<unsigned>((std::uint64_t{first} * 0x01020408u >> 24) & 0xf);
+    return low | (boxes[4] ? 16u : 0u);
 }
 
 }  // namespace
@@ -219,110 +355,117 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     if (melds.size() > 4 || tiles.size() > 13 - 3 * melds.size() || dora.size() > DORA.size())
         return false;
 
-    // Every tile counted by kind, the concealed ones apart. A check refuses
-    // a tile when the table holds four of it, two before a pon, one before a
-    // kan: with at most four of each kind once everything is in, none can.
+    // Each part is written as it is read, in one pass; a part that some
+    // handler would refuse or ignore ends it, and the calculator is started
+    // again. Every tile is counted by kind, the concealed ones apart. A
+    // check refuses a tile when the table holds four of it, two before a
+    // pon, one before a kan: with at most four of each kind once everything
+    // is in, none can.
     KindCounts table{};
     KindCounts inHand{};
-    for (const CalledMeld& m : melds) {
+
+    // The melds, as formMeld forms each one on an empty frame beside an
+    // empty hand: the list takes its tiles, the pictures show them, the
+    // hand's last three slots (none of them shown) go to placeholders. The
+    // first open call ends every riichi-type yaku; nothing the melds do
+    // reads the boxes, so that is done once after them.
+    // Each meld writes what the last one's checks leave, and the kind its
+    // last check counted (none before a meld: a count past the kinds, 0).
+    bool open = false;
+    std::size_t lastKind = kNoKind;
+    unsigned lastChi = kTileKinds;  // none
+    int lastOwn = 0;
+    Code lastChecked;
+    for (std::size_t i = 0; i < melds.size(); ++i) {
+        const CalledMeld& m = melds[i];
+        const auto call = static_cast<unsigned>(m.call);
         const auto k = static_cast<unsigned>(m.source);
-        if (k >= kTileKinds) return false;
-        if (m.call == NakiCheckButton::Chi) {
-            if (k >= 27 || k % 9 > 6) return false;  // offered from a suited 1 to 7 only
-            ++table[k];
-            ++table[k + 1];
-            ++table[k + 2];
-        } else if (m.call == NakiCheckButton::Pon || m.call == NakiCheckButton::Kan) {
-            table[k] =
-                static_cast<std::uint8_t>(table[k] + (m.call == NakiCheckButton::Pon ? 3 : 4));
-        } else {
-            return false;
-        }
+        if (call > 2 || k >= kTileKinds) return false;
+        const MeldShape& shape = kShapes[call];
+        if (shape.last > kReach[k]) return false;
+        table[k] = static_cast<std::uint8_t>(table[k] + shape.adds[0]);
+        table[k + 1] = static_cast<std::uint8_t>(table[k + 1] + shape.adds[1]);
+        table[k + 2] = static_cast<std::uint8_t>(table[k + 2] + shape.adds[2]);
+
+        const std::size_t f = i + 1;
+        const std::uint64_t codes = kMeldCodes[call][k];
+        List[f].writeInPlace(shape.size, [codes](unsigned char* places) {
+            std::memcpy(places, &codes, sizeof codes);
+        });
+        assert(NAKI[f][3] == Picture{});
+        std::memcpy(NAKI[f].data(), kMeldShown[call][k].data(), sizeof(NAKI[f]));
+        const unsigned closed = unsigned{shape.size == 4} & unsigned{m.closedKan};
+        KAN_KAN[f][0].visible = KAN_KAN[f][0].visible || closed != 0;
+        KAN_KAN[f][1].visible = KAN_KAN[f][1].visible || closed != 0;
+        for (std::size_t j = 3 * i; j < 3 * i + 3; ++j) JUMP[j].visible = true;
+        const bool chi = shape.last == 2;
+        lastChi = chi ? k : lastChi;
+        open = open || closed == 0;
+
+        NAKI_SENTAKU = shape.sentaku;
+        ANKAN_FLAG = static_cast<Integer>(closed);
+        PAI_CODE = kHaiCodes[k + static_cast<unsigned>(shape.last)];
+        PAI_CTL = &NAKI[f][static_cast<std::size_t>(shape.size - 1)];
+        // HAI_OVER4 looks at the sequence's highest tile last.
+        lastChecked = PAI_CODE;
+        lastKind = k + static_cast<unsigned>(shape.last);
+        lastOwn = chi ? 1 : shape.size;
     }
+    if (open) RIICHI_KINSHI();
+    // The last sequence's checks leave its tile and the one it calls; both
+    // are looked up (past the kinds: empty) and kept only after a sequence.
+    const Code low = kCodesOrEmpty[lastChi];
+    const bool anyChi = lastChi < kTileKinds;
+    DRAG_SUIT = anyChi ? low.suit() : DRAG_SUIT;
+    DRAG_RANK = anyChi ? low.rank() : DRAG_RANK;
+    NAKI_PAI = anyChi ? kCodesOrEmpty[lastChi + 2] : NAKI_PAI;
+
+    // The tiles are looked up without a test each: what is no tile is
+    // counted as kNoKind, or has a slot past the table, and the whole hand
+    // is refused after the count.
+    std::uint32_t slots = 0;
     for (Code c : tiles) {
-        const auto k = static_cast<unsigned>(paletteIndex(c));
-        if (k >= kTileKinds) return false;
-        ++inHand[k];
+        const std::uint32_t slot = tableSlot(c);
+        slots |= slot;
+        ++inHand[kSlotKinds[slot & 0xfff]];
     }
     const auto winKind = static_cast<unsigned>(paletteIndex(whole.win));
     if (!whole.win.empty()) {
         if (winKind >= kTileKinds) return false;
         ++table[winKind];
     }
-    std::array<int, 8> faces{};
-    for (std::size_t i = 0; i < dora.size(); ++i) {
-        const auto k = static_cast<unsigned>(paletteIndex(dora[i]));
-        if (k >= kTileKinds) return false;
-        ++table[k];
-        faces[i] = static_cast<int>(k);
-    }
-    // Every count is below 128, so the bytes add without carrying into one
-    // another, and a byte is five or more when adding 0x7b sets its top bit.
-    KindCounts total;
-    std::uint64_t over = 0;
-    for (std::size_t w = 0; w < total.size() / 8; ++w) {
-        const std::uint64_t t = word(table, w) + word(inHand, w);
-        std::memcpy(&total[8 * w], &t, sizeof t);
-        over |= (t + 0x7b7b7b7b7b7b7b7bu) & 0x8080808080808080u;
-    }
-    if (over != 0) return false;
-
-    // The melds, as formMeld forms each one on an empty frame beside an
-    // empty hand: the list takes its tiles, the pictures show them, the
-    // hand's last three slots (none of them shown) go to placeholders.
-    // Each stage's last check is the one that stays: the tile it looked for
-    // and how often it found it, every tile entered after it being in the
-    // later stages.
-    Code lastChecked;
-    int lastUsed = 0;
-    bool closedKansOnly = true;
-    for (std::size_t i = 0; i < melds.size(); ++i) {
-        const CalledMeld& m = melds[i];
-        const std::size_t k = i + 1;
-        const bool chi = m.call == NakiCheckButton::Chi;
-        const bool kan = m.call == NakiCheckButton::Kan;
-        const int size = kan ? 4 : 3;
-        const int step = chi ? 1 : 0;
-        List[k].generate(size, [&m, step](int b) {
-            return kHaiCodes[static_cast<std::size_t>(m.source + step * b)];
+    // The indicators, list and pictures, written here already, with no
+    // selection in the list: the boxes clicked below may remove indicators
+    // past the fourth (URADORA_KESU), counting down from the selected one,
+    // and with the indicators entered after them there is none to remove.
+    // The selection is made last, as the last drop makes it.
+    if (!dora.empty()) {
+        List2.writeInPlace(static_cast<int>(dora.size()), [&](unsigned char* places) {
+            for (std::size_t i = 0; i < dora.size(); ++i) {
+                const Code c = dora[i];
+                const std::uint32_t slot = tableSlot(c);
+                slots |= slot;
+                const std::uint8_t k = kSlotKinds[slot & 0xfff];
+                ++table[k];
+                DORA[i] = Picture{k, true};
+                std::memcpy(places + i * sizeof(Code), &c, sizeof c);
+            }
         });
-        for (std::size_t b = 0; b < static_cast<std::size_t>(size); ++b)
-            NAKI[k][b] = Picture{m.source + step * static_cast<int>(b), true};
-        const bool closed = kan && m.closedKan;
-        if (closed) {
-            KAN_KAN[k][0].visible = true;
-            KAN_KAN[k][1].visible = true;
-        }
-        for (std::size_t j = 3 * i; j < 3 * i + 3; ++j) JUMP[j].visible = true;
-        if (chi) {
-            DRAG_SUIT = kHaiCodes[static_cast<std::size_t>(m.source)].suit();
-            DRAG_RANK = kHaiCodes[static_cast<std::size_t>(m.source)].rank();
-            NAKI_PAI = kHaiCodes[static_cast<std::size_t>(m.source + 2)];
-        }
-        // The first open call ends every riichi-type yaku.
-        if (!closed && closedKansOnly) RIICHI_KINSHI();
-        closedKansOnly = closedKansOnly && closed;
-        if (k == melds.size()) {
-            NAKI_SENTAKU = chi ? "0" : kan ? "2" : "1";
-            ANKAN_FLAG = closed ? 1 : 0;
-            PAI_CODE = List[k].item(size - 1);
-            PAI_CTL = &NAKI[k][static_cast<std::size_t>(size - 1)];
-            // HAI_OVER4 looks at the sequence's highest tile last.
-            lastChecked = PAI_CODE;
-            lastUsed = total[static_cast<std::size_t>(m.source + 2 * step)] - (chi ? 1 : size);
-        }
     }
+    KindCounts total;
+    if (!addCounts(table, inHand, total) || slots > 0xfff || total[kNoKind] != 0) return false;
 
     // The boxes read the melds alone; the hand and the winning tile, which
     // come before them, do not meet them.
-    for (int b = 0; b < 5; ++b)
-        if (whole.boxes[static_cast<std::size_t>(b)] && clickC_OPTION(b) != Entry::Accepted)
-            return false;
+    for (unsigned clicked = boxBits(whole.boxes); clicked != 0; clicked &= clicked - 1)
+        if (clickC_OPTION(std::countr_zero(clicked)) != Entry::Accepted) return false;
     if (dora.size() > 4 && !riichiTypeBoxOn()) return false;  // eight while one is on
 
     if (!tiles.empty()) {
         writeHand(inHand.data(), kindsIn(inHand), static_cast<int>(tiles.size()));
         lastChecked = tiles.back();
+        lastKind = kSlotKinds[tableSlot(lastChecked) & 0xfff];
+        lastOwn = 1;
     }
     if (!whole.win.empty()) {
         Text1 = whole.win;
@@ -330,21 +473,23 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
         PAI_CTL = &ENDPAI;
         ENDPAI = Picture{static_cast<int>(winKind), true};
         lastChecked = whole.win;
+        lastKind = winKind;
+        lastOwn = 1;
     }
     if (!dora.empty()) {
-        const int n = static_cast<int>(dora.size());
-        List2.generate(n, [dora](int i) { return dora[static_cast<std::size_t>(i)]; });
-        for (std::size_t i = 0; i < dora.size(); ++i) DORA[i] = Picture{faces[i], true};
-        List2.index = n - 1;
+        List2.index = static_cast<int>(dora.size()) - 1;
         PAI_CODE = dora.back();
         PAI_CTL = &DORA[dora.size() - 1];
         lastChecked = dora.back();
+        lastKind = kSlotKinds[tableSlot(lastChecked) & 0xfff];
+        lastOwn = 1;
     }
+    // Each stage's last check is the one that stays: the tile it looked for
+    // and how often it found it, every tile entered after it being in the
+    // later stages.
     if (!lastChecked.empty()) {
-        if (!tiles.empty() || !whole.win.empty() || !dora.empty())
-            lastUsed = total[static_cast<std::size_t>(paletteIndex(lastChecked))] - 1;
         DRAG_KEY = tileKey(lastChecked);
-        USED_KEYS = static_cast<Integer>(lastUsed);
+        USED_KEYS = static_cast<Integer>(total[lastKind] - lastOwn);
         OVER_FLAG = 0;
     }
     return true;

@@ -97,27 +97,27 @@ std::optional<Outcome> HandReplay::enter(const HandOptions& hand)
     return enterStepByStep(hand, t);
 }
 
+namespace {
+
+// The call dialogs' answers for each kind of meld: カン for either kan, and
+// アンカン after it for a closed one.
+constexpr std::array<NakiCheckButton, 4> kCalls = {NakiCheckButton::Chi, NakiCheckButton::Pon,
+                                                   NakiCheckButton::Kan, NakiCheckButton::Kan};
+static_assert(static_cast<int>(MeldKind::Chi) == 0 && static_cast<int>(MeldKind::Ankan) == 3);
+
+}  // namespace
+
 bool HandReplay::enterWhole(const HandOptions& hand, TENHO& t)
 {
     std::array<CalledMeld, 4> melds;
     const std::size_t n = std::min(hand.melds.size(), melds.size());
     for (std::size_t k = 0; k < n; ++k) {
         const MeldOption& m = hand.melds[k];
-        CalledMeld& call = melds[k];
-        call.source = m.tiles.empty() ? -1 : paletteIndex(m.tiles[0]);
-        call.closedKan = m.kind == MeldKind::Ankan;
-        switch (m.kind) {
-        case MeldKind::Chi:
-            call.call = NakiCheckButton::Chi;
-            break;
-        case MeldKind::Pon:
-            call.call = NakiCheckButton::Pon;
-            break;
-        case MeldKind::Kan:
-        case MeldKind::Ankan:
-            call.call = NakiCheckButton::Kan;
-            break;
-        }
+        const auto kind = static_cast<std::size_t>(m.kind);
+        // The empty code is no tile: a meld without tiles is refused.
+        melds[k] = CalledMeld{.source = paletteIndex(m.tiles.empty() ? Code() : m.tiles[0]),
+                              .call = kCalls[kind],
+                              .closedKan = m.kind == MeldKind::Ankan};
     }
     WholeHand whole{.melds = std::span(melds.data(), n),
                     .hand = hand.hand,
@@ -134,8 +134,13 @@ bool HandReplay::enterWhole(const HandOptions& hand, TENHO& t)
 
 void HandReplay::finish(const HandOptions& hand, TENHO& t)
 {
-    if (hand.tsumo) t.selectTUMO_END();
-    if (hand.ron) t.selectRON_END();
+    // The two option buttons as selectTUMO_END and then selectRON_END leave
+    // them, each pressed where the hand says so (as bits: the options are
+    // random, a branch on them would be mispredicted every other hand).
+    const unsigned tsumo = hand.tsumo ? 1u : 0u;
+    const unsigned ron = hand.ron ? 1u : 0u;
+    t.TUMO_END = ((tsumo | (t.TUMO_END ? 1u : 0u)) & ~ron) != 0;
+    t.RON_END = (ron | ((t.RON_END ? 1u : 0u) & ~tsumo)) != 0;
     t.B_list = static_cast<Integer>(hand.round);
     t.I_list = static_cast<Integer>(hand.seat);
 }
