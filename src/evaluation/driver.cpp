@@ -227,13 +227,16 @@ void TENHO::cmdKEISAN_Click()
     // reports 純チャン.
     JUN_CHAN();
     if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
-    TINITU();
+    // The table stays as it is up to TANYAO (TYUREN's dialog, which may
+    // reset it, ends the driver): its tiles are counted once for both.
+    const TileCensus tiles = census();
+    tinitu(tiles.suits);
     if (onTop(HAN().Label1, "清一色")) {
         TYUREN();
         if (stopped()) return;
     }
     PINHU();
-    TANYAO();
+    tanyao(tiles.simples);
     HAITEI();
     TUMO();
     ITUPATU();

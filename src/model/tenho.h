@@ -393,7 +393,7 @@ public:
     void RYU_IISOU();
     // PAI_CTL_LIST → List3 (the suit digit, or the rank digit, of each of its
     // items appended). The suit and number tests count what these would copy
-    // (collectSuits, TANYAO) and call neither; they stay as the definition
+    // (census) and call neither; they stay as the definition
     // those counts follow.
     void IRO_COPY();
     void SUUJI_COPY();
@@ -623,7 +623,16 @@ private:
         std::array<int, 3> suit{};
         int above = 0;  // above "2": honours
     };
-    SuitDigits collectSuits();
+    // What the suit and number tests read off the table, counted once: the
+    // suit classes collecting the suits would put in List3 and whether a 1
+    // or a 9 is among the first sixteen ranks.
+    struct TileCensus {
+        SuitDigits suits;
+        bool simples = true;
+    };
+    TileCensus census() const;
+    void tinitu(const SuitDigits& d);
+    void tanyao(bool simples);
     void classifySuits(const SuitDigits& d, char other);
     void honitu(const SuitDigits& d);
     bool hasGroupOf(Code c) const;
