@@ -31,10 +31,10 @@ struct GroupShape {
         for (std::size_t g = 0; g < 4; ++g) {
             const TileList& group = groups[g];
             triplets += isTriplet(group) ? 1 : 0;
-            sequences += isSequence(group) ? 1 : 0;
             const Code first = group.item(0);
             honours |= !isSuitDigit(first.suit()) || first.rank() < '1' || first.rank() > '9';
         }
+        sequences = 4 - triplets;  // a group that is not a triplet is a sequence
     }
 };
 
@@ -53,7 +53,14 @@ void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
     HAN_number& h = HAN();
     h.Label1.prependLine(name);
     h.Label2.prependLine(hanText);
-    h.Label3 = Decimal(textValue(h.Label3) + han);
+    const int total = textValue(h.Label3) + han;
+    if (total >= 0 && total < 100) {  // as Decimal writes it, a digit at a time
+        h.Label3.clear();
+        if (total >= 10) h.Label3 += static_cast<char>('0' + total / 10);
+        h.Label3 += static_cast<char>('0' + total % 10);
+    } else {
+        h.Label3 = Decimal(total);
+    }
 }
 
 void TENHO::reportGradedYaku(std::string_view name, int closedHan)
@@ -129,6 +136,10 @@ void TENHO::cmdKEISAN_Click()
     }
 
     const auto stopped = [this] { return HANTEI == 1; };
+    // Only TITOITU writes 七対子: on a dialog that starts without yaku lines
+    // the standard split's branch never has it.
+    const bool linesBefore = !HAN().Label1.empty();
+    bool sevenPairs = true;
 
     KOKUSI();
     if (stopped()) return;
@@ -209,11 +220,11 @@ void TENHO::cmdKEISAN_Click()
         TINROU();
         if (stopped()) return;
         HONROU();
+        sevenPairs = linesBefore && contains(HAN().Label1, "七対子");
     }
 
     // Seven-pairs additions. From here on Label1 only gains lines (or a
     // yakuman stops the driver), so the answer stands for the payment too.
-    const bool sevenPairs = contains(HAN().Label1, "七対子");
     if (sevenPairs) {
         DORADORA2();
         bool allTerminals = true;
