@@ -32,7 +32,8 @@ struct GroupShape {
             const TileList& group = groups[g];
             triplets += isTriplet(group) ? 1 : 0;
             const Code first = group.item(0);
-            honours |= !isSuitDigit(first.suit()) || first.rank() < '1' || first.rank() > '9';
+            honours |= static_cast<unsigned char>(first.suit() - '0') > 2 ||
+                       static_cast<unsigned char>(first.rank() - '1') > 8;
         }
         sequences = 4 - triplets;  // a group that is not a triplet is a sequence
     }
@@ -140,6 +141,7 @@ void TENHO::cmdKEISAN_Click()
     // the standard split's branch never has it.
     const bool linesBefore = !HAN().Label1.empty();
     bool sevenPairs = true;
+    bool terminalPair = false;  // the split's pair, once the split is known
 
     KOKUSI();
     if (stopped()) return;
@@ -169,6 +171,7 @@ void TENHO::cmdKEISAN_Click()
             return;
         }
         NAKI_HANTEI();
+        terminalPair = pairOfTerminals(ListEND[4]);
     } else {
         TENHO_TIIHO();
         if (stopped()) return;
@@ -187,6 +190,7 @@ void TENHO::cmdKEISAN_Click()
         // Nothing below changes the groups; a yakuman's dialog, which may,
         // ends the driver.
         const GroupShape shape(ListEND);
+        terminalPair = pairOfTerminals(ListEND[4]);
         if (shape.honours) {
             DAISU_SI();
             if (stopped()) return;
@@ -217,9 +221,15 @@ void TENHO::cmdKEISAN_Click()
         if (shape.triplets == 4) TOITOI();
         if (shape.triplets >= 3 && !contains(HAN().Label1, "三暗刻")) SANAN();
         if (shape.sequences >= 3) ITUU();
-        TINROU();
-        if (stopped()) return;
-        HONROU();
+        // The terminal yaku need a pair of terminals; without one they
+        // report nothing, and TINROU only clears the stop flag.
+        if (terminalPair) {
+            TINROU();
+            if (stopped()) return;
+            HONROU();
+        } else {
+            HANTEI = 0;
+        }
         sevenPairs = linesBefore && contains(HAN().Label1, "七対子");
     }
 
@@ -236,8 +246,10 @@ void TENHO::cmdKEISAN_Click()
     // Only JUN_CHAN reports 純チャン, only TINITU 清一色; 混老頭 is the last
     // report of either branch above, and JUN_CHAN reports nothing unless it
     // reports 純チャン.
-    JUN_CHAN();
-    if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
+    if (terminalPair) {
+        JUN_CHAN();
+        if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
+    }
     // The table stays as it is up to TANYAO (TYUREN's dialog, which may
     // reset it, ends the driver): its tiles are counted once for both.
     const TileCensus tiles = census();

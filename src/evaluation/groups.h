@@ -15,6 +15,14 @@ namespace tenho {
 inline bool isTriplet(const TileList& group) { return group.item(0) == group.item(2); }
 inline bool isSequence(const TileList& group) { return group.item(0) != group.item(2); }
 
+// A pair of 1s or 9s (honours among the 1s); an empty list is none. The
+// terminal yaku all need one.
+inline bool pairOfTerminals(const TileList& pair)
+{
+    const int n = pair.item(0).rankValue();
+    return pair.item(0) == pair.item(1) && (n == 1 || n == 9);
+}
+
 // Three of the four groups, in the order the three-colour yaku and the pure
 // straight try them.
 inline constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {

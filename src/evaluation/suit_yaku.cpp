@@ -169,13 +169,14 @@ void TENHO::tinitu(const SuitDigits& d)
     if (noHonours && suits <= 1) {
         classifySuits(d, 'A');
         reportGradedYaku("清一色", 6);
+        List3.clear();
     } else {
         // HONITU on the suits just collected. Its classes take the place of
         // TINITU's whole: there is always one at least (the winning tile's),
-        // so WORK_CODES and WORK_CODE are both written again.
+        // so WORK_CODES and WORK_CODE are both written again, and it leaves
+        // List3 empty.
         honitu(d);
     }
-    List3.clear();
 }
 
 void TENHO::HONITU()

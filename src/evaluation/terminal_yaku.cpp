@@ -2,17 +2,12 @@
 // Terminals and honours: 清老頭, 混老頭, 純チャン, チャンタ, and 断公九.
 // Every honour code ends in "1", so the tests for the number 1 admit honours
 // too; only the suit tests tell them apart.
+#include "evaluation/groups.h"
 #include "model/tenho.h"
 
 namespace tenho {
 
 namespace {
-
-bool pairOfTerminals(const TileList& pair)
-{
-    const int n = pair.item(0).rankValue();
-    return pair.item(0) == pair.item(1) && (n == 1 || n == 9);
-}
 
 // 111, 999 or an honour triplet.
 bool terminalTriplet(const TileList& g)
@@ -37,9 +32,9 @@ bool terminalGroup(const TileList& g)
 void TENHO::TINROU()
 {
     HANTEI = 0;
+    if (!pairOfTerminals(ListEND[4])) return;
     for (const TileList& g : ListEND)
         if (!isSuitDigit(g.item(0).suit())) return;
-    if (!pairOfTerminals(ListEND[4])) return;
     for (std::size_t b = 0; b < 4; ++b)
         if (!terminalTriplet(ListEND[b])) return;
     reportYakuman("清老頭");
@@ -55,9 +50,9 @@ void TENHO::HONROU()
 
 void TENHO::JUN_CHAN()
 {
+    if (!pairOfTerminals(ListEND[4])) return;
     for (const TileList& g : ListEND)
         if (!isSuitDigit(g.item(0).suit())) return;
-    if (!pairOfTerminals(ListEND[4])) return;
     for (std::size_t b = 0; b < 4; ++b)
         if (!terminalGroup(ListEND[b])) return;
     reportGradedYaku("純チャン", 3);
