@@ -106,13 +106,19 @@ void TENHO::KOKUSI()
 {
     HANTEI = 0;
     concealedAndWinning(List3, List[0], Text1);
+    const int n = List3.count();
+    if (n == 14) {
+        // Compared at once, without first asking about the last item: that
+        // answer comes at random from hand to hand.
+        if (isKokusiHand(List3)) reportYakuman("国士無双");
+        return;
+    }
+    if (n < 14) return;  // 26 characters at most: no template
     // The text of the items from the last to the first begins with the last
     // item's: unless that is "91", it is no template.
-    const Code last = List3.item(List3.count() - 1);
+    const Code last = List3.item(n - 1);
     if (last.length() == 2 && last != Code('9', '1')) return;
-    if (List3.count() < 14) return;  // 26 characters at most: no template
-    if (List3.count() == 14 ? isKokusiHand(List3) : isKokusiTemplate(descending(List3)))
-        reportYakuman("国士無双");
+    if (isKokusiTemplate(descending(List3))) reportYakuman("国士無双");
 }
 
 bool TENHO::sevenDifferentPairs()
