@@ -142,6 +142,7 @@ void TENHO::cmdKEISAN_Click()
     const bool linesBefore = !HAN().Label1.empty();
     bool sevenPairs = true;
     bool terminalPair = false;  // the split's pair, once the split is known
+    bool noTriplet = true;      // PINHU reports nothing on a split with a triplet
 
     KOKUSI();
     if (stopped()) return;
@@ -191,6 +192,7 @@ void TENHO::cmdKEISAN_Click()
         // ends the driver.
         const GroupShape shape(ListEND);
         terminalPair = pairOfTerminals(ListEND[4]);
+        noTriplet = shape.triplets == 0;
         if (shape.honours) {
             DAISU_SI();
             if (stopped()) return;
@@ -258,7 +260,7 @@ void TENHO::cmdKEISAN_Click()
         TYUREN();
         if (stopped()) return;
     }
-    PINHU();
+    if (noTriplet) PINHU();
     tanyao(tiles.simples);
     HAITEI();
     TUMO();
