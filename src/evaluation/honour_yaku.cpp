@@ -32,11 +32,11 @@ void TENHO::HU_PON()
                                                               "西（自風）", "北（自風）"};
     // The wind each group starts with (0 東 .. 3 北), or -1.
     std::array<int, 4> wind{};
+    // The winds' codes are "31" .. "61": the suit digit tells which.
     for (std::size_t k = 0; k < 4; ++k) {
         const Code first = ListEND[k].item(0);
-        wind[k] = -1;
-        for (std::size_t w = 0; w < 4; ++w)
-            if (first == kWinds[w]) wind[k] = static_cast<int>(w);
+        const auto w = static_cast<unsigned char>(first.suit() - '3');
+        wind[k] = first.rank() == '1' && w < 4 ? static_cast<int>(w) : -1;
     }
     for (std::size_t k = 0; k < 4; ++k)
         if (wind[k] >= 0 && wind[k] == B_list)
