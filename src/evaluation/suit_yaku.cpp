@@ -220,11 +220,12 @@ void TENHO::TU_I_SO()
 void TENHO::RYU_IISOU()
 {
     // 發 is not required: the five green number tiles alone make it too.
-    static constexpr std::array<std::string_view, 6> kGreen = {"12", "13", "14", "16", "18", "81"};
-    const auto green = [&](Code c) {
-        for (std::string_view g : kGreen)
-            if (c.view() == g) return true;
-        return false;
+    // 2, 3, 4, 6 and 8 of the second number suit, and 發: "12", "13",
+    // "14", "16", "18" and "81".
+    const auto green = [](Code c) {
+        const auto rank = static_cast<unsigned char>(c.rank() - '0');
+        const bool bamboo = (c.suit() == '1') & (rank < 10) & ((0b101011100u >> (rank & 15)) & 1u);
+        return bamboo | (c == Code('8', '1'));
     };
     for (std::size_t k = 0; k < 4; ++k)
         for (int i = 0; i < 3; ++i)
