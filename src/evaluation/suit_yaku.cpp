@@ -189,19 +189,15 @@ void TENHO::honitu(const SuitDigits& d)
 {
     // The passes for "0", "1" and "2" until one qualifies. In the pass for
     // s everything that is not a suit digit stands for s, so only the other
-    // two digits can spoil it. WORK_CODES is left as the last pass made.
-    char last = '2';
-    bool found = false;
-    for (char s : {'0', '1', '2'}) {
-        const auto spoils = [&](int t) {
-            return t != s - '0' && d.suit[static_cast<std::size_t>(t)] > 0;
-        };
-        if (!spoils(0) && !spoils(1) && !spoils(2)) {
-            last = s;
-            found = true;
-            break;
-        }
-    }
+    // two digits can spoil it: the first pass that qualifies is that of the
+    // one digit present ("0" when there is none), and with two or three
+    // digits none does. WORK_CODES is left as the last pass made.
+    const unsigned present = static_cast<unsigned>(d.suit[0] > 0) |
+                             static_cast<unsigned>(d.suit[1] > 0) << 1 |
+                             static_cast<unsigned>(d.suit[2] > 0) << 2;
+    static constexpr std::array<char, 8> kLastPass = {'0', '0', '1', '2', '2', '2', '2', '2'};
+    const char last = kLastPass[present];
+    const bool found = (present & (present - 1)) == 0;
     classifySuits(d, last);
     if (found) reportGradedYaku("混一色", 3);
     List3.clear();
