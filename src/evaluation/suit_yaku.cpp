@@ -48,10 +48,10 @@ TENHO::TileCensus TENHO::census() const
 {
     std::array<int, 5> n{};  // per class of suitClass
     bool simples = true;
+#if defined(__SSE2__)
     const int m1 = List[1].count(), m2 = List[2].count(), m3 = List[3].count(),
               m4 = List[4].count();
     const int inLists = List[0].count() + m1 + m2 + m3 + m4;
-#if defined(__SSE2__)
     // Nothing is cut and no meld holds more than four: every place of the
     // lists is looked at at once, eight codes a vector: melds 1 and 2, melds
     // 3 and 4, the hand's first eight, its last eight with the winning tile
