@@ -107,13 +107,13 @@ void TENHO::KOKUSI()
     HANTEI = 0;
     concealedAndWinning(List3, List[0], Text1);
     const int n = List3.count();
-    if (n == 14) {
-        // Compared at once, without first asking about the last item: that
-        // answer comes at random from hand to hand.
-        if (isKokusiHand(List3)) reportYakuman("国士無双");
+    if (n <= 14) {
+        // Thirteen items or fewer make 26 characters at most: no template.
+        // Fourteen are compared at once; the comparison is made whatever
+        // the count, since open and closed hands come at random.
+        if ((n == 14) & isKokusiHand(List3)) reportYakuman("国士無双");
         return;
     }
-    if (n < 14) return;  // 26 characters at most: no template
     // The text of the items from the last to the first begins with the last
     // item's: unless that is "91", it is no template.
     const Code last = List3.item(n - 1);
