@@ -31,10 +31,11 @@ struct GroupShape {
         for (std::size_t g = 0; g < 4; ++g) {
             const TileList& group = groups[g];
             triplets += isTriplet(group) ? 1 : 0;
-            sequences += isSequence(group) ? 1 : 0;
             const Code first = group.item(0);
-            honours |= !isSuitDigit(first.suit()) || first.rank() < '1' || first.rank() > '9';
+            honours |= static_cast<unsigned char>(first.suit() - '0') > 2 ||
+                       static_cast<unsigned char>(first.rank() - '1') > 8;
         }
+        sequences = 4 - triplets;  // a group that is not a triplet is a sequence
     }
 };
 
@@ -53,7 +54,14 @@ void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
     HAN_number& h = HAN();
     h.Label1.prependLine(name);
     h.Label2.prependLine(hanText);
-    h.Label3 = Decimal(textValue(h.Label3) + han);
+    const int total = textValue(h.Label3) + han;
+    if (total >= 0 && total < 100) {  // as Decimal writes it, a digit at a time
+        h.Label3.clear();
+        if (total >= 10) h.Label3 += static_cast<char>('0' + total / 10);
+        h.Label3 += static_cast<char>('0' + total % 10);
+    } else {
+        h.Label3 = Decimal(total);
+    }
 }
 
 void TENHO::reportGradedYaku(std::string_view name, int closedHan)
@@ -129,6 +137,12 @@ void TENHO::cmdKEISAN_Click()
     }
 
     const auto stopped = [this] { return HANTEI == 1; };
+    // Only TITOITU writes 七対子: on a dialog that starts without yaku lines
+    // the standard split's branch never has it.
+    const bool linesBefore = !HAN().Label1.empty();
+    bool sevenPairs = true;
+    bool terminalPair = false;  // the split's pair, once the split is known
+    bool noTriplet = true;      // PINHU reports nothing on a split with a triplet
 
     KOKUSI();
     if (stopped()) return;
@@ -158,6 +172,7 @@ void TENHO::cmdKEISAN_Click()
             return;
         }
         NAKI_HANTEI();
+        terminalPair = pairOfTerminals(ListEND[4]);
     } else {
         TENHO_TIIHO();
         if (stopped()) return;
@@ -176,6 +191,8 @@ void TENHO::cmdKEISAN_Click()
         // Nothing below changes the groups; a yakuman's dialog, which may,
         // ends the driver.
         const GroupShape shape(ListEND);
+        terminalPair = pairOfTerminals(ListEND[4]);
+        noTriplet = shape.triplets == 0;
         if (shape.honours) {
             DAISU_SI();
             if (stopped()) return;
@@ -206,14 +223,20 @@ void TENHO::cmdKEISAN_Click()
         if (shape.triplets == 4) TOITOI();
         if (shape.triplets >= 3 && !contains(HAN().Label1, "三暗刻")) SANAN();
         if (shape.sequences >= 3) ITUU();
-        TINROU();
-        if (stopped()) return;
-        HONROU();
+        // The terminal yaku need a pair of terminals; without one they
+        // report nothing, and TINROU only clears the stop flag.
+        if (terminalPair) {
+            TINROU();
+            if (stopped()) return;
+            HONROU();
+        } else {
+            HANTEI = 0;
+        }
+        sevenPairs = linesBefore && contains(HAN().Label1, "七対子");
     }
 
     // Seven-pairs additions. From here on Label1 only gains lines (or a
     // yakuman stops the driver), so the answer stands for the payment too.
-    const bool sevenPairs = contains(HAN().Label1, "七対子");
     if (sevenPairs) {
         DORADORA2();
         bool allTerminals = true;
@@ -225,15 +248,20 @@ void TENHO::cmdKEISAN_Click()
     // Only JUN_CHAN reports 純チャン, only TINITU 清一色; 混老頭 is the last
     // report of either branch above, and JUN_CHAN reports nothing unless it
     // reports 純チャン.
-    JUN_CHAN();
-    if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
-    TINITU();
+    if (terminalPair) {
+        JUN_CHAN();
+        if (!onTop(HAN().Label1, "純チャン") && !onTop(HAN().Label1, "混老頭")) TIYANTA();
+    }
+    // The table stays as it is up to TANYAO (TYUREN's dialog, which may
+    // reset it, ends the driver): its tiles are counted once for both.
+    const TileCensus tiles = census();
+    tinitu(tiles.suits);
     if (onTop(HAN().Label1, "清一色")) {
         TYUREN();
         if (stopped()) return;
     }
-    PINHU();
-    TANYAO();
+    if (noTriplet) PINHU();
+    tanyao(tiles.simples);
     HAITEI();
     TUMO();
     ITUPATU();

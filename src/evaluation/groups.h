@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "model/tile.h"
 #include "model/tile_list.h"
@@ -14,6 +16,26 @@ namespace tenho {
 // kan), anything else is a sequence.
 inline bool isTriplet(const TileList& group) { return group.item(0) == group.item(2); }
 inline bool isSequence(const TileList& group) { return group.item(0) != group.item(2); }
+
+// The first three codes of a group as one number, item 0 in the low 16 bits
+// (its suit in the low byte): two groups hold the same three codes when
+// their numbers are equal.
+inline std::uint64_t groupWord(const TileList& group)
+{
+    std::uint64_t w;
+    std::memcpy(&w, group.begin(), sizeof w);
+    return w & 0xffff'ffff'ffffu;
+}
+// The same, the sequence test: item 0 is not item 2.
+inline bool isSequenceWord(std::uint64_t w) { return (w & 0xffffu) != (w >> 32); }
+
+// A pair of 1s or 9s (honours among the 1s); an empty list is none. The
+// terminal yaku all need one.
+inline bool pairOfTerminals(const TileList& pair)
+{
+    const int n = pair.item(0).rankValue();
+    return pair.item(0) == pair.item(1) && (n == 1 || n == 9);
+}
 
 // Three of the four groups, in the order the three-colour yaku and the pure
 // straight try them.

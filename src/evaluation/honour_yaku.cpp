@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Winds and dragons. A group is known by its first tile: a group that starts
 // with an honour is always a triplet or kan.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "evaluation/groups.h"
@@ -32,11 +34,11 @@ void TENHO::HU_PON()
                                                               "西（自風）", "北（自風）"};
     // The wind each group starts with (0 東 .. 3 北), or -1.
     std::array<int, 4> wind{};
+    // The winds' codes are "31" .. "61": the suit digit tells which.
     for (std::size_t k = 0; k < 4; ++k) {
         const Code first = ListEND[k].item(0);
-        wind[k] = -1;
-        for (std::size_t w = 0; w < 4; ++w)
-            if (first == kWinds[w]) wind[k] = static_cast<int>(w);
+        const auto w = static_cast<unsigned char>(first.suit() - '3');
+        wind[k] = first.rank() == '1' && w < 4 ? static_cast<int>(w) : -1;
     }
     for (std::size_t k = 0; k < 4; ++k)
         if (wind[k] >= 0 && wind[k] == B_list)
@@ -107,15 +109,27 @@ void TENHO::SYOSU_SI_KAKUTEI() { reportYakuman("小四喜"); }
 
 void TENHO::SAN_KOKU()
 {
-    for (const auto& t : kTriples) {
-        const TileList& a = ListEND[t[0]];
-        const TileList& b = ListEND[t[1]];
-        const TileList& c = ListEND[t[2]];
-        if (isTriplet(a) && isTriplet(b) && isTriplet(c) && threeColours(a, b, c)) {
-            reportYaku("三色同刻", "２翻", 2);
-            return;
-        }
+    // All four triples at once, on the groups' numbers, as 三色同順 does:
+    // three triplets of the same ranks whose first suits are the three
+    // digits.
+    std::array<std::uint64_t, 4> w{};
+    std::array<unsigned, 4> suitBit{};
+    for (std::size_t g = 0; g < 4; ++g) {
+        w[g] = groupWord(ListEND[g]);
+        const unsigned digit =
+            std::min<unsigned>(static_cast<unsigned char>((w[g] & 0xffu) - '0'), 3);
+        // Bit 3 stands for anything but a suit digit and bit 4 for a group
+        // that is no triplet, so that no three with either make 7.
+        suitBit[g] = 1u << digit | static_cast<unsigned>(isSequenceWord(w[g])) << 4;
     }
+    constexpr std::uint64_t kRanks = 0xff00'ff00'ff00u;
+    bool found = false;
+    for (const auto& t : kTriples) {
+        const std::uint64_t ranks = w[t[0]] & kRanks;
+        found |= ((w[t[1]] & kRanks) == ranks) & ((w[t[2]] & kRanks) == ranks) &
+                 ((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
+    }
+    if (found) reportYaku("三色同刻", "２翻", 2);
 }
 
 }  // namespace tenho

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sequence patterns: three colour straight, pure straight, one and two
 // identical sequences.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "evaluation/groups.h"
 #include "evaluation/winning_tile.h"
@@ -11,15 +13,27 @@ namespace tenho {
 
 void TENHO::SAN_JUN()
 {
-    for (const auto& t : kTriples) {
-        const TileList& a = ListEND[t[0]];
-        const TileList& b = ListEND[t[1]];
-        const TileList& c = ListEND[t[2]];
-        if (isSequence(a) && isSequence(b) && isSequence(c) && threeColours(a, b, c)) {
-            reportGradedYaku("三色同順", 2);
-            return;
-        }
+    // All four triples at once, on the groups' numbers: whether a test
+    // fails comes at random from hand to hand. Three sequences of the same
+    // ranks, tile by tile, whose first suits are the three digits.
+    std::array<std::uint64_t, 4> w{};
+    std::array<unsigned, 4> suitBit{};
+    for (std::size_t g = 0; g < 4; ++g) {
+        w[g] = groupWord(ListEND[g]);
+        const unsigned digit =
+            std::min<unsigned>(static_cast<unsigned char>((w[g] & 0xffu) - '0'), 3);
+        // Bit 3 stands for anything but a suit digit and bit 4 for a group
+        // that is no sequence, so that no three with either make 7.
+        suitBit[g] = 1u << digit | static_cast<unsigned>(!isSequenceWord(w[g])) << 4;
     }
+    constexpr std::uint64_t kRanks = 0xff00'ff00'ff00u;
+    bool found = false;
+    for (const auto& t : kTriples) {
+        const std::uint64_t ranks = w[t[0]] & kRanks;
+        found |= ((w[t[1]] & kRanks) == ranks) & ((w[t[2]] & kRanks) == ranks) &
+                 ((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
+    }
+    if (found) reportGradedYaku("三色同順", 2);
 }
 
 void TENHO::ITUU()
@@ -63,17 +77,14 @@ void TENHO::ITUU()
 
 void TENHO::IIPEI()
 {
-    static constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
-        {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
-    for (const auto& p : kPairs) {
-        const TileList& x = ListEND[p[0]];
-        const TileList& y = ListEND[p[1]];
-        if (x.item(0) == y.item(0) && x.item(1) == y.item(1) && x.item(2) == y.item(2) &&
-            isSequence(x)) {
-            reportYaku("一盃口", "１翻", 1);
-            return;
-        }
-    }
+    // Any two groups of the same three codes, a sequence: all six pairs at
+    // once on the groups' numbers.
+    std::array<std::uint64_t, 4> w{};
+    for (std::size_t g = 0; g < 4; ++g) w[g] = groupWord(ListEND[g]);
+    const bool found = (((w[0] == w[1]) | (w[0] == w[2]) | (w[0] == w[3])) & isSequenceWord(w[0])) |
+                       (((w[1] == w[2]) | (w[1] == w[3])) & isSequenceWord(w[1])) |
+                       ((w[2] == w[3]) & isSequenceWord(w[2]));
+    if (found) reportYaku("一盃口", "１翻", 1);
 }
 
 void TENHO::RYANPEI()

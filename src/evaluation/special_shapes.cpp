@@ -4,6 +4,7 @@
 // in a closed hand; beside a called meld there are eleven at most, so a hand
 // with a called meld never matches.
 #include <array>
+#include <bit>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -54,6 +55,44 @@ FixedText<32> descending(const TileList& list)
     return out;
 }
 
+// Fourteen items whose texts, from the last to the first, make a template
+// of 28 characters: fourteen codes of two, so the items themselves are the
+// thirteen in ascending order with one of them twice. With the thirteen in
+// ascending order, o(0) .. o(12): items 0 .. d are o(0) .. o(d), and items
+// d + 1 .. 13 are o(d) .. o(12), for some d.
+bool isKokusiHand(const TileList& list)
+{
+#if defined(__SSE2__)
+    static constexpr auto kAscending = [] {
+        std::array<Code, 2 * TileList::kCapacity> o{};  // o(i), then o(i - 1) from 16 on
+        for (std::size_t i = 0; i < kOrphans.size(); ++i) {
+            o[i] = Code::fromText(kOrphans[kOrphans.size() - 1 - i]);
+            o[TileList::kCapacity + i + 1] = o[i];
+        }
+        return o;
+    }();
+    const auto* items = reinterpret_cast<const __m128i*>(list.begin());
+    const auto* o = reinterpret_cast<const __m128i*>(kAscending.data());
+    const __m128i low = _mm_loadu_si128(items), high = _mm_loadu_si128(items + 1);
+    // Bit i: item i is o(i) (same), item i is o(i - 1) (next).
+    const auto same = static_cast<unsigned>(_mm_movemask_epi8(
+                          _mm_packs_epi16(_mm_cmpeq_epi16(low, _mm_loadu_si128(o)),
+                                          _mm_cmpeq_epi16(high, _mm_loadu_si128(o + 1))))) &
+                      0x1fffu;
+    const auto next = static_cast<unsigned>(_mm_movemask_epi8(
+                          _mm_packs_epi16(_mm_cmpeq_epi16(low, _mm_loadu_si128(o + 2)),
+                                          _mm_cmpeq_epi16(high, _mm_loadu_si128(o + 3))))) &
+                      0x3ffeu;
+    // Items 0 .. d are o(0) .. o(d) while d < a; items d + 1 .. 13 are
+    // o(d) .. o(12) while d + 1 >= s.
+    const int a = std::countr_one(same);
+    const int s = std::bit_width(~next & 0x3fffu);
+    return s <= a;
+#else
+    return isKokusiTemplate(descending(list));
+#endif
+}
+
 // List3 = the concealed tiles and the winning tile: List(0) is sorted, so
 // copying it and adding the winning tile is adding them all one by one.
 void concealedAndWinning(TileList& to, const TileList& hand, Code win)
@@ -67,9 +106,17 @@ void TENHO::KOKUSI()
 {
     HANTEI = 0;
     concealedAndWinning(List3, List[0], Text1);
+    const int n = List3.count();
+    if (n <= 14) {
+        // Thirteen items or fewer make 26 characters at most: no template.
+        // Fourteen are compared at once; the comparison is made whatever
+        // the count, since open and closed hands come at random.
+        if ((n == 14) & isKokusiHand(List3)) reportYakuman("国士無双");
+        return;
+    }
     // The text of the items from the last to the first begins with the last
     // item's: unless that is "91", it is no template.
-    const Code last = List3.item(List3.count() - 1);
+    const Code last = List3.item(n - 1);
     if (last.length() == 2 && last != Code('9', '1')) return;
     if (isKokusiTemplate(descending(List3))) reportYakuman("国士無双");
 }

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <bit>
-#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -21,6 +20,8 @@ inline void copyAndAdd(TileList& to, const TileList& hand, Code win)
 #if defined(__SSE2__)
     const int n = hand.count();
     if (n < TileList::kCapacity) {
+        const auto* items = reinterpret_cast<const __m128i*>(hand.begin());
+        const __m128i low = _mm_loadu_si128(items), high = _mm_loadu_si128(items + 1);
         int at = n;
         if (to.sorted()) {
             // add moves `win` down past every item above it in text order,
@@ -30,30 +31,33 @@ inline void copyAndAdd(TileList& to, const TileList& hand, Code win)
                     _mm_or_si128(_mm_slli_epi16(codes, 8), _mm_srli_epi16(codes, 8));
                 return _mm_xor_si128(swapped, _mm_set1_epi16(static_cast<short>(0x8000)));
             };
-            const auto* items = reinterpret_cast<const __m128i*>(hand.begin());
             const __m128i w = key(_mm_set1_epi16(static_cast<short>(win.raw())));
             const __m128i above =
-                _mm_packs_epi16(_mm_cmpgt_epi16(key(_mm_loadu_si128(items)), w),
-                                _mm_cmpgt_epi16(key(_mm_loadu_si128(items + 1)), w));
+                _mm_packs_epi16(_mm_cmpgt_epi16(key(low), w), _mm_cmpgt_epi16(key(high), w));
             const unsigned notAbove =
                 ~static_cast<unsigned>(_mm_movemask_epi8(above)) & ((1u << n) - 1);
             at = notAbove == 0 ? 0 : 32 - std::countl_zero(notAbove);
         }
-        // The items up to `at`, `win`, then the rest one place on; the room
-        // past the sixteen lets both copies be of fixed length.
-        std::array<Code, 2 * TileList::kCapacity> items{};
-        std::memcpy(static_cast<void*>(items.data()), hand.begin(),
-                    TileList::kCapacity * sizeof(Code));
-        std::array<Code, 2 * TileList::kCapacity + 2> moved;
-        std::memcpy(static_cast<void*>(moved.data()), items.data(),
-                    TileList::kCapacity * sizeof(Code));
-        std::memcpy(static_cast<void*>(moved.data() + at + 1), items.data() + at,
-                    TileList::kCapacity * sizeof(Code));
-        moved[static_cast<std::size_t>(at)] = win;
-        std::array<Code, TileList::kCapacity> out;
-        std::memcpy(static_cast<void*>(out.data()), moved.data(),
-                    TileList::kCapacity * sizeof(Code));
-        to.assign(out, n + 1);
+        // The items before `at` stay, `win` goes to `at`, the rest move one
+        // place on: all sixteen places are chosen at once, in registers.
+        const __m128i place = _mm_set1_epi16(static_cast<short>(at));
+        const __m128i w16 = _mm_set1_epi16(static_cast<short>(win.raw()));
+        const auto pick = [&](__m128i here, __m128i previous, __m128i lanes) {
+            const __m128i after = _mm_cmpgt_epi16(lanes, place);
+            const __m128i atWin = _mm_cmpeq_epi16(lanes, place);
+            return _mm_or_si128(
+                _mm_or_si128(_mm_and_si128(after, previous), _mm_and_si128(atWin, w16)),
+                _mm_andnot_si128(_mm_or_si128(after, atWin), here));
+        };
+        const __m128i outLow =
+            pick(low, _mm_slli_si128(low, 2), _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7));
+        const __m128i outHigh =
+            pick(high, _mm_or_si128(_mm_slli_si128(high, 2), _mm_srli_si128(low, 14)),
+                 _mm_setr_epi16(8, 9, 10, 11, 12, 13, 14, 15));
+        to.writeInPlace(n + 1, [&](unsigned char* places) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(places), outLow);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(places + 16), outHigh);
+        });
         return;
     }
 #endif

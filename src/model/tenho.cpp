@@ -41,12 +41,4 @@ void TENHO::restart(const TENHOState& start)
     meldCheckEachPattern_ = false;  // as built
 }
 
-int TENHO::meldCount() const
-{
-    if (!meldPresent(1)) return 0;
-    int k = 4;
-    while (!meldPresent(k)) --k;  // ends at meld 1 at the latest
-    return k;
-}
-
 }  // namespace tenho

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -264,7 +265,21 @@ public:
     // A closed kan shows its face-down pictures: KAN_KANk(0).
     bool meldIsClosedKan(int k) const { return KAN_KAN[static_cast<std::size_t>(k)][0].visible; }
     // NAKIk(2) → the highest k whose meld is present; 0 without meld 1.
-    int meldCount() const;
+    // Asked several times a calculation, so read off the four at once
+    // rather than tested one by one.
+    int meldCount() const
+    {
+        static constexpr auto kCount = [] {
+            std::array<std::int8_t, 16> count{};
+            for (unsigned present = 1; present < 16; present += 2)
+                count[present] = static_cast<std::int8_t>(std::bit_width(present));
+            return count;
+        }();
+        const unsigned present =
+            static_cast<unsigned>(meldPresent(1)) | static_cast<unsigned>(meldPresent(2)) << 1 |
+            static_cast<unsigned>(meldPresent(3)) << 2 | static_cast<unsigned>(meldPresent(4)) << 3;
+        return kCount[present];
+    }
 
     // ---------------------------------------- calculation driver and reporting
     // I_list, B_list, Text1, List(0), the meld pictures, RULE_KUITAN, and all
@@ -393,7 +408,7 @@ public:
     void RYU_IISOU();
     // PAI_CTL_LIST → List3 (the suit digit, or the rank digit, of each of its
     // items appended). The suit and number tests count what these would copy
-    // (collectSuits, TANYAO) and call neither; they stay as the definition
+    // (census) and call neither; they stay as the definition
     // those counts follow.
     void IRO_COPY();
     void SUUJI_COPY();
@@ -623,7 +638,16 @@ private:
         std::array<int, 3> suit{};
         int above = 0;  // above "2": honours
     };
-    SuitDigits collectSuits();
+    // What the suit and number tests read off the table, counted once: the
+    // suit classes collecting the suits would put in List3 and whether a 1
+    // or a 9 is among the first sixteen ranks.
+    struct TileCensus {
+        SuitDigits suits;
+        bool simples = true;
+    };
+    TileCensus census() const;
+    void tinitu(const SuitDigits& d);
+    void tanyao(bool simples);
     void classifySuits(const SuitDigits& d, char other);
     void honitu(const SuitDigits& d);
     bool hasGroupOf(Code c) const;
