@@ -2,6 +2,7 @@
 // The four groups of a split, ListEND(0..3), as the detectors look at them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -47,16 +48,31 @@ inline constexpr std::array<std::array<std::size_t, 3>, 4> kTriples = {
 inline constexpr std::array<std::array<std::size_t, 3>, 4> kTriplesLeavingOut = {
     {{1, 2, 3}, {0, 2, 3}, {0, 1, 3}, {0, 1, 2}}};
 
-// The same numbers, tile by tile, in the three number suits, one group each
-// (三色同順 of sequences, 三色同刻 of triplets).
-inline bool threeColours(const TileList& a, const TileList& b, const TileList& c)
+// Whether three of the four groups (a triple of kTriples) hold the same
+// ranks, tile by tile, in the three number suits, one group each, and all
+// are sequences (`sequences`) or all triplets. All four triples are tested
+// at once on the groups' numbers: whether a test fails comes at random from
+// hand to hand.
+inline bool threeColoursAmong(const TileList* groups, bool sequences)
 {
-    for (int p = 0; p < 3; ++p)
-        if (b.item(p).rank() != a.item(p).rank() || c.item(p).rank() != a.item(p).rank())
-            return false;
-    const char sa = a.item(0).suit(), sb = b.item(0).suit(), sc = c.item(0).suit();
-    return isSuitDigit(sa) && isSuitDigit(sb) && isSuitDigit(sc) && sa != sb && sb != sc &&
-           sa != sc;
+    std::array<std::uint64_t, 4> w{};
+    std::array<unsigned, 4> suitBit{};
+    for (std::size_t g = 0; g < 4; ++g) {
+        w[g] = groupWord(groups[g]);
+        const unsigned digit =
+            std::min<unsigned>(static_cast<unsigned char>((w[g] & 0xffu) - '0'), 3);
+        // Bit 3 stands for anything but a suit digit and bit 4 for a group
+        // of the other kind, so that no three with either make 7.
+        suitBit[g] = 1u << digit | static_cast<unsigned>(isSequenceWord(w[g]) != sequences) << 4;
+    }
+    constexpr std::uint64_t kRanks = 0xff00'ff00'ff00u;
+    bool found = false;
+    for (const auto& t : kTriples) {
+        const std::uint64_t ranks = w[t[0]] & kRanks;
+        found |= ((w[t[1]] & kRanks) == ranks) & ((w[t[2]] & kRanks) == ranks) &
+                 ((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
+    }
+    return found;
 }
 
 }  // namespace tenho

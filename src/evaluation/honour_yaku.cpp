@@ -109,27 +109,7 @@ void TENHO::SYOSU_SI_KAKUTEI() { reportYakuman("小四喜"); }
 
 void TENHO::SAN_KOKU()
 {
-    // All four triples at once, on the groups' numbers, as 三色同順 does:
-    // three triplets of the same ranks whose first suits are the three
-    // digits.
-    std::array<std::uint64_t, 4> w{};
-    std::array<unsigned, 4> suitBit{};
-    for (std::size_t g = 0; g < 4; ++g) {
-        w[g] = groupWord(ListEND[g]);
-        const unsigned digit =
-            std::min<unsigned>(static_cast<unsigned char>((w[g] & 0xffu) - '0'), 3);
-        // Bit 3 stands for anything but a suit digit and bit 4 for a group
-        // that is no triplet, so that no three with either make 7.
-        suitBit[g] = 1u << digit | static_cast<unsigned>(isSequenceWord(w[g])) << 4;
-    }
-    constexpr std::uint64_t kRanks = 0xff00'ff00'ff00u;
-    bool found = false;
-    for (const auto& t : kTriples) {
-        const std::uint64_t ranks = w[t[0]] & kRanks;
-        found |= ((w[t[1]] & kRanks) == ranks) & ((w[t[2]] & kRanks) == ranks) &
-                 ((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
-    }
-    if (found) reportYaku("三色同刻", "２翻", 2);
+    if (threeColoursAmong(ListEND.data(), false)) reportYaku("三色同刻", "２翻", 2);
 }
 
 }  // namespace tenho

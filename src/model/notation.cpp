@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "model/few_bytes.h"
+#include "model/tile_faces.h"
 #include "model/utf8.h"
 
 #if defined(__SSE2__)
@@ -91,39 +92,13 @@ struct TileBlock {
 
 [[gnu::always_inline]] inline TileBlock readBlock(__m128i v, __m128i after)
 {
-    const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
     const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
-    const __m128i digit =
-        _mm_and_si128(_mm_cmpgt_epi8(v, bytes('0')), _mm_cmplt_epi8(v, bytes(':')));
-    const __m128i m = _mm_cmpeq_epi8(v, bytes('m'));
-    const __m128i s = _mm_cmpeq_epi8(v, bytes('s'));
-    const __m128i p = _mm_cmpeq_epi8(v, bytes('p'));
-    const __m128i z = _mm_cmpeq_epi8(v, bytes('z'));
-    __m128i suit =
-        _mm_or_si128(_mm_or_si128(_mm_and_si128(m, bytes('0')), _mm_and_si128(s, bytes('1'))),
-                     _mm_or_si128(_mm_and_si128(p, bytes('2')), _mm_and_si128(z, bytes(1))));
-    // The suits spread backwards over the digits before them: 1, 2, 4, 8
-    // places at a time, into the places that have none yet.
-    const __m128i zero = _mm_setzero_si128();
-    const auto spread = [&](__m128i from) {
-        suit = _mm_or_si128(suit, _mm_and_si128(_mm_cmpeq_epi8(suit, zero), from));
-    };
-    spread(_mm_srli_si128(suit, 1));
-    spread(_mm_srli_si128(suit, 2));
-    spread(_mm_srli_si128(suit, 4));
-    spread(_mm_srli_si128(suit, 8));
-    spread(after);
-    // An honour is written '3'..'9' '1': its digit moved on by two, over 1.
-    const __m128i honour = _mm_cmpeq_epi8(suit, bytes(1));
-    const __m128i first = _mm_or_si128(_mm_andnot_si128(honour, suit),
-                                       _mm_and_si128(honour, _mm_add_epi8(v, bytes(2))));
-    const __m128i second =
-        _mm_or_si128(_mm_andnot_si128(honour, v), _mm_and_si128(honour, bytes('1')));
-    const unsigned digits = mask(digit);
+    const TileFaces f = tileFaces(v, after);
+    const unsigned digits = mask(f.digit);
     return {digits,
-            mask(_mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z))),
-            mask(_mm_and_si128(honour, _mm_cmpgt_epi8(v, bytes('7')))) & digits,
-            {_mm_unpacklo_epi8(first, second), _mm_unpackhi_epi8(first, second)}};
+            mask(f.letter),
+            mask(f.badHonour) & digits,
+            {_mm_unpacklo_epi8(f.first, f.second), _mm_unpackhi_epi8(f.first, f.second)}};
 }
 
 // readWellFormed for texts of 3 to 32 bytes, 16 at a time: what every byte

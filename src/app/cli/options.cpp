@@ -14,6 +14,7 @@
 #include "app/cli/text.h"
 #include "model/few_bytes.h"
 #include "model/notation.h"
+#include "model/tile_faces.h"
 
 namespace tenho::cli {
 
@@ -600,37 +601,14 @@ constexpr auto kCodeOf = [] {
 [[gnu::always_inline]] inline bool readTileBlock(__m128i v, std::size_t size, Code* out,
                                                  std::size_t& count)
 {
-    const auto bytes16 = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
     const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
-    const __m128i digit =
-        _mm_and_si128(_mm_cmpgt_epi8(v, bytes16('0')), _mm_cmplt_epi8(v, bytes16(':')));
-    const __m128i m = _mm_cmpeq_epi8(v, bytes16('m'));
-    const __m128i s = _mm_cmpeq_epi8(v, bytes16('s'));
-    const __m128i p = _mm_cmpeq_epi8(v, bytes16('p'));
-    const __m128i z = _mm_cmpeq_epi8(v, bytes16('z'));
-    // The suit of each letter ('0' m, '1' s, '2' p, 1 z), spread backwards
-    // over the digits before it: 1, 2, 4, 8 places at a time, into the
-    // places that have none yet.
-    __m128i suit =
-        _mm_or_si128(_mm_or_si128(_mm_and_si128(m, bytes16('0')), _mm_and_si128(s, bytes16('1'))),
-                     _mm_or_si128(_mm_and_si128(p, bytes16('2')), _mm_and_si128(z, bytes16(1))));
-    const __m128i zero = _mm_setzero_si128();
-    const auto spread = [&](__m128i from) {
-        suit = _mm_or_si128(suit, _mm_and_si128(_mm_cmpeq_epi8(suit, zero), from));
-    };
-    spread(_mm_srli_si128(suit, 1));
-    spread(_mm_srli_si128(suit, 2));
-    spread(_mm_srli_si128(suit, 4));
-    spread(_mm_srli_si128(suit, 8));
-    const __m128i honour = _mm_cmpeq_epi8(suit, bytes16(1));
-    __m128i first = _mm_or_si128(_mm_andnot_si128(honour, suit),
-                                 _mm_and_si128(honour, _mm_add_epi8(v, bytes16(2))));
-    __m128i second = _mm_or_si128(_mm_andnot_si128(honour, v), _mm_and_si128(honour, bytes16('1')));
+    const TileFaces f = tileFaces(v, _mm_setzero_si128());
+    __m128i first = f.first;
+    __m128i second = f.second;
     const unsigned all = (1u << size) - 1;
-    const unsigned digits = mask(digit) & all;
-    const unsigned letters = mask(_mm_or_si128(_mm_or_si128(m, s), _mm_or_si128(p, z))) & all;
-    const unsigned badHonours =
-        mask(_mm_and_si128(honour, _mm_cmpgt_epi8(v, bytes16('7')))) & digits;
+    const unsigned digits = mask(f.digit) & all;
+    const unsigned letters = mask(f.letter) & all;
+    const unsigned badHonours = mask(f.badHonour) & digits;
     // Every byte a digit or a letter, a letter last and none first, no two
     // side by side, no honour past 7.
     if ((digits | letters) != all || ((letters >> (size - 1)) & 1) == 0 || (letters & 1) != 0 ||
