@@ -66,13 +66,15 @@ inline bool threeColoursAmong(const TileList* groups, bool sequences)
         suitBit[g] = 1u << digit | static_cast<unsigned>(isSequenceWord(w[g]) != sequences) << 4;
     }
     constexpr std::uint64_t kRanks = 0xff00'ff00'ff00u;
-    bool found = false;
+    // As numbers, so that every test is made: no branch.
+    const auto is = [](bool b) { return static_cast<unsigned>(b); };
+    unsigned found = 0;
     for (const auto& t : kTriples) {
         const std::uint64_t ranks = w[t[0]] & kRanks;
-        found |= ((w[t[1]] & kRanks) == ranks) & ((w[t[2]] & kRanks) == ranks) &
-                 ((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
+        found |= is((w[t[1]] & kRanks) == ranks) & is((w[t[2]] & kRanks) == ranks) &
+                 is((suitBit[t[0]] | suitBit[t[1]] | suitBit[t[2]]) == 7u);
     }
-    return found;
+    return found != 0;
 }
 
 }  // namespace tenho

@@ -61,10 +61,13 @@ void TENHO::IIPEI()
     // once on the groups' numbers.
     std::array<std::uint64_t, 4> w{};
     for (std::size_t g = 0; g < 4; ++g) w[g] = groupWord(ListEND[g]);
-    const bool found = (((w[0] == w[1]) | (w[0] == w[2]) | (w[0] == w[3])) & isSequenceWord(w[0])) |
-                       (((w[1] == w[2]) | (w[1] == w[3])) & isSequenceWord(w[1])) |
-                       ((w[2] == w[3]) & isSequenceWord(w[2]));
-    if (found) reportYaku("一盃口", "１翻", 1);
+    // As numbers, so that every test is made: no branch.
+    const auto is = [](bool b) { return static_cast<unsigned>(b); };
+    const unsigned found =
+        ((is(w[0] == w[1]) | is(w[0] == w[2]) | is(w[0] == w[3])) & is(isSequenceWord(w[0]))) |
+        ((is(w[1] == w[2]) | is(w[1] == w[3])) & is(isSequenceWord(w[1]))) |
+        (is(w[2] == w[3]) & is(isSequenceWord(w[2])));
+    if (found != 0) reportYaku("一盃口", "１翻", 1);
 }
 
 void TENHO::RYANPEI()

@@ -86,7 +86,7 @@ bool isKokusiHand(const TileList& list)
     // Items 0 .. d are o(0) .. o(d) while d < a; items d + 1 .. 13 are
     // o(d) .. o(12) while d + 1 >= s.
     const int a = std::countr_one(same);
-    const int s = std::bit_width(~next & 0x3fffu);
+    const auto s = static_cast<int>(std::bit_width(~next & 0x3fffu));
     return s <= a;
 #else
     return isKokusiTemplate(descending(list));

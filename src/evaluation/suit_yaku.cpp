@@ -112,7 +112,8 @@ TENHO::TileCensus TENHO::census() const
         ++n[static_cast<std::size_t>(suitClass(c.suit()))];
         if (c.rank() == '1' || c.rank() == '9') simples = false;
     };
-    for (std::size_t k : {1, 2, 3, 4, 0})
+    for (std::size_t k :
+         {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{4}, std::size_t{0}})
         for (Code c : List[k]) add(c);
     add(Text1);
     return TileCensus{SuitDigits{n[0], {n[1], n[2], n[3]}, n[4]}, simples};
