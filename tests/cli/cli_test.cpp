@@ -12,9 +12,11 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
+#include "app/cli/batch.h"
 #include "app/cli/options.h"
 #include "app/cli/text.h"
 #include "app/score_cli.h"
@@ -945,6 +947,21 @@ TEST(CliRun, JobsOnlyWithABatch)
     r = runCli({"--batch", "--jobs=2"}, "--jobs 1 --seat E\n--seat E\n");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "error: --jobs: not allowed on a batch line\n場風が選択されていません\n");
+}
+
+TEST(CliRun, AWorkerMovedToAProcessorIsLetFreeAgain)
+{
+    cpu_set_t allowed;
+    ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
+    const tenho::cli::Processors processors = tenho::cli::Processors::ofThisThread();
+    for (std::size_t j = 0; j < 5; ++j) {
+        cpu_set_t after;
+        std::thread([&] {
+            processors.moveThisThreadTo(j);
+            ASSERT_EQ(sched_getaffinity(0, sizeof after, &after), 0);
+        }).join();
+        EXPECT_TRUE(CPU_EQUAL(&after, &allowed)) << "worker " << j;
+    }
 }
 
 // tenho-score started with pipes on its three standard streams.

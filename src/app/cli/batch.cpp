@@ -5,6 +5,7 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <condition_variable>
@@ -209,6 +210,32 @@ int defaultJobs()
     return std::clamp(n, 1, kMaxJobs);
 }
 
+Processors Processors::ofThisThread()
+{
+    Processors p;
+    const int here = sched_getcpu();
+    if (here < 0 || sched_getaffinity(0, sizeof p.allowed_, &p.allowed_) != 0 ||
+        !CPU_ISSET(here, &p.allowed_))
+        return p;
+    for (int cpu = here; cpu < CPU_SETSIZE; ++cpu)
+        if (CPU_ISSET(cpu, &p.allowed_)) p.order_[p.count_++] = static_cast<std::uint16_t>(cpu);
+    for (int cpu = 0; cpu < here; ++cpu)
+        if (CPU_ISSET(cpu, &p.allowed_)) p.order_[p.count_++] = static_cast<std::uint16_t>(cpu);
+    return p;
+}
+
+void Processors::moveThisThreadTo(std::size_t j) const
+{
+    if (count_ < 2 || j % count_ == 0) return;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(order_[j % count_], &one);
+    // Pinned for a moment, which moves the thread there at once; where either
+    // call fails, the thread is left where the scheduler puts it.
+    if (sched_setaffinity(0, sizeof one, &one) == 0)
+        sched_setaffinity(0, sizeof allowed_, &allowed_);
+}
+
 namespace {
 
 int readFailed(const LineReader& reader, Output& err)
@@ -380,8 +407,13 @@ private:
 
     void startWorkers()
     {
+        const Processors processors = Processors::ofThisThread();
         try {
-            for (std::size_t j = 1; j < jobs(); ++j) workers_.emplace_back([this] { work(); });
+            for (std::size_t j = 1; j < jobs(); ++j)
+                workers_.emplace_back([this, processors, j] {
+                    processors.moveThisThreadTo(j);
+                    work();
+                });
         } catch (const std::system_error&) {
             // Fewer workers than asked for; they score all the same.
         }

@@ -6,7 +6,11 @@
 // answers come out in the order of the lines.
 #pragma once
 
+#include <sched.h>
+
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,6 +103,24 @@ struct BatchOptions {
 // The jobs of a batch when --jobs is not given: one for every processor the
 // program may run on, at most kMaxJobs.
 int defaultJobs();
+
+// The processors the program may run on, counted from the one a thread runs
+// on now. A new thread starts on its creator's processor, and there it may
+// stay for milliseconds, sharing it, before the scheduler moves it to one
+// that stands idle; a batch of a few thousand hands is over by then. So each
+// worker of a batch moves itself once to a processor of its own (the j-th
+// from its creator's, round the set), then is let free to go wherever the
+// scheduler sends it.
+class Processors {
+public:
+    static Processors ofThisThread();
+    void moveThisThreadTo(std::size_t j) const;
+
+private:
+    cpu_set_t allowed_{};
+    std::array<std::uint16_t, CPU_SETSIZE> order_{};
+    std::size_t count_ = 0;
+};
 
 // Answers every line of `in` into `out`; 0, or 2 when a line's answer was an
 // error or the input failed (then with a message on `err`). A failure to
