@@ -447,7 +447,13 @@ private:
     void write(const Chunk& c)
     {
         anyError_ = anyError_ || c.anyError;
-        out_.write(c.answers.view());
+        // A full chunk's answers (some 45 KB) go out from the chunk itself:
+        // copied, they would only push the reading thread's own work out of
+        // its cache.
+        if (c.answers.size() >= Writer::kFlushBytes / 4)
+            out_.writeThrough(c.answers.view());
+        else
+            out_.write(c.answers.view());
     }
 
     // Takes the next chunk out that no one has taken, under `lock`, and

@@ -92,6 +92,11 @@ void Writer::write(std::string_view text)
         buffer_ += text;
         return;
     }
+    writeThrough(text);
+}
+
+void Writer::writeThrough(std::string_view text)
+{
     flush();
     if (error_ == 0 && !text.empty()) error_ = out_.write(text);
 }

@@ -158,6 +158,9 @@ public:
     // Appends `text` as buffer() would; when that fills the buffer, what is
     // buffered goes out and then `text` itself, without being copied.
     void write(std::string_view text);
+    // What is buffered goes out, then `text`, without being copied: for a
+    // large piece that is written where it lies.
+    void writeThrough(std::string_view text);
     int error() const { return error_; }
 
 private:
