@@ -798,14 +798,12 @@ bool readCommonLine(std::string_view text, ParseResult& r)
     std::uint32_t melds[32];
     static_assert(kCommonLine / 5 < std::size(melds));
     const std::size_t firstAt = at;
-    std::size_t firstSize = 0;
     while (at < size) {
         const __m128i name = bytesAt(at);
         const unsigned nameBlanks = blanksOf(name);
         const auto nameSize = static_cast<std::size_t>(std::countr_zero(nameBlanks));
         const LineSlot* o = lineSlot(name, nameSize);
         if (!o) return false;
-        firstSize = firstSize != 0 ? firstSize : nameSize;
         const std::size_t nameAt = at;
         at = next(at, nameSize, nameBlanks);
         const std::uint8_t place = o->place;
@@ -833,7 +831,13 @@ bool readCommonLine(std::string_view text, ParseResult& r)
         notes[place] = note;
         at = next(at, n, blanks);
     }
-    r.firstHandOption = kOptions[lineSlot(bytesAt(firstAt), firstSize)->option].name;
+    // The first word's option looked up again, rather than kept in the loop.
+    const __m128i firstName = bytesAt(firstAt);
+    r.firstHandOption =
+        kOptions[lineSlot(firstName,
+                          static_cast<std::size_t>(std::countr_zero(blanksOf(firstName))))
+                     ->option]
+            .name;
     // A wind, the winning tile, the hand or the indicators given twice,
     // --tsumo with --ron, more than four melds: one test for all, which a
     // usual line passes. (A second hand or indicators are joined the long
@@ -929,6 +933,23 @@ void reset(ParseResult& r)
     r.error.clear();
 }
 
+// reset for readCommonLine, which sets the flags, the winds and the first
+// option itself when it reads the line (and parseOptions resets all when it
+// does not).
+void resetForCommonLine(ParseResult& r)
+{
+    HandOptions& h = r.options;
+    h.hand.clear();
+    h.handText.clear();
+    h.win.reset();
+    h.melds.clear();
+    h.dora.clear();
+    h.doraText.clear();
+    r.json = r.waits = r.batch = r.help = r.version = false;
+    r.jobs = 0;
+    r.error.clear();
+}
+
 }  // namespace
 
 std::span<const std::string_view> optionNames()
@@ -1007,7 +1028,7 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
 bool parseLine(std::string_view line, std::vector<std::string_view>& words, ParseResult& into)
 {
     if (line.size() <= kCommonLine) {
-        reset(into);
+        resetForCommonLine(into);
         if (readCommonLine(line, into)) return true;
     }
     // A word and a blank take two bytes at least.
