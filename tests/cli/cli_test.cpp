@@ -291,6 +291,11 @@ TEST(CliOptions, ABatchLineReadsAsItsWords)
         "--hand 123m --hand 456m --dora 1z --dora 2z --win 1m",
         "--hand 123m --round            E --win              1m --seat  \t  \t  \t   W",
         "--hand 123m --round            EE --win              1mm",
+        // Values read after the whole line: the last ones long, or past 32 bytes.
+        "--win 1m --seat E --chi 123s --hand 123456789m1234p",
+        "--round S --win 9p --hand 123456789m12344p ",
+        "--win 1m --hand 123456789m123456789p123456s",
+        "--tsumo --ankan 1111z --kan 2222z --pon 333z --chi 789m --hand 44z --win 4z --kuitan",
     };
     std::vector<std::string_view> room;
     cli::ParseResult line;

@@ -453,8 +453,10 @@ constexpr std::size_t kCommonLine = 126;
 // The places of readCommonLine's notes: the flags by number, then these.
 constexpr std::uint8_t kRoundPlace = kFlagCount;  // and the seat after it
 constexpr std::uint8_t kWinPlace = kFlagCount + 2;
-constexpr std::uint8_t kTilesPlace = kFlagCount + 3;
-constexpr std::size_t kPlaces = kFlagCount + 4;
+constexpr std::uint8_t kHandPlace = kFlagCount + 3;
+constexpr std::uint8_t kDoraPlace = kFlagCount + 4;
+constexpr std::uint8_t kMeldPlace = kFlagCount + 5;
+constexpr std::size_t kPlaces = kFlagCount + 6;
 
 // The options that describe a hand by a hash of the length of their names
 // and their third and fourth bytes (all are 4 to 15 bytes long), with the
@@ -464,11 +466,13 @@ struct LineSlot {
     std::uint16_t bytes = 0;                 // of the name, as bits
     std::uint8_t size = 0;                   // 0: no option here
     LineKind kind = LineKind::None;
-    // Where a flag, a wind or the winning tile is noted down, to be set
-    // when the whole line is read; the others have a place of their own.
-    std::uint8_t place = kTilesPlace;
+    // Where the option is noted down, to be set when the whole line is
+    // read: a flag, a wind, the winning tile, the hand, the indicators, or
+    // one of the melds.
+    std::uint8_t place = kMeldPlace;
     bool takesValue = false;
-    std::uint8_t option = 0;  // in kOptions
+    std::uint8_t option = 0;     // in kOptions
+    std::uint32_t kindNote = 0;  // the kind, where readCommonLine notes it down
 };
 
 constexpr std::size_t kLineSlotBits = 5;
@@ -516,9 +520,12 @@ constexpr auto kLineSlots = [] {
         slot.place = o.line == LineKind::Flag   ? o.index
                      : o.line == LineKind::Wind ? kRoundPlace + o.index
                      : o.line == LineKind::Win  ? kWinPlace
-                                                : kTilesPlace;
+                     : o.line == LineKind::Hand ? kHandPlace
+                     : o.line == LineKind::Dora ? kDoraPlace
+                                                : kMeldPlace;
         slot.takesValue = o.takesValue;
         slot.option = static_cast<std::uint8_t>(k);
+        slot.kindNote = static_cast<std::uint32_t>(o.line) << 16;
     }
     return slots;
 }();
@@ -736,42 +743,45 @@ template <MeldKind Kind>
     return true;
 }
 
-// The texts of a batch line are views of it (the line outlives its
-// answer); a second value of an option is joined to the first in a copy.
-void referOrAppend(OptionText& text, std::string_view value)
-{
-    if (text.empty())
-        text.refer(value);
-    else
-        text.append(value);
-}
-
 // A batch line read straight from its bytes, when it is the usual one: every
 // word an option that describes the hand, written without "=", and each
 // value understood. The options are set as parseOptions sets them, from the
 // same words in the same order; false at anything else (the line is then
 // read again the long way, which finds the error and its words).
+//
+// The words are first only noted down, where each value starts and how long
+// it is, and the values read after the whole line, each kind in its turn:
+// what is done for a word then depends on nothing but its length, not on
+// which option it is, and the reading of the tiles always comes at the same
+// point of the line's work.
 bool readCommonLine(std::string_view text, ParseResult& r)
 {
     const char* const line = text.data();
     const std::size_t size = text.size();
     if (size < 16) return false;
-    // The last 16 bytes again, and blanks after them: the words among them
-    // are read from here, so that no read goes past the line.
-    alignas(16) char tail[32];
-    _mm_store_si128(reinterpret_cast<__m128i*>(tail),
-                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + size - 16)));
-    _mm_store_si128(reinterpret_cast<__m128i*>(tail + 16), _mm_set1_epi8(' '));
+    // The line copied, 16 bytes at a time (the last ones together with some
+    // before them, so that nothing is read outside it), and a blank after
+    // it, then zeros: every word and value is read from here in 16 bytes
+    // from where it starts, and the last word ends at that one blank.
+    static_assert(kCommonLine <= 128);
+    alignas(16) char copy[128 + 64];
+    for (std::size_t k = 0; k < 128; k += 16) {
+        const std::size_t from = std::min(k, size - 16);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(copy + from),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + from)));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(copy + size), _mm_cvtsi32_si128(' '));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(copy + size + 16), _mm_setzero_si128());
     const auto bytesAt = [&](std::size_t at) {
-        const char* const from = at + 16 <= size ? line + at : tail + (at + 16 - size);
-        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(copy + at));
     };
     const auto isBlank = [&](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
-    // Where the next word starts after a word of `n` bytes at `at`, the
-    // blanks of its 16 bytes given: usually after one blank.
-    const auto next = [&](std::size_t at, std::size_t n, unsigned blanks) {
+    // Where the next word starts after a word of `n` bytes at `at`, given
+    // the blanks from `at` on, with a bit past the bytes they tell of (so
+    // that bit n + 1 is one of them or that one): usually after one blank.
+    const auto next = [&](std::size_t at, std::size_t n, std::uint64_t blanks) {
         std::size_t from = at + n + 1;
-        if (n >= 15 || ((blanks >> (n + 1)) & 1) != 0)
+        if (((blanks >> (n + 1)) & 1) != 0) [[unlikely]]
             while (from < size && isBlank(from)) ++from;
         return from;
     };
@@ -779,63 +789,107 @@ bool readCommonLine(std::string_view text, ParseResult& r)
     while (at < size && isBlank(at)) ++at;
     if (at >= size) return false;
     HandOptions& hand = r.options;
-    // How often each flag, wind and the winning tile is given, and the last
-    // value given for it.
+    // How often each option is given, and the last value given for it; the
+    // melds one by one (a word that is none leaves a note past them).
     std::uint8_t given[kPlaces] = {};
-    std::uint8_t valueAt[kPlaces];
-    std::uint8_t valueSize[kPlaces];
-    const LineSlot* first = nullptr;
+    // Where a value starts, its size above, and the meld's kind above them.
+    std::uint32_t notes[kPlaces];
+    // A word takes 5 bytes at least: fewer words than this in a line.
+    std::uint32_t melds[32];
+    static_assert(kCommonLine / 5 < std::size(melds));
+    const std::size_t firstAt = at;
     while (at < size) {
         const __m128i name = bytesAt(at);
         const unsigned nameBlanks = blanksOf(name);
         const auto nameSize = static_cast<std::size_t>(std::countr_zero(nameBlanks));
         const LineSlot* o = lineSlot(name, nameSize);
         if (!o) return false;
-        first = first ? first : o;
         const std::size_t nameAt = at;
         at = next(at, nameSize, nameBlanks);
         const std::uint8_t place = o->place;
-        ++given[place];
-        if (!o->takesValue) continue;
+        if (!o->takesValue) {
+            ++given[place];
+            continue;
+        }
         if (at >= size) return false;
-        const LineKind kind = o->kind;
-        if (kind <= LineKind::Win) {
-            // A wind or the winning tile, only noted down: its one or two
-            // bytes and the blank after them are most likely among the
-            // name's 16. (A value that looks like an option is no wind or
-            // tile either.)
-            const std::size_t off = at - nameAt;
-            const unsigned blanks = off < 16 ? nameBlanks >> off : 1u;
-            const auto n = static_cast<std::size_t>(std::countr_zero(blanks));
-            if (off + n < 16) [[likely]] {
-                valueAt[place] = static_cast<std::uint8_t>(at);
-                valueSize[place] = static_cast<std::uint8_t>(n);
-                at = next(at, n, blanks);
-                continue;
-            }
+        // The value's bytes and the blank after them are most likely among
+        // the name's 16; else the 32 from where it starts. (A value that
+        // looks like an option is no tiles or wind: its reading fails.)
+        const std::size_t off = at - nameAt;
+        std::uint64_t blanks = off < 16 ? nameBlanks >> off : 1u;
+        auto n = static_cast<std::size_t>(std::countr_zero(blanks));
+        if (off + n >= 16) {
+            blanks = blanksOf(bytesAt(at)) & 0xFFFFu;
+            blanks |= std::uint64_t{blanksOf(bytesAt(at + 16))} << 16;
+            n = static_cast<std::size_t>(std::countr_zero(blanks));
+            if (n == 32) [[unlikely]]
+                return false;
         }
-        const __m128i v = bytesAt(at);
-        const unsigned blanks = blanksOf(v);
-        std::size_t n = static_cast<std::size_t>(std::countr_zero(blanks));
-        // A word that looks like an option is none's value.
-        if ((_mm_cvtsi128_si32(v) & 0xFFFF) == ('-' | '-' << 8)) return false;
-        // A value of more than 16 bytes, a hand of 13 tiles among them: the
-        // blanks of the next 16.
-        if (n == 16) [[unlikely]] {
-            n = 16 + static_cast<std::size_t>(std::countr_zero(blanksOf(bytesAt(at + 16))));
-            if (n == 32)
-                while (at + n < size && !isBlank(at + n)) ++n;
-        }
-        const std::string_view value(line + at, n);
-        valueAt[place] = static_cast<std::uint8_t>(at);
-        valueSize[place] = static_cast<std::uint8_t>(n);
+        const auto note = static_cast<std::uint32_t>(at | n << 8) | o->kindNote;
+        melds[given[kMeldPlace]] = note;
+        ++given[place];
+        notes[place] = note;
         at = next(at, n, blanks);
-        if (kind <= LineKind::Win) continue;
-        if (kind <= LineKind::Dora) {
-            const bool dora = kind == LineKind::Dora;
-            if (!readLineTiles(v, value, dora ? hand.dora : hand.hand, dora)) return false;
-            referOrAppend(dora ? hand.doraText : hand.handText, value);
-        } else if (kind == LineKind::Chi) {
+    }
+    // The first word's option looked up again, rather than kept in the loop.
+    const __m128i firstName = bytesAt(firstAt);
+    r.firstHandOption =
+        kOptions[lineSlot(firstName,
+                          static_cast<std::size_t>(std::countr_zero(blanksOf(firstName))))
+                     ->option]
+            .name;
+    // A wind, the winning tile, the hand or the indicators given twice,
+    // --tsumo with --ron, more than four melds: one test for all, which a
+    // usual line passes. (A second hand or indicators are joined the long
+    // way.)
+    if ((static_cast<unsigned>((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace] |
+                                given[kHandPlace] | given[kDoraPlace]) > 1) |
+         static_cast<unsigned>(given[kMeldPlace] > 4) |
+         (static_cast<unsigned>(given[0] != 0) & static_cast<unsigned>(given[1] != 0))) != 0)
+        return false;
+    const auto valueAt = [&](std::uint32_t note) { return std::size_t{note & 0xFF}; };
+    const auto valueSize = [&](std::uint32_t note) { return std::size_t{note >> 8 & 0xFF}; };
+    const auto valueByte = [&](std::uint8_t place, std::size_t k) {
+        return static_cast<unsigned char>(copy[valueAt(notes[place]) + k]);
+    };
+    for (int k = 0; k < 2; ++k) {
+        const std::uint8_t place = kRoundPlace + static_cast<std::uint8_t>(k);
+        int w = -1;
+        if (given[place] != 0) {
+            w = kWindOf[valueByte(place, 0)];
+            if (valueSize(notes[place]) != 1 || w < 0) return false;
+        }
+        (k == 0 ? hand.round : hand.seat) = w;
+    }
+    if (given[kWinPlace] != 0) {
+        if (valueSize(notes[kWinPlace]) != 2) return false;
+        const std::uint16_t code =
+            kCodeOf[kLetterRow[valueByte(kWinPlace, 1)]][kDigitOf[valueByte(kWinPlace, 0)]];
+        if (code == 0) return false;
+        hand.win = std::bit_cast<Code>(code);
+    }
+    // The texts are views of the line itself (which outlives its answer).
+    const auto valueOf = [&](std::uint32_t note) {
+        return std::string_view(line + valueAt(note), valueSize(note));
+    };
+    if (given[kHandPlace] != 0) {
+        const std::string_view value = valueOf(notes[kHandPlace]);
+        if (!readLineTiles(bytesAt(valueAt(notes[kHandPlace])), value, hand.hand, false))
+            return false;
+        hand.handText.refer(value);
+    }
+    if (given[kDoraPlace] != 0) {
+        const std::string_view value = valueOf(notes[kDoraPlace]);
+        if (!readLineTiles(bytesAt(valueAt(notes[kDoraPlace])), value, hand.dora, true))
+            return false;
+        hand.doraText.refer(value);
+    }
+    for (std::size_t k = 0; k < given[kMeldPlace]; ++k) {
+        const std::uint32_t m = melds[k];
+        const __m128i v = bytesAt(valueAt(m));
+        const std::string_view value = valueOf(m);
+        const auto kind = static_cast<LineKind>(m >> 16);
+        if (kind == LineKind::Chi) {
             if (!readLineMeld<MeldKind::Chi>(v, value, hand)) return false;
         } else if (kind == LineKind::Pon) {
             if (!readLineMeld<MeldKind::Pon>(v, value, hand)) return false;
@@ -845,38 +899,22 @@ bool readCommonLine(std::string_view text, ParseResult& r)
             if (!readLineMeld<MeldKind::Kan>(v, value, hand, kan)) return false;
         }
     }
-    r.firstHandOption = kOptions[first->option].name;
-    // A wind or the winning tile given twice, --tsumo with --ron: one test
-    // for all, which a usual line passes.
-    if ((static_cast<unsigned>((given[kRoundPlace] | given[kRoundPlace + 1] | given[kWinPlace]) >
-                               1) |
-         (static_cast<unsigned>(given[0] != 0) & static_cast<unsigned>(given[1] != 0))) != 0)
-        return false;
-    const auto valueByte = [&](std::uint8_t place, std::size_t k) {
-        return static_cast<unsigned char>(line[valueAt[place] + k]);
+    // The flags given, 1 for each count that is not 0, eight at a time
+    // (a branch for each would go either way from line to line).
+    static_assert(kFlagCount == 9 && sizeof(bool) == 1);
+    const auto flags = [&](std::size_t from) {
+        constexpr std::uint64_t low = 0x7F7F7F7F7F7F7F7Fu;
+        const auto counts = load<std::uint64_t>(reinterpret_cast<const char*>(given) + from);
+        return ((((counts & low) + low) | counts) >> 7) & 0x0101010101010101u;
     };
-    for (int k = 0; k < 2; ++k) {
-        const std::uint8_t place = kRoundPlace + static_cast<std::uint8_t>(k);
-        int w = -1;
-        if (given[place] != 0) {
-            w = kWindOf[valueByte(place, 0)];
-            if (valueSize[place] != 1 || w < 0) return false;
-        }
-        (k == 0 ? hand.round : hand.seat) = w;
-    }
-    if (given[kWinPlace] != 0) {
-        if (valueSize[kWinPlace] != 2) return false;
-        const std::uint16_t code =
-            kCodeOf[kLetterRow[valueByte(kWinPlace, 1)]][kDigitOf[valueByte(kWinPlace, 0)]];
-        if (code == 0) return false;
-        hand.win = std::bit_cast<Code>(code);
-    }
-    const auto flag = [&](std::size_t k) { return given[k] != 0; };
-    hand.tsumo = flag(0);
-    hand.ron = flag(1);
-    for (std::size_t k = 0; k < std::size(hand.boxes); ++k) hand.boxes[k] = flag(2 + k);
-    hand.kuitan = flag(7);
-    hand.renhou = flag(8);
+    const std::uint64_t first8 = flags(0);
+    const std::uint64_t last8 = flags(1);
+    hand.tsumo = (first8 & 1) != 0;
+    hand.ron = (first8 >> 8 & 1) != 0;
+    const std::uint64_t boxes = first8 >> 16;
+    std::memcpy(static_cast<void*>(hand.boxes), &boxes, sizeof hand.boxes);
+    hand.kuitan = (first8 >> 56) != 0;
+    hand.renhou = (last8 >> 56) != 0;
     return true;
 }
 
@@ -892,6 +930,23 @@ void reset(ParseResult& r)
     r.json = r.waits = r.batch = r.help = r.version = false;
     r.jobs = 0;
     r.firstHandOption = {};
+    r.error.clear();
+}
+
+// reset for readCommonLine, which sets the flags, the winds and the first
+// option itself when it reads the line (and parseOptions resets all when it
+// does not).
+void resetForCommonLine(ParseResult& r)
+{
+    HandOptions& h = r.options;
+    h.hand.clear();
+    h.handText.clear();
+    h.win.reset();
+    h.melds.clear();
+    h.dora.clear();
+    h.doraText.clear();
+    r.json = r.waits = r.batch = r.help = r.version = false;
+    r.jobs = 0;
     r.error.clear();
 }
 
@@ -973,7 +1028,7 @@ void parseOptions(std::span<const std::string_view> args, ParseResult& r)
 bool parseLine(std::string_view line, std::vector<std::string_view>& words, ParseResult& into)
 {
     if (line.size() <= kCommonLine) {
-        reset(into);
+        resetForCommonLine(into);
         if (readCommonLine(line, into)) return true;
     }
     // A word and a blank take two bytes at least.
