@@ -296,13 +296,18 @@ void firstSplitOfSuits(SuitSplit& q, std::size_t s, std::uint64_t cur, unsigned 
         const unsigned withSequence = path | 1u << Slot;
         const std::uint32_t from = starts | static_cast<std::uint32_t>(10 * s + a + 1)
                                                 << (8 * Slot);
+        // Each move's tests are made together, as one branch: which of them
+        // fails comes at random.
+        const auto is = [](bool b) { return static_cast<unsigned>(b); };
+        const std::uint64_t here = cur >> (4 * a);  // rank a + 1 in the low nibble
         const auto triplet = [&] {
-            if (kFirstWithPrefix[Slot + 1][path] >= q.best || (cur >> (4 * a) & 0xF) < 3) return;
+            if ((is(kFirstWithPrefix[Slot + 1][path] >= q.best) | is((here & 0xF) < 3)) != 0)
+                return;
             firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{3} << (4 * a)), path, from);
         };
         const auto sequence = [&] {
-            if (kFirstWithPrefix[Slot + 1][withSequence] >= q.best ||
-                (cur >> (4 * a + 4) & 0xF) == 0 || (cur >> (4 * a + 8) & 0xF) == 0)
+            if ((is(kFirstWithPrefix[Slot + 1][withSequence] >= q.best) | is((here & 0xF0) == 0) |
+                 is((here & 0xF00) == 0)) != 0)
                 return;
             firstSplitOfSuits<Slot + 1>(q, s, cur - (std::uint64_t{0x111} << (4 * a)), withSequence,
                                         from);

@@ -32,8 +32,10 @@ struct GroupShape {
             const TileList& group = groups[g];
             triplets += isTriplet(group) ? 1 : 0;
             const Code first = group.item(0);
-            honours |= static_cast<unsigned char>(first.suit() - '0') > 2 ||
-                       static_cast<unsigned char>(first.rank() - '1') > 8;
+            // Both tests made, as numbers: which holds comes at random.
+            honours |=
+                (static_cast<unsigned>(static_cast<unsigned char>(first.suit() - '0') > 2) |
+                 static_cast<unsigned>(static_cast<unsigned char>(first.rank() - '1') > 8)) != 0;
         }
         sequences = 4 - triplets;  // a group that is not a triplet is a sequence
     }
@@ -108,7 +110,7 @@ void TENHO::NAKI_HANTEI()
     if (kan(1) && kan(2) && !used(3)) return;
     if (kan(1) && kan(2) && kan(3) && !used(4)) return;
     if (kan(1) && kan(2) && kan(3) && kan(4)) return;
-    if (used(1)) NAKI_FLAG = 1;
+    NAKI_FLAG = static_cast<Integer>(used(1));  // set without a branch: open hands come at random
 }
 
 void TENHO::cmdKEISAN_Click()

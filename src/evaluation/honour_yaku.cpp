@@ -21,9 +21,11 @@ constexpr std::array<Code, 4> kWinds = {kEast, kSouth, kWest, kNorth};
 
 bool TENHO::hasGroupOf(Code c) const
 {
-    for (std::size_t k = 0; k < 4; ++k)
-        if (ListEND[k].item(0) == c) return true;
-    return false;
+    // The four compared at once: which group holds the tile, if any, comes
+    // at random.
+    unsigned any = 0;
+    for (std::size_t k = 0; k < 4; ++k) any |= static_cast<unsigned>(ListEND[k].item(0) == c);
+    return any != 0;
 }
 
 void TENHO::HU_PON()
@@ -51,29 +53,33 @@ void TENHO::HU_PON()
 void TENHO::SANGEN()
 {
     // From the last group down, so that the lowest group's dragon ends on top.
+    // The dragons' codes are "71" .. "91": the suit digit tells which.
+    static constexpr std::array<std::string_view, 3> kNames = {"三元牌（白）", "三元牌（發）",
+                                                               "三元牌（中）"};
     for (int k = 3; k >= 0; --k) {
         const Code first = ListEND[static_cast<std::size_t>(k)].item(0);
-        if (first == kRed)
-            reportYaku("三元牌（中）", "１翻", 1);
-        else if (first == kGreen)
-            reportYaku("三元牌（發）", "１翻", 1);
-        else if (first == kWhite)
-            reportYaku("三元牌（白）", "１翻", 1);
+        const auto d = static_cast<unsigned char>(first.suit() - '7');
+        if ((static_cast<unsigned>(first.rank() == '1') & static_cast<unsigned>(d < 3)) != 0)
+            reportYaku(kNames[d], "１翻", 1);
     }
 }
 
 void TENHO::SYOSANGEN()
 {
     const Code pair = ListEND[4].item(0);
-    if ((hasGroupOf(kRed) && hasGroupOf(kGreen) && pair == kWhite) ||
-        (hasGroupOf(kRed) && hasGroupOf(kWhite) && pair == kGreen) ||
-        (hasGroupOf(kWhite) && hasGroupOf(kGreen) && pair == kRed))
+    const auto is = [](bool b) { return static_cast<unsigned>(b); };
+    const unsigned red = is(hasGroupOf(kRed)), green = is(hasGroupOf(kGreen)),
+                   white = is(hasGroupOf(kWhite));
+    if (((red & green & is(pair == kWhite)) | (red & white & is(pair == kGreen)) |
+         (white & green & is(pair == kRed))) != 0)
         reportYaku("小三元", "２翻", 2);
 }
 
 void TENHO::DAISANGEN()
 {
-    if (hasGroupOf(kRed) && hasGroupOf(kGreen) && hasGroupOf(kWhite)) reportYakuman("大三元");
+    const auto is = [](bool b) { return static_cast<unsigned>(b); };
+    if ((is(hasGroupOf(kRed)) & is(hasGroupOf(kGreen)) & is(hasGroupOf(kWhite))) != 0)
+        reportYakuman("大三元");
 }
 
 void TENHO::DAISU_SI()

@@ -18,41 +18,33 @@ void TENHO::SAN_JUN()
 
 void TENHO::ITUU()
 {
-    const auto straight = [this](std::size_t a, std::size_t b, std::size_t c) {
-        const auto ends = [this](std::size_t g, int first, int last) {
-            return ListEND[g].item(0).rankValue() == first &&
-                   ListEND[g].item(2).rankValue() == last;
-        };
-        return ends(a, 1, 3) && ends(b, 4, 6) && ends(c, 7, 9);
-    };
+    // As numbers, so that every test is made: which of them fails comes at
+    // random.
+    const auto is = [](bool b) { return static_cast<unsigned>(b); };
 
     // Every straight holds a group from 4 to 6; most splits have none.
-    bool middle = false;
+    unsigned middle = 0;
     for (std::size_t g = 0; g < 4; ++g)
-        middle |= ListEND[g].item(0).rank() == '4' && ListEND[g].item(2).rank() == '6';
-    if (!middle) return;
+        middle |= is(ListEND[g].item(0).rank() == '4') & is(ListEND[g].item(2).rank() == '6');
+    if (middle == 0) return;
 
-    bool found = false;
+    // Three groups of one suit, 1 to 3, 4 to 6 and 7 to 9 in turn; the
+    // groups stand in ascending order, so whether the fourth is of the same
+    // suit or another, they are one of the four triples in order.
+    std::array<int, 4> first{};
+    std::array<int, 4> last{};
     std::array<char, 4> suits{};
-    for (std::size_t g = 0; g < 4; ++g) suits[g] = ListEND[g].item(0).suit();
-    if (suits[0] == suits[1] && suits[1] == suits[2] && suits[2] == suits[3]) {
-        for (const auto& t : kTriples) {
-            if (straight(t[0], t[1], t[2])) {
-                found = true;
-                break;
-            }
-        }
-    } else {
-        // Three groups of one suit and the fourth elsewhere; the groups stand
-        // in ascending order, so the three are adjacent.
-        for (std::size_t odd = 0; odd < 4 && !found; ++odd) {
-            const auto& same = kTriplesLeavingOut[odd];
-            if (suits[same[0]] == suits[same[1]] && suits[same[1]] == suits[same[2]] &&
-                suits[odd] != suits[same[0]])
-                found = straight(same[0], same[1], same[2]);
-        }
+    for (std::size_t g = 0; g < 4; ++g) {
+        first[g] = ListEND[g].item(0).rankValue();
+        last[g] = ListEND[g].item(2).rankValue();
+        suits[g] = ListEND[g].item(0).suit();
     }
-    if (found) reportGradedYaku("一気通貫", 2);
+    unsigned found = 0;
+    for (const auto& t : kTriplesLeavingOut)
+        found |= is(suits[t[0]] == suits[t[1]]) & is(suits[t[1]] == suits[t[2]]) &
+                 is(first[t[0]] == 1) & is(last[t[0]] == 3) & is(first[t[1]] == 4) &
+                 is(last[t[1]] == 6) & is(first[t[2]] == 7) & is(last[t[2]] == 9);
+    if (found != 0) reportGradedYaku("一気通貫", 2);
 }
 
 void TENHO::IIPEI()

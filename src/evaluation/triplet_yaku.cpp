@@ -63,14 +63,11 @@ void TENHO::TOITOI()
 
 void TENHO::SAN_KAN()
 {
-    static constexpr std::array<std::array<int, 3>, 4> kFrames = {
-        {{2, 3, 4}, {1, 3, 4}, {1, 2, 4}, {1, 2, 3}}};
-    for (const auto& f : kFrames) {
-        if (meldIsKan(f[0]) && meldIsKan(f[1]) && meldIsKan(f[2])) {
-            reportYaku("三槓子", "２翻", 2);
-            return;
-        }
-    }
+    // Three of the four frames kans, whichever three: the kans are counted
+    // rather than the four triples tried, which come at random.
+    const int kans = static_cast<int>(meldIsKan(1)) + static_cast<int>(meldIsKan(2)) +
+                     static_cast<int>(meldIsKan(3)) + static_cast<int>(meldIsKan(4));
+    if (kans >= 3) reportYaku("三槓子", "２翻", 2);
 }
 
 void TENHO::SANAN_KAKUTEI() { sananKakutei(false); }
