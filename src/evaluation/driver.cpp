@@ -55,10 +55,8 @@ void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
     h.Label1.prependLine(name);
     h.Label2.prependLine(hanText);
     const int total = textValue(h.Label3) + han;
-    if (total >= 0 && total < 100) {  // as Decimal writes it, a digit at a time
-        h.Label3.clear();
-        if (total >= 10) h.Label3 += static_cast<char>('0' + total / 10);
-        h.Label3 += static_cast<char>('0' + total % 10);
+    if (total >= 0 && total < 100) {
+        h.Label3.assignSmall(static_cast<unsigned>(total));
     } else {
         h.Label3 = Decimal(total);
     }
