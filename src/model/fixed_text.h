@@ -124,6 +124,12 @@ public:
             }
         }
 #endif
+        return prependLineSlowly(line);
+    }
+    // prependLine for a text that does not fit the moves above: out of line,
+    // so that the usual case keeps to few registers.
+    [[gnu::noinline, gnu::cold]] FixedText& prependLineSlowly(std::string_view line)
+    {
         return insert(0, line, "\r\n");
     }
     // Writes `digits`, a number from 0 to 99, in place of the text, as
