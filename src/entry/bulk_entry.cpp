@@ -16,6 +16,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "model/recording_host.h"
 #include "model/tenho.h"
 
 namespace tenho {
@@ -340,6 +341,68 @@ unsigned boxBits(const std::array<bool, 5>& boxes)
     return low | (boxes[4] ? 16u : 0u);
 }
 
+// What clicking the boxes of each set (bit b for C_OPTION(b)) in box order
+// leaves, on the boxes as a calculator is built (`from[0]`) and as the first
+// open call leaves those (`from[1]`), found by clicking them on a calculator
+// of its own. On either, every click the interlocks leave enabled turns its
+// box on and no rule turns a box on, so no row that unchecks a box, none that
+// reads the melds and none that trims the indicators ever applies: the
+// boxes end up the same on any calculator that starts with them so.
+struct BoxClicks {
+    std::array<std::array<CheckBox, 6>, 2> from;
+    std::array<std::array<std::array<CheckBox, 6>, 32>, 2> to;
+    std::array<std::uint32_t, 2> refused;  // bit s: some click of set s is ignored
+};
+
+// Whether two rows of boxes hold the same values and availability (the
+// padding of a box, which nothing writes on purpose, left out).
+bool sameBoxes(const std::array<CheckBox, 6>& a, const std::array<CheckBox, 6>& b)
+{
+    static_assert(sizeof(CheckBox) == 8 && offsetof(CheckBox, value) == 0 &&
+                  offsetof(CheckBox, enabled) == 4 && sizeof(a) == 48);
+#if defined(__SSE2__)
+    const __m128i used = _mm_set1_epi64x(0xffffffffff);  // value and enabled
+    const auto block = [&used](const std::array<CheckBox, 6>& boxes, int i) {
+        return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(boxes.data()) + i),
+                             used);
+    };
+    const __m128i same = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(block(a, 0), block(b, 0)),
+                                                     _mm_cmpeq_epi8(block(a, 1), block(b, 1))),
+                                       _mm_cmpeq_epi8(block(a, 2), block(b, 2)));
+    return _mm_movemask_epi8(same) == 0xffff;
+#else
+    return a == b;
+#endif
+}
+
+const BoxClicks kBoxClicks = [] {
+    BoxClicks t{};
+    RecordingHost nobody;
+    for (std::size_t open = 0; open < 2; ++open)
+        for (unsigned set = 0; set < 32; ++set) {
+            TENHO calculator(nobody);
+            if (open != 0) calculator.RIICHI_KINSHI();
+            t.from[open] = calculator.C_OPTION;
+            for (int b = 0; b < 5; ++b)
+                if ((set >> b & 1) != 0 && calculator.clickC_OPTION(b) != Entry::Accepted)
+                    t.refused[open] |= 1u << set;
+            t.to[open][set] = calculator.C_OPTION;
+        }
+    return t;
+}();
+
+// `to` = `from`, three blocks at once.
+void copyBoxes(std::array<CheckBox, 6>& to, const std::array<CheckBox, 6>& from)
+{
+#if defined(__SSE2__)
+    for (int i = 0; i < 3; ++i)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to.data()) + i,
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from.data()) + i));
+#else
+    to = from;
+#endif
+}
+
 }  // namespace
 
 bool TENHO::enterWholeHand(const WholeHand& whole)
@@ -457,8 +520,16 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
 
     // The boxes read the melds alone; the hand and the winning tile, which
     // come before them, do not meet them.
-    for (unsigned clicked = boxBits(whole.boxes); clicked != 0; clicked &= clicked - 1)
-        if (clickC_OPTION(std::countr_zero(clicked)) != Entry::Accepted) return false;
+    // Looked up where the boxes are as that table has them, clicked otherwise.
+    const unsigned boxes = boxBits(whole.boxes);
+    const std::size_t from = open ? 1 : 0;
+    if (sameBoxes(C_OPTION, kBoxClicks.from[from])) {
+        if ((kBoxClicks.refused[from] >> boxes & 1) != 0) return false;
+        copyBoxes(C_OPTION, kBoxClicks.to[from][boxes]);
+    } else {
+        for (unsigned clicked = boxes; clicked != 0; clicked &= clicked - 1)
+            if (clickC_OPTION(std::countr_zero(clicked)) != Entry::Accepted) return false;
+    }
     if (dora.size() > 4 && !riichiTypeBoxOn()) return false;  // eight while one is on
 
     if (!tiles.empty()) {

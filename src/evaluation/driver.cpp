@@ -51,18 +51,26 @@ template <std::size_t N> bool onTop(const FixedText<N>& label, std::string_view 
 
 }  // namespace
 
+namespace {
+
+// The han total of a report past two digits, out of line.
+[[gnu::noinline, gnu::cold]] void writeTotal(FixedText<64>& label, int total)
+{
+    label = Decimal(total);
+}
+
+}  // namespace
+
 void TENHO::reportYaku(std::string_view name, std::string_view hanText, int han)
 {
     HAN_number& h = HAN();
     h.Label1.prependLine(name);
     h.Label2.prependLine(hanText);
     const int total = textValue(h.Label3) + han;
-    if (total >= 0 && total < 100) {  // as Decimal writes it, a digit at a time
-        h.Label3.clear();
-        if (total >= 10) h.Label3 += static_cast<char>('0' + total / 10);
-        h.Label3 += static_cast<char>('0' + total % 10);
+    if (total >= 0 && total < 100) {
+        h.Label3.assignSmall(static_cast<unsigned>(total));
     } else {
-        h.Label3 = Decimal(total);
+        writeTotal(h.Label3, total);
     }
 }
 

@@ -97,19 +97,26 @@ public:
     // the whole text on. When the capacity is of whole sixteen-byte blocks
     // and the blocks in use fit once moved, the text moves in blocks from the
     // last one down (each is read before anything is written over it; the
-    // bytes past the size come along unread), without a library call.
+    // bytes past the size come along unread), without a library call. In a
+    // label of 128 bytes or more the first four blocks move whatever the
+    // size: nearly every text is that short, and then no loop is left at a
+    // count that changes from one line to the next.
     FixedText& prependLine(std::string_view line)
     {
 #if defined(__SSE2__)
         if constexpr (N % 16 == 0) {
             const std::size_t by = line.size() + 2;
-            const std::size_t blocks = (size_ + std::size_t{15}) / 16 * 16;
+            const std::size_t used = (size_ + std::size_t{15}) / 16 * 16;
+            constexpr std::size_t kFixed = N >= 128 ? 32 : 0;
+            const std::size_t blocks = std::max(used, kFixed);
             if (by + blocks <= N) {
-                for (std::size_t at = blocks; at > 0; at -= 16)
-                    _mm_storeu_si128(
-                        reinterpret_cast<__m128i*>(data_ + at - 16 + by),
-                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + at - 16)));
-                move(data_, line.data(), line.size());
+                const auto moveBlock = [this, by](std::size_t at) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(data_ + at + by),
+                                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + at)));
+                };
+                for (std::size_t at = blocks; at > kFixed; at -= 16) moveBlock(at - 16);
+                for (std::size_t at = kFixed; at > 0; at -= 16) moveBlock(at - 16);
+                putLine(line);
                 data_[line.size()] = '\r';
                 data_[line.size() + 1] = '\n';
                 size_ = static_cast<std::uint16_t>(size_ + by);
@@ -117,7 +124,26 @@ public:
             }
         }
 #endif
+        return prependLineSlowly(line);
+    }
+    // prependLine for a text that does not fit the moves above: out of line,
+    // so that the usual case keeps to few registers.
+    [[gnu::noinline, gnu::cold]] FixedText& prependLineSlowly(std::string_view line)
+    {
         return insert(0, line, "\r\n");
+    }
+    // Writes `digits`, a number from 0 to 99, in place of the text, as
+    // Decimal writes it.
+    FixedText& assignSmall(unsigned digits) requires(N >= 2)
+    {
+        assert(digits < 100);
+        const unsigned tens = digits / 10;
+        const unsigned ones = digits % 10;
+        const bool two = tens != 0;
+        data_[0] = static_cast<char>('0' + (two ? tens : ones));
+        data_[1] = static_cast<char>('0' + ones);
+        size_ = static_cast<std::uint16_t>(two ? 2 : 1);
+        return *this;
     }
     FixedText& erase(std::size_t pos, std::size_t count)
     {
@@ -184,6 +210,23 @@ public:
     friend std::ostream& operator<<(std::ostream& os, const FixedText& t) { return os << t.view(); }
 
 private:
+#if defined(__SSE2__)
+    // The line of prependLine at the start: up to 32 bytes as two blocks
+    // that may overlap, without a library call.
+    void putLine(std::string_view line)
+    {
+        const std::size_t n = line.size();
+        if (n > 16 && n <= 32) {
+            const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data()));
+            const __m128i tail =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + n - 16));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(data_), head);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(data_ + n - 16), tail);
+        } else {
+            move(data_, line.data(), n);
+        }
+    }
+#endif
     // A copy of another text of the same capacity: for a capacity of whole
     // sixteen-byte blocks, the blocks in use as they stand (the bytes past the
     // size come along unread).

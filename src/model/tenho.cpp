@@ -2,7 +2,11 @@
 
 #include "model/tenho.h"
 
+#include <cstddef>
 #include <type_traits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/recording_host.h"
 
@@ -36,7 +40,23 @@ void TENHO::restart()
 
 void TENHO::restart(const TENHOState& start)
 {
+#if defined(__SSE2__)
+    // Block by block, unrolled: a string move of the whole state takes a
+    // start-up of its own and a branch at its end.
+    static_assert(sizeof(TENHOState) % 8 == 0 && sizeof(TENHOState) >= 16);
+    auto* const to = reinterpret_cast<unsigned char*>(static_cast<TENHOState*>(this));
+    const auto* const from = reinterpret_cast<const unsigned char*>(&start);
+    constexpr std::size_t kBlocks = sizeof(TENHOState) / 16;
+#pragma GCC unroll 128
+    for (std::size_t b = 0; b < kBlocks; ++b)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 16 * b),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * b)));
+    if constexpr (sizeof(TENHOState) % 16 != 0)  // the last eight bytes
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + 16 * kBlocks),
+                         _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from + 16 * kBlocks)));
+#else
     static_cast<TENHOState&>(*this) = start;
+#endif
     hanNumber.reset();
     meldCheckEachPattern_ = false;  // as built
 }
