@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -961,10 +962,15 @@ TEST(CliRun, AWorkerMovedToAProcessorIsLetFreeAgain)
     const tenho::cli::Processors processors = tenho::cli::Processors::ofThisThread();
     for (std::size_t j = 0; j < 5; ++j) {
         cpu_set_t after;
-        std::thread([&] {
-            processors.moveThisThreadTo(j);
+        std::mutex moved;
+        moved.lock();
+        std::thread worker([&] {
+            const std::lock_guard wait(moved);
             ASSERT_EQ(sched_getaffinity(0, sizeof after, &after), 0);
-        }).join();
+        });
+        processors.move(worker, j);
+        moved.unlock();
+        worker.join();
         EXPECT_TRUE(CPU_EQUAL(&after, &allowed)) << "worker " << j;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/cli/batch.h"
 
+#include <pthread.h>
 #include <sched.h>
 
 #include <algorithm>
@@ -224,16 +225,18 @@ Processors Processors::ofThisThread()
     return p;
 }
 
-void Processors::moveThisThreadTo(std::size_t j) const
+void Processors::move(std::thread& thread, std::size_t j) const
 {
     if (count_ < 2 || j % count_ == 0) return;
     cpu_set_t one;
     CPU_ZERO(&one);
     CPU_SET(order_[j % count_], &one);
-    // Pinned for a moment, which moves the thread there at once; where either
-    // call fails, the thread is left where the scheduler puts it.
-    if (sched_setaffinity(0, sizeof one, &one) == 0)
-        sched_setaffinity(0, sizeof allowed_, &allowed_);
+    // Pinned for a moment, which puts the thread there at once, whether it
+    // runs yet or waits to; where either call fails, the thread is left
+    // where the scheduler puts it.
+    const pthread_t handle = thread.native_handle();
+    if (pthread_setaffinity_np(handle, sizeof one, &one) == 0)
+        pthread_setaffinity_np(handle, sizeof allowed_, &allowed_);
 }
 
 namespace {
@@ -409,11 +412,10 @@ private:
     {
         const Processors processors = Processors::ofThisThread();
         try {
-            for (std::size_t j = 1; j < jobs(); ++j)
-                workers_.emplace_back([this, processors, j] {
-                    processors.moveThisThreadTo(j);
-                    work();
-                });
+            for (std::size_t j = 1; j < jobs(); ++j) {
+                workers_.emplace_back([this] { work(); });
+                processors.move(workers_.back(), j);
+            }
         } catch (const std::system_error&) {
             // Fewer workers than asked for; they score all the same.
         }

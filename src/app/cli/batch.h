@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "app/cli/io.h"
@@ -105,16 +106,16 @@ struct BatchOptions {
 int defaultJobs();
 
 // The processors the program may run on, counted from the one a thread runs
-// on now. A new thread starts on its creator's processor, and there it may
-// stay for milliseconds, sharing it, before the scheduler moves it to one
-// that stands idle; a batch of a few thousand hands is over by then. So each
-// worker of a batch moves itself once to a processor of its own (the j-th
-// from its creator's, round the set), then is let free to go wherever the
-// scheduler sends it.
+// on now. A new thread is put on its creator's processor, and there it may
+// wait for milliseconds, until the creator's turn is over, while another
+// processor stands idle; a batch of a few thousand hands is over by then. So
+// the creator moves each worker of a batch once to a processor of its own
+// (the j-th from its own, round the set) as soon as it is made, and lets it
+// free at once to go wherever the scheduler sends it.
 class Processors {
 public:
     static Processors ofThisThread();
-    void moveThisThreadTo(std::size_t j) const;
+    void move(std::thread& thread, std::size_t j) const;
 
 private:
     cpu_set_t allowed_{};
