@@ -375,21 +375,27 @@ bool sameBoxes(const std::array<CheckBox, 6>& a, const std::array<CheckBox, 6>& 
 #endif
 }
 
-const BoxClicks kBoxClicks = [] {
-    BoxClicks t{};
-    RecordingHost nobody;
-    for (std::size_t open = 0; open < 2; ++open)
-        for (unsigned set = 0; set < 32; ++set) {
-            TENHO calculator(nobody);
-            if (open != 0) calculator.RIICHI_KINSHI();
-            t.from[open] = calculator.C_OPTION;
-            for (int b = 0; b < 5; ++b)
-                if ((set >> b & 1) != 0 && calculator.clickC_OPTION(b) != Entry::Accepted)
-                    t.refused[open] |= 1u << set;
-            t.to[open][set] = calculator.C_OPTION;
-        }
-    return t;
-}();
+// Built on first use rather than with the program's other statics, whose
+// order across files is not fixed: a calculator reads some of them.
+const BoxClicks& boxClicks()
+{
+    static const BoxClicks table = [] {
+        BoxClicks t{};
+        RecordingHost nobody;
+        for (std::size_t open = 0; open < 2; ++open)
+            for (unsigned set = 0; set < 32; ++set) {
+                TENHO calculator(nobody);
+                if (open != 0) calculator.RIICHI_KINSHI();
+                t.from[open] = calculator.C_OPTION;
+                for (int b = 0; b < 5; ++b)
+                    if ((set >> b & 1) != 0 && calculator.clickC_OPTION(b) != Entry::Accepted)
+                        t.refused[open] |= 1u << set;
+                t.to[open][set] = calculator.C_OPTION;
+            }
+        return t;
+    }();
+    return table;
+}
 
 // `to` = `from`, three blocks at once.
 void copyBoxes(std::array<CheckBox, 6>& to, const std::array<CheckBox, 6>& from)
@@ -523,9 +529,10 @@ bool TENHO::enterWholeHand(const WholeHand& whole)
     // Looked up where the boxes are as that table has them, clicked otherwise.
     const unsigned boxes = boxBits(whole.boxes);
     const std::size_t from = open ? 1 : 0;
-    if (sameBoxes(C_OPTION, kBoxClicks.from[from])) {
-        if ((kBoxClicks.refused[from] >> boxes & 1) != 0) return false;
-        copyBoxes(C_OPTION, kBoxClicks.to[from][boxes]);
+    const BoxClicks& clicks = boxClicks();
+    if (sameBoxes(C_OPTION, clicks.from[from])) {
+        if ((clicks.refused[from] >> boxes & 1) != 0) return false;
+        copyBoxes(C_OPTION, clicks.to[from][boxes]);
     } else {
         for (unsigned clicked = boxes; clicked != 0; clicked &= clicked - 1)
             if (clickC_OPTION(std::countr_zero(clicked)) != Entry::Accepted) return false;
