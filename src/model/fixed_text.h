@@ -98,7 +98,7 @@ public:
     // and the blocks in use fit once moved, the text moves in blocks from the
     // last one down (each is read before anything is written over it; the
     // bytes past the size come along unread), without a library call. In a
-    // label of 128 bytes or more the first four blocks move whatever the
+    // label of 128 bytes or more the first two blocks move whatever the
     // size: nearly every text is that short, and then no loop is left at a
     // count that changes from one line to the next.
     FixedText& prependLine(std::string_view line)
